@@ -1,0 +1,177 @@
+#include "duplicator.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace ferrowick {
+namespace {
+
+constexpr std::int16_t kMax = std::numeric_limits<std::int16_t>::max();
+
+// Positions are kept as 16-bit numbers by the naming rule; a path that puts its last separator
+// or dot beyond that cannot be split and is refused up front.
+constexpr std::size_t kMaxPosition = kMax;
+
+std::u16string Decimal(int value) {
+  std::u16string text;
+  const bool negative = value < 0;
+  unsigned magnitude = negative ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+  do {
+    text.insert(text.begin(), static_cast<char16_t>(u'0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (negative) text.insert(text.begin(), u'-');
+  return text;
+}
+
+// 1-based position of the last `c` in `text`, 0 when absent.
+std::size_t LastPosition(std::u16string_view text, char16_t c) {
+  const auto at = text.rfind(c);
+  return at == std::u16string_view::npos ? 0 : at + 1;
+}
+
+bool PathTooLong(const std::u16string& source, char16_t separator) {
+  const std::size_t p = LastPosition(source, separator);
+  const std::size_t q = LastPosition(std::u16string_view(source).substr(p), u'.');
+  return p > kMaxPosition || q > kMaxPosition;
+}
+
+// Reads one number box for ValidateMe; returns the value when it is usable, else appends the
+// box's line to the message.
+bool CheckNumberBox(WindowServices& window, Box box, const char16_t* what, std::u16string& message,
+                    std::int16_t& value) {
+  if (window.Text(box).empty()) window.SetText(box, u"0");
+  const NumberText number = ReadNumber(window.Text(box));
+  const char16_t* problem = nullptr;
+  if (number.kind == NumberText::NotWhole) {
+    problem = u" must be a whole number.";
+  } else if (number.kind == NumberText::TooBig) {
+    problem = u" must be 32767 or less.";
+  } else if (number.value <= 0) {
+    problem = u" must be greater than zero.";
+  }
+  if (problem == nullptr) {
+    value = number.value;
+    return true;
+  }
+  message += u"Error: ";
+  message += what;
+  message += problem;
+  message += u"\r\n";
+  return false;
+}
+
+}  // namespace
+
+std::u16string MakeTag(const std::int16_t& vPad, const std::int16_t& vTag) {
+  std::u16string s = Decimal(vTag);
+  const int n = vPad - static_cast<int>(s.size());
+  if (n >= 1) s.insert(0, static_cast<std::size_t>(n), u'0');
+  return s;
+}
+
+NumberText ReadNumber(const std::u16string& text) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
+  if (i == text.size()) return {NumberText::NotWhole, 0};
+  long magnitude = 0;  // saturates just above the 16-bit range, so any length of digits is safe
+  for (; i < text.size(); ++i) {
+    if (text[i] < u'0' || text[i] > u'9') return {NumberText::NotWhole, 0};
+    magnitude = std::min(magnitude * 10 + (text[i] - u'0'), 100000L);
+  }
+  if (negative) {
+    const long value =
+        std::max(-magnitude, static_cast<long>(std::numeric_limits<std::int16_t>::min()));
+    return {NumberText::Whole, static_cast<std::int16_t>(value)};
+  }
+  if (magnitude > kMax) return {NumberText::TooBig, 0};
+  return {NumberText::Whole, static_cast<std::int16_t>(magnitude)};
+}
+
+SourceParts SplitSource(const std::u16string& source, char16_t separator) {
+  SourceParts parts;
+  const std::size_t p = LastPosition(source, separator);
+  parts.directory = source.substr(0, p);
+  const std::u16string_view name = std::u16string_view(source).substr(p);
+  const std::size_t q = LastPosition(name, u'.');
+  if (q != 0) {
+    parts.base = name.substr(0, q - 1);
+    parts.extension = name.substr(q - 1);
+  } else {
+    parts.base = name;
+  }
+  return parts;
+}
+
+bool ValidateMe(WindowServices& window, char16_t separator) {
+  std::u16string message;
+  const std::u16string source = window.Text(Box::File);
+  if (source.empty()) {
+    message += u"Error: No file selected.\r\n";
+  } else if (PathTooLong(source, separator)) {
+    message += u"Error: File path is too long.\r\n";
+  }
+  std::int16_t copies = 0;
+  std::int16_t start = 0;
+  const bool copiesOk = CheckNumberBox(window, Box::Copies, u"Number of copies", message, copies);
+  const bool startOk = CheckNumberBox(window, Box::Prefix, u"Starting number", message, start);
+  if (copiesOk && startOk && static_cast<int>(start) + copies > kMax) {
+    message += u"Error: Starting number plus number of copies must not exceed 32767.\r\n";
+  }
+  if (message.empty()) return true;
+  window.ShowMessage(message);
+  return false;
+}
+
+void Duplicator::Run() {
+  if (running_) return;
+  running_ = true;
+  struct Reset {
+    bool& flag;
+    ~Reset() { flag = false; }
+  } reset{running_};
+  RunOnce();
+}
+
+void Duplicator::RunOnce() {
+  if (!ValidateMe(window_, separator_)) return;
+  window_.SetText(Box::Status, u"");
+
+  SourceParts parts = SplitSource(window_.Text(Box::File), separator_);
+  const std::u16string dirBox = window_.Text(Box::Dir);
+  if (!dirBox.empty()) parts.directory = dirBox + separator_;
+
+  // Validation has made both numbers whole, positive and their sum at most 32767.
+  const std::int16_t start = ReadNumber(window_.Text(Box::Prefix)).value;
+  const std::int16_t count = ReadNumber(window_.Text(Box::Copies)).value;
+  const auto width = static_cast<std::int16_t>(Decimal(start + count).size());
+
+  static constexpr std::u16string_view kLead = u"Copying to: ";
+  std::u16string target;
+  std::u16string line;
+  std::int16_t next = start;
+  for (int counter = 1; counter <= count; ++counter, ++next) {
+    const std::u16string tag = MakeTag(width, next);
+    target = parts.directory;
+    if (window_.PrefixSelected()) {
+      target += tag;
+      target += parts.base;
+    } else {
+      target += parts.base;
+      target += tag;
+    }
+    target += parts.extension;
+
+    line = kLead;
+    line += target;
+    line += u"\r\n";
+    window_.AppendStatusLine(line);
+    window_.RepaintStatus();
+
+    copier_.CopyOneFile(window_.Text(Box::File), target);
+    if (!window_.KeepRunning()) break;
+  }
+}
+
+}  // namespace ferrowick

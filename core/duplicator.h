@@ -1,0 +1,54 @@
+#pragma once
+// The duplication run behind the "&Duplicate File" button: input checks, the naming rule and
+// the copy loop. Toolkit-free; the window and the copier come in through interfaces.
+
+#include <cstdint>
+#include <string>
+
+#include "window_services.h"
+
+namespace ferrowick {
+
+// The tag number padded with zeros to vPad characters; never cut when longer.
+std::u16string MakeTag(const std::int16_t& vPad, const std::int16_t& vTag);
+
+// How the text of a number box reads.
+struct NumberText {
+  enum Kind { Whole, NotWhole, TooBig } kind;
+  std::int16_t value;  // meaningful for Whole; values below -32768 clamp there
+};
+NumberText ReadNumber(const std::u16string& text);
+
+// A source path cut at its last separator and at the last dot of its file name.
+struct SourceParts {
+  std::u16string directory;  // up to and including the last separator; may be empty
+  std::u16string base;
+  std::u16string extension;  // the last dot and what follows it, or empty
+};
+SourceParts SplitSource(const std::u16string& source, char16_t separator);
+
+// True when the inputs can be run. Fills an empty number box with "0" and shows every problem
+// in one message box.
+bool ValidateMe(WindowServices& window, char16_t separator);
+
+class Duplicator {
+ public:
+  // separator: the platform's path separator, '\\' on Windows and '/' elsewhere.
+  Duplicator(WindowServices& window, FileCopier& copier, char16_t separator)
+      : window_(window), copier_(copier), separator_(separator) {}
+
+  // The button's click. A click that arrives while a run is in progress (the window keeps
+  // handling events between copies) is ignored rather than nested.
+  void Run();
+  bool Running() const { return running_; }
+
+ private:
+  void RunOnce();
+
+  WindowServices& window_;
+  FileCopier& copier_;
+  char16_t separator_;
+  bool running_ = false;
+};
+
+}  // namespace ferrowick

@@ -1,0 +1,14 @@
+#pragma once
+// UTF-16 <-> UTF-8 at the boundary to byte-oriented file systems.
+
+#include <string>
+#include <string_view>
+
+namespace ferrowick {
+
+// Unpaired surrogates become U+FFFD.
+std::string ToUtf8(std::u16string_view text);
+// Malformed sequences become U+FFFD.
+std::u16string FromUtf8(std::string_view text);
+
+}  // namespace ferrowick

@@ -1,0 +1,41 @@
+#pragma once
+// What the duplication core needs from whatever window hosts it. Every toolkit's Form1
+// implements this; the tests use a fake.
+
+#include <string>
+#include <string_view>
+
+namespace ferrowick {
+
+// The window's text fields that the core reads or writes.
+enum class Box { File, Copies, Prefix, Dir, Status };
+
+class WindowServices {
+ public:
+  virtual ~WindowServices() = default;
+
+  virtual std::u16string Text(Box box) const = 0;
+  virtual void SetText(Box box, const std::u16string& text) = 0;
+  // Selected state of TagLocation(0), the "Prefix" option.
+  virtual bool PrefixSelected() const = 0;
+  // Appends one complete line (CR LF included) to the status box. The result must look as if
+  // the whole text had been replaced: the view and caret stay where they were.
+  virtual void AppendStatusLine(std::u16string_view line) = 0;
+  // The line just appended must be on screen before the copy it announces starts.
+  virtual void RepaintStatus() = 0;
+  // Modal, one OK button, no icon, caption "Ferrowick".
+  virtual void ShowMessage(const std::u16string& text) = 0;
+  // Called between copies: lets the window breathe. False once the user closed the window,
+  // which ends the run after the copy in hand.
+  virtual bool KeepRunning() = 0;
+};
+
+// Makes one copy. Its outcome is the copier's business (it reports to the user itself); the run
+// never looks at it.
+class FileCopier {
+ public:
+  virtual ~FileCopier() = default;
+  virtual void CopyOneFile(const std::u16string& source, const std::u16string& target) = 0;
+};
+
+}  // namespace ferrowick
