@@ -1,0 +1,344 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTextCursor>
+
+namespace ferrowick {
+namespace {
+
+// The layout is drawn in twips; at 96 dots per inch 15 of them make a pixel. Qt scales logical
+// pixels for higher densities by itself.
+constexpr int Px(int twips) { return (twips + 7) / 15; }
+
+void Place(QWidget* widget, int left, int top, int width, int height) {
+  widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
+}
+
+const QColor kGrey(0xE0, 0xE0, 0xE0);
+constexpr auto kFrame = std::chrono::milliseconds(16);
+
+const QString kStep3 =
+    QStringLiteral("Step 3: Enter a starting number for the tag to be attached to each new filename.");
+
+void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+QLabel* Band(QWidget* parent, const QString& caption) {
+  auto* label = new QLabel(caption, parent);
+  // Children take the window's background role unless they name their own.
+  label->setBackgroundRole(QPalette::Window);
+  label->setAutoFillBackground(true);
+  SetRoleColour(label, QPalette::Window, kGrey);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
+QFrame* Rule(QWidget* parent, int top) {
+  auto* line = new QFrame(parent);
+  line->setGeometry(Px(120), Px(top), Px(5760) - Px(120), 1);
+  line->setAutoFillBackground(true);
+  line->setBackgroundRole(QPalette::WindowText);
+  return line;
+}
+
+QLineEdit* ReadOnlyBox(QWidget* parent) {
+  auto* box = new QLineEdit(parent);
+  box->setReadOnly(true);
+  SetRoleColour(box, QPalette::Base, kGrey);
+  return box;
+}
+
+// The largest size, from `points` down, at which `text` fits in `room` pixels.
+QFont Fitted(QFont font, qreal points, const QString& text, int room) {
+  font.setPointSizeF(points);
+  while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 5) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  }
+  return font;
+}
+
+// The layout was drawn for an 8-point sans serif whose widest one-line caption fills its band.
+// Liberation Sans has the metrics it was drawn with; whatever family the system substitutes is
+// shrunk until that caption fits.
+QFont WindowFont() {
+  return Fitted(QFont(QStringLiteral("Liberation Sans")), 8.0, kStep3, Px(5700) - 4);
+}
+
+QFont GoFont(const QFont& windowFont, const QString& caption) {
+  QFont font = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+                   ? QFont(QStringLiteral("MS Sans Serif"))
+                   : windowFont;
+  font.setBold(true);
+  return Fitted(font, windowFont.pointSizeF() * 8.25 / 8.0, QString(caption).remove('&'),
+                Px(2775) - 12);
+}
+
+// The number boxes take digits and backspace from the keyboard, nothing else.
+void DigitsOnly(char16_t& KeyAscii) {
+  if ((KeyAscii < u'0' || KeyAscii > u'9') && KeyAscii != 8) KeyAscii = 0;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent),
+      CommonDialog1(this, [this](QDialog& dialog) { return RunModal(dialog); }),
+      copyDialogs_(*this),
+      module1_(copyDialogs_, *this),
+      duplicator_(*this, module1_, u'/') {
+  setWindowTitle(QStringLiteral("Ferrowick"));
+  setFixedSize(Px(5880), Px(10605));
+  setFont(WindowFont());
+
+  Label1 = Band(this, QStringLiteral("Step 1: Select a file to duplicate."));
+  Place(Label1, 120, 120, 5700, 255);
+  txtFile = ReadOnlyBox(this);
+  Place(txtFile, 120, 480, 5655, 285);
+  cmdChooseFile = new QPushButton(QStringLiteral("&Choose a File"), this);
+  Place(cmdChooseFile, 120, 840, 1695, 375);
+  Line1 = Rule(this, 1320);
+
+  Label2 = Band(this, QStringLiteral("Step 2: Enter the number of copies to make."));
+  Place(Label2, 120, 1560, 5700, 255);
+  txtCopies = new QLineEdit(this);
+  Place(txtCopies, 120, 1920, 615, 285);
+  Line2 = Rule(this, 2280);
+
+  Label3 = Band(this, kStep3);
+  Place(Label3, 120, 2520, 5700, 255);
+  txtPrefix = new QLineEdit(this);
+  Place(txtPrefix, 120, 2880, 615, 285);
+  TagLocation = {new QRadioButton(QStringLiteral("Prefix"), this),
+                 new QRadioButton(QStringLiteral("Suffix"), this)};
+  Place(TagLocation[0], 1440, 2880, 1095, 350);
+  Place(TagLocation[1], 2640, 2880, 1095, 350);
+  for (QRadioButton* option : TagLocation) {
+    option->setBackgroundRole(QPalette::Window);
+    option->setAutoFillBackground(true);
+    SetRoleColour(option, QPalette::Window, Qt::white);
+  }
+  TagLocation[0]->setChecked(true);
+  Line3 = Rule(this, 3240);
+
+  Label5 = Band(this, QStringLiteral("Step 4: Select a directory for the copies. Leave blank if the "
+                                     "copies should go in the same directory as the original "
+                                     "file."));
+  Label5->setWordWrap(true);
+  Place(Label5, 120, 3480, 5700, 510);
+  txtDir = ReadOnlyBox(this);
+  Place(txtDir, 120, 4080, 5655, 285);
+  cmdChooseDir = new QPushButton(QStringLiteral("Choose a &Directory"), this);
+  Place(cmdChooseDir, 120, 4440, 1695, 375);
+  Line4 = Rule(this, 4920);
+
+  cmdGo = new QPushButton(QStringLiteral("&Duplicate File"), this);
+  Place(cmdGo, 1560, 5280, 2775, 495);
+  cmdGo->setFont(GoFont(font(), cmdGo->text()));
+  Label4 = Band(this, QStringLiteral("Status"));
+  Place(Label4, 120, 6720, 2295, 255);
+  txtStatus = new QPlainTextEdit(this);
+  Place(txtStatus, 120, 6960, 5655, 3375);
+  txtStatus->setReadOnly(true);
+  txtStatus->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtStatus->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtStatus->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtStatus->setTabChangesFocus(true);
+  // A log of tens of thousands of lines must not keep an undo history of itself.
+  txtStatus->setUndoRedoEnabled(false);
+  SetRoleColour(txtStatus, QPalette::Base, kGrey);
+  statusEnd_ = std::make_unique<QTextCursor>(txtStatus->document());
+
+  const struct {
+    QWidget* control;
+    const char* name;
+  } names[] = {{txtFile, "File to duplicate"},  {txtCopies, "Number of copies"},
+               {txtPrefix, "Starting number"},   {txtDir, "Directory for the copies"},
+               {txtStatus, "Status"}};
+  for (const auto& n : names) n.control->setAccessibleName(QString::fromLatin1(n.name));
+
+  QWidget* tabOrder[] = {txtFile,        txtCopies, txtPrefix, TagLocation[0],
+                         TagLocation[1], cmdGo,     txtStatus, cmdChooseDir, txtDir};
+  setTabOrder(txtFile, cmdChooseFile);
+  setTabOrder(cmdChooseFile, txtCopies);
+  for (std::size_t i = 1; i + 1 < std::size(tabOrder); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
+
+  txtCopies->installEventFilter(this);
+  txtPrefix->installEventFilter(this);
+  connect(cmdChooseFile, &QPushButton::clicked, this, &Form1::cmdChooseFile_Click);
+  connect(cmdChooseDir, &QPushButton::clicked, this, &Form1::cmdChooseDir_Click);
+  connect(cmdGo, &QPushButton::clicked, this, &Form1::cmdGo_Click);
+
+  Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+  // The system's window colour is the one behind text in entry fields: the palette's Base.
+  // Taking the role rather than its value follows later palette changes.
+  setBackgroundRole(QPalette::Base);
+  setAutoFillBackground(true);
+}
+
+QLineEdit* Form1::BoxFor(Box box) const {
+  switch (box) {
+    case Box::File: return txtFile;
+    case Box::Copies: return txtCopies;
+    case Box::Prefix: return txtPrefix;
+    case Box::Dir: return txtDir;
+    case Box::Status: break;
+  }
+  return nullptr;
+}
+
+std::u16string Form1::Text(Box box) const {
+  if (box == Box::Status) {
+    return txtStatus->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdU16String();
+  }
+  return BoxFor(box)->text().toStdU16String();
+}
+
+void Form1::SetText(Box box, const std::u16string& text) {
+  const QString value = QString::fromStdU16String(text);
+  if (box != Box::Status) {
+    BoxFor(box)->setText(value);
+    return;
+  }
+  txtStatus->setPlainText(QString(value).remove(u'\r'));
+  statusEnd_ = std::make_unique<QTextCursor>(txtStatus->document());
+  statusEnd_->movePosition(QTextCursor::End);
+  statusDirty_ = true;
+}
+
+bool Form1::PrefixSelected() const { return TagLocation[0]->isChecked(); }
+
+void Form1::AppendStatusLine(std::u16string_view line) {
+  // Inserting through a cursor of our own leaves the view and the box's caret where they are,
+  // as replacing the whole text would, at the cost of one line instead of the whole log.
+  if (!line.empty() && line.back() == u'\n') line.remove_suffix(1);
+  if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+  statusEnd_->insertText(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
+  statusEnd_->insertBlock();
+}
+
+void Form1::RepaintStatus() {
+  statusDirty_ = true;
+  // More often than the display refreshes would only slow a run of quick copies.
+  if (std::chrono::steady_clock::now() - lastFrame_ >= kFrame) Breathe();
+}
+
+void Form1::FlushStatus() {
+  if (!statusDirty_) return;
+  statusDirty_ = false;
+  txtStatus->viewport()->repaint();
+}
+
+void Form1::Breathe() {
+  FlushStatus();
+  QCoreApplication::processEvents();
+  lastFrame_ = std::chrono::steady_clock::now();
+}
+
+bool Form1::KeepRunning() { return !closing_; }
+
+int Form1::RunModal(QDialog& dialog) { return runDialog ? runDialog(dialog) : dialog.exec(); }
+
+int Form1::RunCopyDialog(QDialog& dialog) {
+  FlushStatus();
+  if (closing_) return QDialog::Rejected;
+  activeDialog_ = &dialog;
+  int result;
+  if (runDialog) {
+    result = runDialog(dialog);
+  } else {
+    // Ownerless and not modal, like the platform shell's own copy dialogs: the main window can
+    // still be closed while one is open.
+    QEventLoop loop;
+    connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+    dialog.show();
+    loop.exec();
+    result = dialog.result();
+  }
+  activeDialog_ = nullptr;
+  return result;
+}
+
+void Form1::ShowMessage(const std::u16string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ferrowick"),
+                  QString::fromStdU16String(text).remove(u'\r'), QMessageBox::Ok, this);
+  RunModal(box);
+}
+
+std::u16string Form1::ChooseFolder(const std::u16string& title) {
+  QFileDialog dialog(this, QString::fromStdU16String(title));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst().toStdU16String();
+}
+
+void Form1::txtCopies_KeyPress(char16_t& KeyAscii) { DigitsOnly(KeyAscii); }
+void Form1::txtPrefix_KeyPress(char16_t& KeyAscii) { DigitsOnly(KeyAscii); }
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress || (watched != txtCopies && watched != txtPrefix)) {
+    return QWidget::eventFilter(watched, event);
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  // Keys that move or delete rather than type keep their usual meaning.
+  const bool types = !key->text().isEmpty() && key->key() != Qt::Key_Tab &&
+                     key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Delete;
+  if (!types) return false;
+  char16_t KeyAscii = key->text().at(0).unicode();
+  if (watched == txtCopies) {
+    txtCopies_KeyPress(KeyAscii);
+  } else {
+    txtPrefix_KeyPress(KeyAscii);
+  }
+  return KeyAscii == 0;
+}
+
+void Form1::cmdChooseFile_Click() {
+  CommonDialog1.DialogTitle = QStringLiteral("Select a file to duplicate");
+  CommonDialog1.ShowOpen();
+  txtFile->setText(CommonDialog1.FileName);
+}
+
+void Form1::cmdChooseDir_Click() {
+  txtDir->setText(QString::fromStdU16String(module1_.PickDirectory()));
+}
+
+void Form1::cmdGo_Click() {
+  if (duplicator_.Running()) return;
+  lastFrame_ = {};
+  duplicator_.Run();
+  FlushStatus();
+  // The window may have been closed while a copy dialog kept the application alive.
+  if (closing_) QCoreApplication::quit();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (duplicator_.Running()) {
+    closing_ = true;
+    if (activeDialog_ != nullptr) activeDialog_->reject();
+  }
+  event->accept();
+}
+
+}  // namespace ferrowick

@@ -1,0 +1,103 @@
+#pragma once
+// The main window on Qt: controls, layout and event handlers. The work itself is the core's.
+
+#include <QWidget>
+#include <array>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "common_dialog.h"
+#include "copy_dialogs.h"
+#include "duplicator.h"
+#include "module1.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTextCursor;
+
+namespace ferrowick {
+
+class Form1 : public QWidget,
+              public WindowServices,
+              public DialogHost,
+              public FolderDialog {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // Seam for tests: every dialog the window shows goes through here. By default a dialog is
+  // shown modally, except the copy dialogs, which are ownerless and leave the window live.
+  std::function<int(QDialog&)> runDialog;
+
+  // WindowServices
+  std::u16string Text(Box box) const override;
+  void SetText(Box box, const std::u16string& text) override;
+  bool PrefixSelected() const override;
+  void AppendStatusLine(std::u16string_view line) override;
+  void RepaintStatus() override;
+  void ShowMessage(const std::u16string& text) override;
+  bool KeepRunning() override;
+
+  // DialogHost
+  int RunCopyDialog(QDialog& dialog) override;
+  void Breathe() override;
+  bool Closing() const override { return closing_; }
+
+  // FolderDialog
+  std::u16string ChooseFolder(const std::u16string& title) override;
+
+  // The controls, named as in the design.
+  QLabel* Label1;
+  QLineEdit* txtFile;
+  QPushButton* cmdChooseFile;
+  QFrame* Line1;
+  QLabel* Label2;
+  QLineEdit* txtCopies;
+  QFrame* Line2;
+  QLabel* Label3;
+  QLineEdit* txtPrefix;
+  std::array<QRadioButton*, 2> TagLocation;
+  QFrame* Line3;
+  QLabel* Label5;
+  QLineEdit* txtDir;
+  QPushButton* cmdChooseDir;
+  QFrame* Line4;
+  QPushButton* cmdGo;
+  QLabel* Label4;
+  QPlainTextEdit* txtStatus;
+  CommonDialog CommonDialog1;
+
+  void txtCopies_KeyPress(char16_t& KeyAscii);
+  void txtPrefix_KeyPress(char16_t& KeyAscii);
+  void cmdChooseFile_Click();
+  void cmdChooseDir_Click();
+  void cmdGo_Click();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Form_Load();
+  int RunModal(QDialog& dialog);
+  void FlushStatus();
+  QLineEdit* BoxFor(Box box) const;
+
+  CopyDialogs copyDialogs_;
+  Module1 module1_;
+  Duplicator duplicator_;
+  std::unique_ptr<QTextCursor> statusEnd_;
+  std::chrono::steady_clock::time_point lastFrame_{};
+  bool statusDirty_ = false;
+  bool closing_ = false;
+  QDialog* activeDialog_ = nullptr;
+};
+
+}  // namespace ferrowick
