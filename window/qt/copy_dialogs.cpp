@@ -35,16 +35,16 @@ bool CopyDialogs::AskCreateFolder(const std::string& folder) {
 }
 
 void CopyDialogs::ReportError(const CopyFailure& failure) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Error Copying File"),
-                  QStringLiteral("Cannot copy \"%1\" to \"%2\".\n\n%3: %4")
-                      .arg(Q(failure.source), Q(failure.target), Q(failure.path),
-                           Q(failure.reason)),
-                  QMessageBox::Ok);
+  QMessageBox box(
+      QMessageBox::Warning, QStringLiteral("Error Copying File"),
+      QStringLiteral("Cannot copy \"%1\" to \"%2\".\n\n%3: %4")
+          .arg(Q(failure.source), Q(failure.target), Q(failure.path), Q(failure.reason)),
+      QMessageBox::Ok);
   host_.RunCopyDialog(box);
 }
 
-bool CopyDialogs::Progress(const std::string& source, const std::string& target,
-                           std::uint64_t done, std::uint64_t total) {
+bool CopyDialogs::Progress(const std::string& source, const std::string& target, std::uint64_t done,
+                           std::uint64_t total) {
   if (!progress_) {
     host_.Breathe();
     progress_ = std::make_unique<QProgressDialog>();

@@ -30,8 +30,8 @@ void Place(QWidget* widget, int left, int top, int width, int height) {
 const QColor kGrey(0xE0, 0xE0, 0xE0);
 constexpr auto kFrame = std::chrono::milliseconds(16);
 
-const QString kStep3 =
-    QStringLiteral("Step 3: Enter a starting number for the tag to be attached to each new filename.");
+const QString kStep3 = QStringLiteral(
+    "Step 3: Enter a starting number for the tag to be attached to each new filename.");
 
 void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -136,9 +136,10 @@ Form1::Form1(QWidget* parent)
   TagLocation[0]->setChecked(true);
   Line3 = Rule(this, 3240);
 
-  Label5 = Band(this, QStringLiteral("Step 4: Select a directory for the copies. Leave blank if the "
-                                     "copies should go in the same directory as the original "
-                                     "file."));
+  Label5 =
+      Band(this, QStringLiteral("Step 4: Select a directory for the copies. Leave blank if the "
+                                "copies should go in the same directory as the original "
+                                "file."));
   Label5->setWordWrap(true);
   Place(Label5, 120, 3480, 5700, 510);
   txtDir = ReadOnlyBox(this);
@@ -162,21 +163,24 @@ Form1::Form1(QWidget* parent)
   // A log of tens of thousands of lines must not keep an undo history of itself.
   txtStatus->setUndoRedoEnabled(false);
   SetRoleColour(txtStatus, QPalette::Base, kGrey);
-  statusEnd_ = std::make_unique<QTextCursor>(txtStatus->document());
+  KeepCaretOnAppend();
 
   const struct {
     QWidget* control;
     const char* name;
-  } names[] = {{txtFile, "File to duplicate"},  {txtCopies, "Number of copies"},
-               {txtPrefix, "Starting number"},   {txtDir, "Directory for the copies"},
+  } names[] = {{txtFile, "File to duplicate"},
+               {txtCopies, "Number of copies"},
+               {txtPrefix, "Starting number"},
+               {txtDir, "Directory for the copies"},
                {txtStatus, "Status"}};
   for (const auto& n : names) n.control->setAccessibleName(QString::fromLatin1(n.name));
 
-  QWidget* tabOrder[] = {txtFile,        txtCopies, txtPrefix, TagLocation[0],
-                         TagLocation[1], cmdGo,     txtStatus, cmdChooseDir, txtDir};
+  QWidget* tabOrder[] = {txtFile, txtCopies, txtPrefix,    TagLocation[0], TagLocation[1],
+                         cmdGo,   txtStatus, cmdChooseDir, txtDir};
   setTabOrder(txtFile, cmdChooseFile);
   setTabOrder(cmdChooseFile, txtCopies);
-  for (std::size_t i = 1; i + 1 < std::size(tabOrder); ++i) setTabOrder(tabOrder[i], tabOrder[i + 1]);
+  for (std::size_t i = 1; i + 1 < std::size(tabOrder); ++i)
+    setTabOrder(tabOrder[i], tabOrder[i + 1]);
 
   txtCopies->installEventFilter(this);
   txtPrefix->installEventFilter(this);
@@ -198,11 +202,16 @@ void Form1::Form_Load() {
 
 QLineEdit* Form1::BoxFor(Box box) const {
   switch (box) {
-    case Box::File: return txtFile;
-    case Box::Copies: return txtCopies;
-    case Box::Prefix: return txtPrefix;
-    case Box::Dir: return txtDir;
-    case Box::Status: break;
+    case Box::File:
+      return txtFile;
+    case Box::Copies:
+      return txtCopies;
+    case Box::Prefix:
+      return txtPrefix;
+    case Box::Dir:
+      return txtDir;
+    case Box::Status:
+      break;
   }
   return nullptr;
 }
@@ -221,9 +230,18 @@ void Form1::SetText(Box box, const std::u16string& text) {
     return;
   }
   txtStatus->setPlainText(QString(value).remove(u'\r'));
+  KeepCaretOnAppend();
+  statusDirty_ = true;
+}
+
+void Form1::KeepCaretOnAppend() {
+  // Lines go in at the end through a cursor of our own. The box's caret must stay put even when
+  // it sits at that same spot, as it does in an empty box.
+  QTextCursor caret = txtStatus->textCursor();
+  caret.setKeepPositionOnInsert(true);
+  txtStatus->setTextCursor(caret);
   statusEnd_ = std::make_unique<QTextCursor>(txtStatus->document());
   statusEnd_->movePosition(QTextCursor::End);
-  statusDirty_ = true;
 }
 
 bool Form1::PrefixSelected() const { return TagLocation[0]->isChecked(); }

@@ -22,10 +22,7 @@ class QTextCursor;
 
 namespace ferrowick {
 
-class Form1 : public QWidget,
-              public WindowServices,
-              public DialogHost,
-              public FolderDialog {
+class Form1 : public QWidget, public WindowServices, public DialogHost, public FolderDialog {
   Q_OBJECT
 
  public:
@@ -88,6 +85,7 @@ class Form1 : public QWidget,
   void Form_Load();
   int RunModal(QDialog& dialog);
   void FlushStatus();
+  void KeepCaretOnAppend();
   QLineEdit* BoxFor(Box box) const;
 
   CopyDialogs copyDialogs_;

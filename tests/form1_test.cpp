@@ -1,0 +1,281 @@
+// The Qt main window, driven as a user would, with every dialog answered through the seam.
+
+#include "form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using ferrowick::Box;
+using ferrowick::Form1;
+
+namespace {
+
+QString ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString("<missing>");
+}
+
+void WriteAll(const QString& path, const QByteArray& data) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(data);
+}
+
+// Answers the next dialogs in order; each answer sees the dialog and returns its result.
+struct Answers {
+  QList<std::function<int(QDialog&)>> queue;
+  QStringList seen;  // the text of every message box, in order
+
+  std::function<int(QDialog&)> Seam() {
+    return [this](QDialog& dialog) {
+      if (auto* box = qobject_cast<QMessageBox*>(&dialog)) seen << box->text();
+      if (queue.isEmpty()) {
+        dialog.reject();
+        return int(QDialog::Rejected);
+      }
+      return queue.takeFirst()(dialog);
+    };
+  }
+};
+
+std::function<int(QDialog&)> Click(QMessageBox::StandardButton which) {
+  return [which](QDialog& dialog) {
+    static_cast<QMessageBox&>(dialog).button(which)->click();
+    return dialog.result();
+  };
+}
+
+std::function<int(QDialog&)> Pick(const QString& path) {
+  return [path](QDialog& dialog) {
+    static_cast<QFileDialog&>(dialog).selectFile(path);
+    dialog.accept();
+    return int(QDialog::Accepted);
+  };
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<Form1> form;
+  Answers answers;
+  std::unique_ptr<QTemporaryDir> dir;
+
+  QString Path(const QString& name) const { return dir->filePath(name); }
+
+ private slots:
+  void init() {
+    dir = std::make_unique<QTemporaryDir>();
+    form = std::make_unique<Form1>();
+    answers = {};
+    form->runDialog = answers.Seam();
+    form->show();
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+  }
+  void cleanup() { form.reset(); }
+
+  void freshStart() {
+    for (QLineEdit* box : {form->txtFile, form->txtCopies, form->txtPrefix, form->txtDir}) {
+      QVERIFY(box->text().isEmpty());
+    }
+    QVERIFY(form->txtStatus->toPlainText().isEmpty());
+    QVERIFY(form->TagLocation[0]->isChecked());
+    QVERIFY(!form->TagLocation[1]->isChecked());
+    QCOMPARE(form->windowTitle(), QString("Ferrowick"));
+    QCOMPARE(form->size(), QSize(392, 707));
+  }
+
+  // Guards the layout against accidental edits: places in pixels at 96 dpi.
+  void controlsInTheirPlaces() {
+    const struct {
+      QWidget* control;
+      QRect place;
+    } table[] = {
+        {form->Label1, {8, 8, 380, 17}},
+        {form->txtFile, {8, 32, 377, 19}},
+        {form->cmdChooseFile, {8, 56, 113, 25}},
+        {form->Line1, {8, 88, 376, 1}},
+        {form->Label2, {8, 104, 380, 17}},
+        {form->txtCopies, {8, 128, 41, 19}},
+        {form->Line2, {8, 152, 376, 1}},
+        {form->Label3, {8, 168, 380, 17}},
+        {form->txtPrefix, {8, 192, 41, 19}},
+        {form->TagLocation[0], {96, 192, 73, 23}},
+        {form->TagLocation[1], {176, 192, 73, 23}},
+        {form->Line3, {8, 216, 376, 1}},
+        {form->Label5, {8, 232, 380, 34}},
+        {form->txtDir, {8, 272, 377, 19}},
+        {form->cmdChooseDir, {8, 296, 113, 25}},
+        {form->Line4, {8, 328, 376, 1}},
+        {form->cmdGo, {104, 352, 185, 33}},
+        {form->Label4, {8, 448, 153, 17}},
+        {form->txtStatus, {8, 464, 377, 225}},
+    };
+    for (const auto& row : table) QCOMPARE(row.control->geometry(), row.place);
+    QVERIFY(form->cmdGo->font().bold());
+    // Every one-line caption fits its band.
+    for (QLabel* band : {form->Label1, form->Label2, form->Label3, form->Label4}) {
+      QVERIFY2(band->fontMetrics().horizontalAdvance(band->text()) <= band->width(),
+               qPrintable(band->text()));
+    }
+  }
+
+  void tabFollowsTheDesignedOrder() {
+    form->txtFile->setFocus();
+    const QList<QWidget*> expected = {form->cmdChooseFile,  form->txtCopies, form->txtPrefix,
+                                      form->TagLocation[0], form->cmdGo,     form->txtStatus,
+                                      form->cmdChooseDir,   form->txtDir,    form->txtFile};
+    for (QWidget* next : expected) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), next);
+    }
+  }
+
+  void altDAlternatesFocusWithoutClicking() {
+    form->txtFile->setFocus();
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
+    QWidget* first = QApplication::focusWidget();
+    QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);
+    QWidget* second = QApplication::focusWidget();
+    QCOMPARE(QSet<QWidget*>({first, second}), QSet<QWidget*>({form->cmdChooseDir, form->cmdGo}));
+    QVERIFY(answers.seen.isEmpty());  // no validation box: cmdGo was not clicked
+    QVERIFY(form->txtCopies->text().isEmpty());
+  }
+
+  void backgroundFollowsThePalette() {
+    const QPalette original = QApplication::palette();
+    QPalette changed = original;
+    changed.setColor(QPalette::Base, QColor(10, 20, 30));
+    QApplication::setPalette(changed);
+    QCoreApplication::processEvents();
+    QCOMPARE(form->palette().color(form->backgroundRole()), QColor(10, 20, 30));
+    QCOMPARE(form->Label1->palette().color(form->Label1->backgroundRole()),
+             QColor(0xE0, 0xE0, 0xE0));
+    QApplication::setPalette(original);
+  }
+
+  void numberBoxesTakeOnlyDigits() {
+    QApplication::clipboard()->setText("99");
+    for (QLineEdit* box : {form->txtCopies, form->txtPrefix}) {
+      box->setFocus();
+      QTest::keyClicks(box, "1a2 -.");
+      QCOMPARE(box->text(), QString("12"));
+      QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+      QTest::keyClick(box, Qt::Key_Return);
+      QCOMPARE(box->text(), QString("12"));
+      QTest::keyClick(box, Qt::Key_Backspace);
+      QCOMPARE(box->text(), QString("1"));
+      QTest::keyClick(box, Qt::Key_Tab);
+      QVERIFY(QApplication::focusWidget() != box);
+    }
+  }
+
+  void choosingAndCancelling() {
+    WriteAll(Path("pick.txt"), "x");
+    answers.queue = {Pick(Path("pick.txt"))};
+    form->cmdChooseFile->click();
+    QCOMPARE(form->txtFile->text(), Path("pick.txt"));
+    form->cmdChooseFile->click();  // cancelled: the box keeps the last choice
+    QCOMPARE(form->txtFile->text(), Path("pick.txt"));
+
+    answers.queue = {Pick(dir->path())};
+    form->cmdChooseDir->click();
+    QCOMPARE(form->txtDir->text(), dir->path());
+    form->cmdChooseDir->click();  // cancelled: back to the source's own folder
+    QVERIFY(form->txtDir->text().isEmpty());
+  }
+
+  void validationShowsOneBoxAndKeepsTheLog() {
+    form->txtStatus->setPlainText("earlier");
+    form->cmdGo->click();
+    QCOMPARE(answers.seen,
+             QStringList({"Error: No file selected.\nError: Number of copies must be greater than "
+                          "zero.\nError: Starting number must be greater than zero.\n"}));
+    QCOMPARE(form->txtCopies->text(), QString("0"));
+    QCOMPARE(form->txtStatus->toPlainText(), QString("earlier"));
+  }
+
+  void runMakesTheCopiesWithoutMovingTheView() {
+    WriteAll(Path("report.txt"), "content");
+    form->txtFile->setText(Path("report.txt"));
+    form->txtCopies->setText("40");
+    form->txtPrefix->setText("1");
+    form->TagLocation[1]->setChecked(true);
+    form->cmdGo->click();
+
+    QVERIFY(answers.seen.isEmpty());
+    QCOMPARE(ReadAll(Path("report01.txt")), QString("content"));
+    QCOMPARE(ReadAll(Path("report40.txt")), QString("content"));
+    const QString status = QString::fromStdU16String(form->Text(Box::Status));
+    QCOMPARE(status.count("\r\n"), 40);
+    QVERIFY(status.startsWith("Copying to: " + Path("report01.txt") + "\r\n"));
+    QVERIFY(status.endsWith("Copying to: " + Path("report40.txt") + "\r\n"));
+    QCOMPARE(form->txtStatus->verticalScrollBar()->value(), 0);
+    QCOMPARE(form->txtStatus->textCursor().position(), 0);
+  }
+
+  void replaceAnswersAreHonoured() {
+    WriteAll(Path("a.txt"), "new");
+    WriteAll(Path("1a.txt"), "old one");
+    WriteAll(Path("2a.txt"), "old two");
+    form->txtFile->setText(Path("a.txt"));
+    form->txtCopies->setText("2");
+    form->txtPrefix->setText("1");
+    answers.queue = {Click(QMessageBox::No), Click(QMessageBox::Yes)};
+    form->cmdGo->click();
+    QCOMPARE(ReadAll(Path("1a.txt")), QString("old one"));
+    QCOMPARE(ReadAll(Path("2a.txt")), QString("new"));
+    QCOMPARE(answers.seen.size(), 2);
+    // Enter and Escape both mean No.
+    answers.queue = {[](QDialog& dialog) {
+      auto& box = static_cast<QMessageBox&>(dialog);
+      return int(box.defaultButton() == box.button(QMessageBox::No) &&
+                 box.escapeButton() == box.button(QMessageBox::No));
+    }};
+    form->cmdGo->click();
+    QCOMPARE(ReadAll(Path("1a.txt")), QString("old one"));
+  }
+
+  void closingMidRunStopsCleanly() {
+    WriteAll(Path("c.txt"), "c");
+    WriteAll(Path("3c.txt"), "taken");
+    form->txtFile->setText(Path("c.txt"));
+    form->txtCopies->setText("6");
+    form->txtPrefix->setText("1");
+    answers.queue = {[this](QDialog& dialog) {
+      form->close();  // while the replace question is open
+      return dialog.result();
+    }};
+    form->cmdGo->click();
+    QDir folder(dir->path());
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({"1c.txt", "2c.txt", "3c.txt", "c.txt"}));
+    QCOMPARE(ReadAll(Path("3c.txt")), QString("taken"));
+  }
+
+  void copyErrorsAreReportedAndTheRunGoesOn() {
+    WriteAll(Path("plain"), "x");
+    form->txtFile->setText(Path("missing.txt"));
+    form->txtCopies->setText("2");
+    form->txtPrefix->setText("1");
+    form->cmdGo->click();
+    QCOMPARE(answers.seen.size(), 2);
+    QVERIFY(answers.seen[0].contains("No such file or directory"));
+    QVERIFY(form->txtStatus->toPlainText().contains("2missing.txt"));
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
