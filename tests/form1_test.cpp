@@ -224,6 +224,7 @@ class Form1Test : public QObject {
     QVERIFY(status.endsWith("Copying to: " + Path("report40.txt") + "\r\n"));
     QCOMPARE(form->txtStatus->verticalScrollBar()->value(), 0);
     QCOMPARE(form->txtStatus->textCursor().position(), 0);
+    QVERIFY(!form->txtStatus->textCursor().hasSelection());
   }
 
   void replaceAnswersAreHonoured() {

@@ -163,7 +163,7 @@ Form1::Form1(QWidget* parent)
   // A log of tens of thousands of lines must not keep an undo history of itself.
   txtStatus->setUndoRedoEnabled(false);
   SetRoleColour(txtStatus, QPalette::Base, kGrey);
-  KeepCaretOnAppend();
+  ResetStatusEnd();
 
   const struct {
     QWidget* control;
@@ -230,16 +230,11 @@ void Form1::SetText(Box box, const std::u16string& text) {
     return;
   }
   txtStatus->setPlainText(QString(value).remove(u'\r'));
-  KeepCaretOnAppend();
+  ResetStatusEnd();
   statusDirty_ = true;
 }
 
-void Form1::KeepCaretOnAppend() {
-  // Lines go in at the end through a cursor of our own. The box's caret must stay put even when
-  // it sits at that same spot, as it does in an empty box.
-  QTextCursor caret = txtStatus->textCursor();
-  caret.setKeepPositionOnInsert(true);
-  txtStatus->setTextCursor(caret);
+void Form1::ResetStatusEnd() {
   statusEnd_ = std::make_unique<QTextCursor>(txtStatus->document());
   statusEnd_->movePosition(QTextCursor::End);
 }
@@ -251,8 +246,11 @@ void Form1::AppendStatusLine(std::u16string_view line) {
   // as replacing the whole text would, at the cost of one line instead of the whole log.
   if (!line.empty() && line.back() == u'\n') line.remove_suffix(1);
   if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+  const bool first = statusEnd_->position() == 0;
   statusEnd_->insertText(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
   statusEnd_->insertBlock();
+  // In an empty box the caret sits where the first line goes in and would be carried along.
+  if (first) txtStatus->setTextCursor(QTextCursor(txtStatus->document()));
 }
 
 void Form1::RepaintStatus() {

@@ -85,7 +85,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   void Form_Load();
   int RunModal(QDialog& dialog);
   void FlushStatus();
-  void KeepCaretOnAppend();
+  void ResetStatusEnd();
   QLineEdit* BoxFor(Box box) const;
 
   CopyDialogs copyDialogs_;
