@@ -74,6 +74,7 @@ struct CopyEngine::Job {
 
 CopyEngine::CopyEngine(CopyDelegate& delegate, const Tuning& tuning)
     : delegate_(delegate), tuning_(tuning) {
+  pid_ = std::to_string(::getpid());
   umask_ = ::umask(0);
   ::umask(umask_);
 }

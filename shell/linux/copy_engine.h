@@ -69,6 +69,7 @@ class CopyEngine {
   CopyDelegate& delegate_;
   Tuning tuning_;
   mode_t umask_;
+  std::string pid_;  // names our temporaries apart from another instance's
   unsigned long long tempSerial_ = 0;
   std::unique_ptr<char[]> buffer_;
   // What the last copies into this folder from this device taught us about the fastest method.

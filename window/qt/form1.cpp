@@ -218,7 +218,8 @@ QLineEdit* Form1::BoxFor(Box box) const {
 
 std::u16string Form1::Text(Box box) const {
   if (box == Box::Status) {
-    return txtStatus->toPlainText().replace(u'\n', QStringLiteral("\r\n")).toStdU16String();
+    QString text = txtStatus->toPlainText() + pendingStatus_;
+    return text.replace(u'\n', QStringLiteral("\r\n")).toStdU16String();
   }
   return BoxFor(box)->text().toStdU16String();
 }
@@ -230,8 +231,8 @@ void Form1::SetText(Box box, const std::u16string& text) {
     return;
   }
   txtStatus->setPlainText(QString(value).remove(u'\r'));
+  pendingStatus_.clear();
   ResetStatusEnd();
-  statusDirty_ = true;
 }
 
 void Form1::ResetStatusEnd() {
@@ -242,26 +243,28 @@ void Form1::ResetStatusEnd() {
 bool Form1::PrefixSelected() const { return TagLocation[0]->isChecked(); }
 
 void Form1::AppendStatusLine(std::u16string_view line) {
-  // Inserting through a cursor of our own leaves the view and the box's caret where they are,
-  // as replacing the whole text would, at the cost of one line instead of the whole log.
+  // Lines wait here until the next frame: one insertion of many lines costs the text box far
+  // less than one per line, and nobody can read faster than the display refreshes.
   if (!line.empty() && line.back() == u'\n') line.remove_suffix(1);
   if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
-  const bool first = statusEnd_->position() == 0;
-  statusEnd_->insertText(QString::fromUtf16(line.data(), static_cast<qsizetype>(line.size())));
-  statusEnd_->insertBlock();
-  // In an empty box the caret sits where the first line goes in and would be carried along.
-  if (first) txtStatus->setTextCursor(QTextCursor(txtStatus->document()));
+  pendingStatus_.append(QStringView(line.data(), static_cast<qsizetype>(line.size())));
+  pendingStatus_.append(u'\n');
 }
 
 void Form1::RepaintStatus() {
-  statusDirty_ = true;
   // More often than the display refreshes would only slow a run of quick copies.
   if (std::chrono::steady_clock::now() - lastFrame_ >= kFrame) Breathe();
 }
 
 void Form1::FlushStatus() {
-  if (!statusDirty_) return;
-  statusDirty_ = false;
+  if (pendingStatus_.isEmpty()) return;
+  // Inserting through a cursor of our own leaves the view and the box's caret where they are,
+  // as replacing the whole text would, at the cost of the new lines instead of the whole log.
+  const bool first = statusEnd_->position() == 0;
+  statusEnd_->insertText(pendingStatus_);
+  pendingStatus_.clear();
+  // In an empty box the caret sits where the first line goes in and would be carried along.
+  if (first) txtStatus->setTextCursor(QTextCursor(txtStatus->document()));
   txtStatus->viewport()->repaint();
 }
 

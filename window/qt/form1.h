@@ -93,7 +93,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   Duplicator duplicator_;
   std::unique_ptr<QTextCursor> statusEnd_;
   std::chrono::steady_clock::time_point lastFrame_{};
-  bool statusDirty_ = false;
+  QString pendingStatus_;
   bool closing_ = false;
   QDialog* activeDialog_ = nullptr;
 };

@@ -1,0 +1,199 @@
+// End-to-end speed of a duplication run, against the bare system calls it cannot avoid.
+//   ferrowick_bench [work folder]     (QT_QPA_PLATFORM picks offscreen or an X server)
+// Prints one figure a line; the last line is the run's ratio to the floor.
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "form1.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const int kCopies = 32766;
+
+double Seconds(Clock::time_point since) {
+  return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+void Fail(const char* what) {
+  std::perror(what);
+  std::exit(1);
+}
+
+void MakeFile(const fs::path& path, std::uint64_t size) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) Fail("create source");
+  std::string block(1u << 20, '\0');
+  for (std::size_t i = 0; i < block.size(); ++i)
+    block[i] = static_cast<char>(i * 2654435761u >> 13);
+  for (std::uint64_t done = 0; done < size;) {
+    const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), size - done));
+    if (::write(fd, block.data(), n) != static_cast<ssize_t>(n)) Fail("write source");
+    block[done % block.size()] ^= 1;  // no two blocks alike, so nothing dedups them
+    done += n;
+  }
+  ::close(fd);
+}
+
+void Fresh(const fs::path& folder) {
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+}
+
+// The least any copier must do per copy to land a whole file without clobbering: the same calls
+// the copy engine makes, with nothing around them.
+double Floor(const fs::path& source, const fs::path& folder) {
+  const auto start = Clock::now();
+  char target[4096];
+  char temporary[4096];
+  for (int i = 1; i <= kCopies; ++i) {
+    std::snprintf(target, sizeof target, "%s/%05dsource.bin", folder.c_str(), i);
+    std::snprintf(temporary, sizeof temporary, "%s/.tmp-%d", folder.c_str(), i);
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    struct stat none {};
+    if (in < 0 || ::fstat(in, &st) != 0) Fail("floor source");
+    if (::fstatat(AT_FDCWD, target, &none, AT_SYMLINK_NOFOLLOW) == 0) Fail("floor target exists");
+    const int out = ::open(temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777);
+    if (out < 0) Fail("floor temporary");
+    if (::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(st.st_size), 0) !=
+        st.st_size) {
+      Fail("floor copy");
+    }
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    if (::futimens(out, times) != 0 || ::close(out) != 0) Fail("floor close");
+    if (::renameat2(AT_FDCWD, temporary, AT_FDCWD, target, RENAME_NOREPLACE) != 0) {
+      Fail("floor rename");
+    }
+    ::close(in);
+  }
+  return Seconds(start);
+}
+
+double RunForm(ferrowick::Form1& form, const fs::path& source, const fs::path& folder, int copies) {
+  form.txtFile->setText(QString::fromStdString(source.string()));
+  form.txtDir->setText(QString::fromStdString(folder.string()));
+  form.txtCopies->setText(QString::number(copies));
+  form.txtPrefix->setText(QStringLiteral("1"));
+  const auto start = Clock::now();
+  form.cmdGo->click();
+  const double seconds = Seconds(start);
+  if (form.txtStatus->document()->blockCount() != copies + 1) Fail("status lines");
+  return seconds;
+}
+
+double Cp(const fs::path& source, const fs::path& folder, int copies) {
+  const auto start = Clock::now();
+  for (int i = 1; i <= copies; ++i) {
+    const std::string command =
+        "cp '" + source.string() + "' '" + (folder / ("cp" + std::to_string(i))).string() + "'";
+    if (std::system(command.c_str()) != 0) Fail("cp");
+  }
+  return Seconds(start);
+}
+
+long PeakRssKiB() {
+  struct rusage usage {};
+  ::getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+int Env(const char* name, int fallback) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? std::atoi(value) : fallback;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const fs::path work =
+      argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "ferrowick-bench";
+  const int rounds = Env("BENCH_ROUNDS", 3);
+  Fresh(work);
+  const fs::path small = work / "source.bin";
+  MakeFile(small, 4096);
+
+  ferrowick::Form1 form;
+  form.show();
+  QCoreApplication::processEvents();
+
+  // Nothing is deleted until the end: ext4 is slow to hand out inodes right after many were
+  // freed, which would charge one side for the other's clean-up.
+  std::vector<double> floors;
+  std::vector<double> runs;
+  long rss = 0;
+  for (int round = 0; round < rounds; ++round) {
+    const fs::path floorDir = work / ("floor" + std::to_string(round));
+    const fs::path runDir = work / ("run" + std::to_string(round));
+    Fresh(floorDir);
+    Fresh(runDir);
+    // Alternate who goes first, and start each from a clean page cache, so that neither pays for
+    // the other's write-back.
+    for (int turn = 0; turn < 2; ++turn) {
+      ::sync();
+      if ((turn + round) % 2 == 0) {
+        floors.push_back(Floor(small, floorDir));
+      } else {
+        runs.push_back(RunForm(form, small, runDir, kCopies));
+      }
+    }
+    rss = std::max(rss, PeakRssKiB());
+  }
+
+  std::printf("platform %s, %d rounds, medians\n", qPrintable(QGuiApplication::platformName()),
+              rounds);
+  std::printf("floor %d copies of 4 KiB: %.3f s\n", kCopies, Median(floors));
+  std::printf("Form1 run of %d copies: %.3f s\n", kCopies, Median(runs));
+  std::printf("peak RSS after the runs: %.1f MB\n", rss / 1024.0);
+  if (Env("BENCH_LARGE", 1) != 0) {
+    const fs::path large = work / "large.bin";
+    MakeFile(large, 1ull << 30);
+    std::vector<double> cps;
+    std::vector<double> bigs;
+    for (int round = 0; round < rounds; ++round) {
+      const fs::path cpDir = work / ("cp" + std::to_string(round));
+      const fs::path bigDir = work / ("big" + std::to_string(round));
+      Fresh(cpDir);
+      Fresh(bigDir);
+      for (int turn = 0; turn < 2; ++turn) {
+        ::sync();
+        if ((turn + round) % 2 == 0) {
+          cps.push_back(Cp(large, cpDir, 3));
+        } else {
+          bigs.push_back(RunForm(form, large, bigDir, 3));
+        }
+      }
+      fs::remove_all(cpDir);
+      fs::remove_all(bigDir);
+    }
+    std::printf("cp 3 x 1 GiB: %.3f s\n", Median(cps));
+    std::printf("Form1 3 x 1 GiB: %.3f s\n", Median(bigs));
+    std::printf("1 GiB throughput vs cp: %.2f\n", Median(cps) / Median(bigs));
+  }
+  fs::remove_all(work);
+  std::printf("ratio %.2f\n", Median(runs) / Median(floors));
+  return 0;
+}
