@@ -63,6 +63,12 @@ std::function<int(QDialog&)> Pick(const QString& path) {
   };
 }
 
+// QVERIFY returns from the enclosing function, which a dialog answer cannot do.
+#define EXPECT_PLAIN(condition)                                     \
+  do {                                                              \
+    if (!(condition)) QTest::qFail(#condition, __FILE__, __LINE__); \
+  } while (false)
+
 }  // namespace
 
 class Form1Test : public QObject {
@@ -199,6 +205,13 @@ class Form1Test : public QObject {
 
   void validationShowsOneBoxAndKeepsTheLog() {
     form->txtStatus->setPlainText("earlier");
+    answers.queue = {[](QDialog& dialog) {
+      auto& box = static_cast<QMessageBox&>(dialog);
+      EXPECT_PLAIN(box.windowTitle() == "Ferrowick");
+      EXPECT_PLAIN(box.icon() == QMessageBox::NoIcon);
+      EXPECT_PLAIN(box.buttons().size() == 1 && box.button(QMessageBox::Ok) != nullptr);
+      return int(QDialog::Accepted);
+    }};
     form->cmdGo->click();
     QCOMPARE(answers.seen,
              QStringList({"Error: No file selected.\nError: Number of copies must be greater than "
@@ -264,6 +277,28 @@ class Form1Test : public QObject {
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name),
              QStringList({"1c.txt", "2c.txt", "3c.txt", "c.txt"}));
     QCOMPARE(ReadAll(Path("3c.txt")), QString("taken"));
+  }
+
+  // The real, ownerless question stays open in its own event loop until the window closes.
+  void closingWhileARealDialogIsOpen() {
+    WriteAll(Path("d.txt"), "d");
+    WriteAll(Path("1d.txt"), "taken");
+    form->txtFile->setText(Path("d.txt"));
+    form->txtCopies->setText("4");
+    form->txtPrefix->setText("1");
+    form->runDialog = nullptr;
+    QTimer poll;
+    connect(&poll, &QTimer::timeout, [&] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox*>(window) != nullptr && window->isVisible()) form->close();
+      }
+    });
+    poll.start(5);
+    form->cmdGo->click();
+    QDir folder(dir->path());
+    QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({"1d.txt", "d.txt"}));
+    QCOMPARE(ReadAll(Path("1d.txt")), QString("taken"));
   }
 
   void copyErrorsAreReportedAndTheRunGoesOn() {
