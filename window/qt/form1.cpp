@@ -15,6 +15,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <type_traits>
+
+#include "form_layout.h"
 
 namespace ferrowick {
 namespace {
@@ -23,15 +26,20 @@ namespace {
 // pixels for higher densities by itself.
 constexpr int Px(int twips) { return (twips + 7) / 15; }
 
-void Place(QWidget* widget, int left, int top, int width, int height) {
-  widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
+QString Caption(const layout::Place& place) { return QString::fromUtf16(place.caption); }
+
+template <typename Control>
+Control* Make(QWidget* parent, const layout::Place& place) {
+  auto* control = new Control(parent);
+  control->setGeometry(Px(place.left), Px(place.top), Px(place.width), Px(place.height));
+  if constexpr (!std::is_same_v<Control, QFrame> && !std::is_same_v<Control, QPlainTextEdit>) {
+    if (place.caption != nullptr) control->setText(Caption(place));
+  }
+  return control;
 }
 
-const QColor kGrey(0xE0, 0xE0, 0xE0);
+const QColor kGrey = QColor::fromRgb(layout::kGrey);
 constexpr auto kFrame = std::chrono::milliseconds(16);
-
-const QString kStep3 = QStringLiteral(
-    "Step 3: Enter a starting number for the tag to be attached to each new filename.");
 
 void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -39,8 +47,8 @@ void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
   widget->setPalette(palette);
 }
 
-QLabel* Band(QWidget* parent, const QString& caption) {
-  auto* label = new QLabel(caption, parent);
+QLabel* Band(QWidget* parent, const layout::Place& place) {
+  auto* label = Make<QLabel>(parent, place);
   // Children take the window's background role unless they name their own.
   label->setBackgroundRole(QPalette::Window);
   label->setAutoFillBackground(true);
@@ -49,16 +57,15 @@ QLabel* Band(QWidget* parent, const QString& caption) {
   return label;
 }
 
-QFrame* Rule(QWidget* parent, int top) {
-  auto* line = new QFrame(parent);
-  line->setGeometry(Px(120), Px(top), Px(5760) - Px(120), 1);
+QFrame* Rule(QWidget* parent, const layout::Place& place) {
+  auto* line = Make<QFrame>(parent, place);
   line->setAutoFillBackground(true);
   line->setBackgroundRole(QPalette::WindowText);
   return line;
 }
 
-QLineEdit* ReadOnlyBox(QWidget* parent) {
-  auto* box = new QLineEdit(parent);
+QLineEdit* ReadOnlyBox(QWidget* parent, const layout::Place& place) {
+  auto* box = Make<QLineEdit>(parent, place);
   box->setReadOnly(true);
   SetRoleColour(box, QPalette::Base, kGrey);
   return box;
@@ -77,7 +84,9 @@ QFont Fitted(QFont font, qreal points, const QString& text, int room) {
 // Liberation Sans has the metrics it was drawn with; whatever family the system substitutes is
 // shrunk until that caption fits.
 QFont WindowFont() {
-  return Fitted(QFont(QStringLiteral("Liberation Sans")), 8.0, kStep3, Px(5700) - 4);
+  const layout::Place& widest = layout::kWidestOneLine;
+  return Fitted(QFont(QStringLiteral("Liberation Sans")), 8.0, Caption(widest),
+                Px(widest.width) - 4);
 }
 
 QFont GoFont(const QFont& windowFont, const QString& caption) {
@@ -102,59 +111,37 @@ Form1::Form1(QWidget* parent)
       copyDialogs_(*this),
       module1_(copyDialogs_, *this),
       duplicator_(*this, module1_, u'/') {
-  setWindowTitle(QStringLiteral("Ferrowick"));
-  setFixedSize(Px(5880), Px(10605));
+  setWindowTitle(QString::fromUtf16(layout::kTitle));
+  setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
   setFont(WindowFont());
 
-  Label1 = Band(this, QStringLiteral("Step 1: Select a file to duplicate."));
-  Place(Label1, 120, 120, 5700, 255);
-  txtFile = ReadOnlyBox(this);
-  Place(txtFile, 120, 480, 5655, 285);
-  cmdChooseFile = new QPushButton(QStringLiteral("&Choose a File"), this);
-  Place(cmdChooseFile, 120, 840, 1695, 375);
-  Line1 = Rule(this, 1320);
-
-  Label2 = Band(this, QStringLiteral("Step 2: Enter the number of copies to make."));
-  Place(Label2, 120, 1560, 5700, 255);
-  txtCopies = new QLineEdit(this);
-  Place(txtCopies, 120, 1920, 615, 285);
-  Line2 = Rule(this, 2280);
-
-  Label3 = Band(this, kStep3);
-  Place(Label3, 120, 2520, 5700, 255);
-  txtPrefix = new QLineEdit(this);
-  Place(txtPrefix, 120, 2880, 615, 285);
-  TagLocation = {new QRadioButton(QStringLiteral("Prefix"), this),
-                 new QRadioButton(QStringLiteral("Suffix"), this)};
-  Place(TagLocation[0], 1440, 2880, 1095, 350);
-  Place(TagLocation[1], 2640, 2880, 1095, 350);
+  Label1 = Band(this, layout::Label1);
+  txtFile = ReadOnlyBox(this, layout::txtFile);
+  cmdChooseFile = Make<QPushButton>(this, layout::cmdChooseFile);
+  Line1 = Rule(this, layout::Line1);
+  Label2 = Band(this, layout::Label2);
+  txtCopies = Make<QLineEdit>(this, layout::txtCopies);
+  Line2 = Rule(this, layout::Line2);
+  Label3 = Band(this, layout::Label3);
+  txtPrefix = Make<QLineEdit>(this, layout::txtPrefix);
+  TagLocation = {Make<QRadioButton>(this, layout::TagLocation0),
+                 Make<QRadioButton>(this, layout::TagLocation1)};
   for (QRadioButton* option : TagLocation) {
     option->setBackgroundRole(QPalette::Window);
     option->setAutoFillBackground(true);
     SetRoleColour(option, QPalette::Window, Qt::white);
   }
   TagLocation[0]->setChecked(true);
-  Line3 = Rule(this, 3240);
-
-  Label5 =
-      Band(this, QStringLiteral("Step 4: Select a directory for the copies. Leave blank if the "
-                                "copies should go in the same directory as the original "
-                                "file."));
+  Line3 = Rule(this, layout::Line3);
+  Label5 = Band(this, layout::Label5);
   Label5->setWordWrap(true);
-  Place(Label5, 120, 3480, 5700, 510);
-  txtDir = ReadOnlyBox(this);
-  Place(txtDir, 120, 4080, 5655, 285);
-  cmdChooseDir = new QPushButton(QStringLiteral("Choose a &Directory"), this);
-  Place(cmdChooseDir, 120, 4440, 1695, 375);
-  Line4 = Rule(this, 4920);
-
-  cmdGo = new QPushButton(QStringLiteral("&Duplicate File"), this);
-  Place(cmdGo, 1560, 5280, 2775, 495);
+  txtDir = ReadOnlyBox(this, layout::txtDir);
+  cmdChooseDir = Make<QPushButton>(this, layout::cmdChooseDir);
+  Line4 = Rule(this, layout::Line4);
+  cmdGo = Make<QPushButton>(this, layout::cmdGo);
   cmdGo->setFont(GoFont(font(), cmdGo->text()));
-  Label4 = Band(this, QStringLiteral("Status"));
-  Place(Label4, 120, 6720, 2295, 255);
-  txtStatus = new QPlainTextEdit(this);
-  Place(txtStatus, 120, 6960, 5655, 3375);
+  Label4 = Band(this, layout::Label4);
+  txtStatus = Make<QPlainTextEdit>(this, layout::txtStatus);
   txtStatus->setReadOnly(true);
   txtStatus->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtStatus->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -299,7 +286,7 @@ int Form1::RunCopyDialog(QDialog& dialog) {
 }
 
 void Form1::ShowMessage(const std::u16string& text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ferrowick"),
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(layout::kTitle),
                   QString::fromStdU16String(text).remove(u'\r'), QMessageBox::Ok, this);
   RunModal(box);
 }
@@ -334,7 +321,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::cmdChooseFile_Click() {
-  CommonDialog1.DialogTitle = QStringLiteral("Select a file to duplicate");
+  CommonDialog1.DialogTitle = QString::fromUtf16(layout::kFileDialogTitle);
   CommonDialog1.ShowOpen();
   txtFile->setText(CommonDialog1.FileName);
 }

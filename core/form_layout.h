@@ -1,0 +1,49 @@
+#pragma once
+// Where every control of the main window sits and what it says, in twips (1/1440 inch), for
+// every toolkit's Form1. Each window converts twips to its own pixels once.
+
+namespace ferrowick::layout {
+
+struct Place {
+  const char16_t* caption;  // nullptr where the control has none
+  int left, top, width, height;
+};
+
+inline constexpr int kClientWidth = 5880;
+inline constexpr int kClientHeight = 10605;
+
+inline constexpr Place Label1{u"Step 1: Select a file to duplicate.", 120, 120, 5700, 255};
+inline constexpr Place txtFile{nullptr, 120, 480, 5655, 285};
+inline constexpr Place cmdChooseFile{u"&Choose a File", 120, 840, 1695, 375};
+inline constexpr Place Line1{nullptr, 120, 1320, 5760 - 120, 15};
+inline constexpr Place Label2{u"Step 2: Enter the number of copies to make.", 120, 1560, 5700, 255};
+inline constexpr Place txtCopies{nullptr, 120, 1920, 615, 285};
+inline constexpr Place Line2{nullptr, 120, 2280, 5760 - 120, 15};
+inline constexpr Place Label3{
+    u"Step 3: Enter a starting number for the tag to be attached to each new filename.", 120, 2520,
+    5700, 255};
+inline constexpr Place txtPrefix{nullptr, 120, 2880, 615, 285};
+inline constexpr Place TagLocation0{u"Prefix", 1440, 2880, 1095, 350};
+inline constexpr Place TagLocation1{u"Suffix", 2640, 2880, 1095, 350};
+inline constexpr Place Line3{nullptr, 120, 3240, 5760 - 120, 15};
+inline constexpr Place Label5{
+    u"Step 4: Select a directory for the copies. Leave blank if the copies should go in the same "
+    u"directory as the original file.",
+    120, 3480, 5700, 510};
+inline constexpr Place txtDir{nullptr, 120, 4080, 5655, 285};
+inline constexpr Place cmdChooseDir{u"Choose a &Directory", 120, 4440, 1695, 375};
+inline constexpr Place Line4{nullptr, 120, 4920, 5760 - 120, 15};
+inline constexpr Place cmdGo{u"&Duplicate File", 1560, 5280, 2775, 495};
+inline constexpr Place Label4{u"Status", 120, 6720, 2295, 255};
+inline constexpr Place txtStatus{nullptr, 120, 6960, 5655, 3375};
+
+// The widest caption that must fit on one line; the window font is chosen by it.
+inline constexpr const Place& kWidestOneLine = Label3;
+
+// Grey of the step bands and the read-only boxes, 0xRRGGBB.
+inline constexpr unsigned kGrey = 0xE0E0E0;
+
+inline constexpr char16_t kTitle[] = u"Ferrowick";
+inline constexpr char16_t kFileDialogTitle[] = u"Select a file to duplicate";
+
+}  // namespace ferrowick::layout
