@@ -1,0 +1,51 @@
+#include "module1.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace ferrowick {
+namespace {
+
+// The shell takes lists of paths, each ended by a NUL and the list by a second one.
+std::wstring PathList(const std::u16string& path) {
+  std::wstring list(path.begin(), path.end());
+  list.push_back(L'\0');
+  return list;  // c_str() adds the second NUL
+}
+
+}  // namespace
+
+void Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
+  const std::wstring from = PathList(source);
+  const std::wstring to = PathList(target);
+  SHFILEOPSTRUCTW operation{};
+  operation.hwnd = nullptr;
+  operation.wFunc = FO_COPY;
+  operation.pFrom = from.c_str();
+  operation.pTo = to.c_str();
+  operation.fFlags = FOF_SIMPLEPROGRESS;
+  SHFileOperationW(&operation);
+}
+
+std::u16string Module1::PickDirectory(HWND owner) {
+  // Some shells write the display name whether asked or not; give them room.
+  wchar_t displayName[MAX_PATH] = {};
+  BROWSEINFOW request{};
+  request.hwndOwner = owner;
+  request.pidlRoot = nullptr;
+  request.pszDisplayName = displayName;
+  request.lpszTitle = L"Select a target directory";
+  request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
+  PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
+  if (item == nullptr) return {};
+  wchar_t path[MAX_PATH] = {};
+  std::u16string result;
+  // An item without a file-system path (a printer, a network neighbourhood) gives no folder.
+  if (SHGetPathFromIDListW(item, path)) {
+    result.assign(path, path + wcsnlen(path, MAX_PATH));
+  }
+  CoTaskMemFree(item);
+  return result;
+}
+
+}  // namespace ferrowick

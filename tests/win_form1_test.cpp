@@ -1,0 +1,138 @@
+// The Win32 main window, driven through window messages as a user's clicks and keys arrive.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+
+#include "form1.h"
+
+namespace ferrowick {
+namespace {
+
+std::wstring TextOf(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)), L'\0');
+  GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size() + 1));
+  return text;
+}
+
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class WinForm1Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    // Process ids repeat under wine; a folder left by an earlier run would make the shell ask.
+    folder = std::wstring(temp) + L"ferrowick-" + std::to_wstring(GetTickCount64()) + L"-" +
+             std::to_wstring(++serial);
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    source = folder + L"\\report.txt";
+    HANDLE file = CreateFileW(source.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "content", 7, &written, nullptr);
+    CloseHandle(file);
+    form.messageBox = [this](const std::u16string& text) { messages.push_back(text); };
+  }
+
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  void Fill(const wchar_t* file, const wchar_t* copies, const wchar_t* start) {
+    SetWindowTextW(form.txtFile, file);
+    SetWindowTextW(form.txtCopies, copies);
+    SetWindowTextW(form.txtPrefix, start);
+  }
+
+  static inline int serial = 0;
+  Form1 form;
+  std::wstring folder;
+  std::wstring source;
+  std::vector<std::u16string> messages;
+};
+
+TEST_F(WinForm1Test, FreshStartAndPlaces) {
+  for (HWND box : {form.txtFile, form.txtCopies, form.txtPrefix, form.txtDir, form.txtStatus}) {
+    EXPECT_TRUE(TextOf(box).empty());
+  }
+  EXPECT_EQ(SendMessageW(form.TagLocation[0], BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(TextOf(form.hWnd()), L"Ferrowick");
+  RECT client{};
+  GetClientRect(form.hWnd(), &client);
+  EXPECT_EQ(client.right, 392);
+  EXPECT_EQ(client.bottom, 707);
+  const struct {
+    HWND control;
+    RECT place;
+  } table[] = {{form.cmdGo, {104, 352, 289, 385}},
+               {form.txtStatus, {8, 464, 385, 689}},
+               {form.TagLocation[1], {176, 192, 249, 215}},
+               {form.Label5, {8, 232, 388, 266}}};
+  for (const auto& row : table) {
+    RECT rect{};
+    GetWindowRect(row.control, &rect);
+    MapWindowPoints(nullptr, form.hWnd(), reinterpret_cast<POINT*>(&rect), 2);
+    EXPECT_EQ(rect.left, row.place.left);
+    EXPECT_EQ(rect.top, row.place.top);
+    EXPECT_EQ(rect.right, row.place.right);
+    EXPECT_EQ(rect.bottom, row.place.bottom);
+  }
+}
+
+TEST_F(WinForm1Test, TabFollowsTheDesignedOrder) {
+  const HWND expected[] = {form.cmdChooseFile,  form.txtCopies, form.txtPrefix,
+                           form.TagLocation[0], form.cmdGo,     form.txtStatus,
+                           form.cmdChooseDir,   form.txtDir,    form.txtFile};
+  HWND at = form.txtFile;
+  for (HWND next : expected) {
+    at = GetNextDlgTabItem(form.hWnd(), at, FALSE);
+    EXPECT_EQ(at, next);
+  }
+}
+
+TEST_F(WinForm1Test, NumberBoxesTakeOnlyDigits) {
+  for (HWND box : {form.txtCopies, form.txtPrefix}) {
+    for (wchar_t typed : std::wstring(L"1a2 -.\x16\r\x1b")) SendMessageW(box, WM_CHAR, typed, 0);
+    EXPECT_EQ(TextOf(box), L"12");
+    SendMessageW(box, WM_CHAR, 8, 0);
+    EXPECT_EQ(TextOf(box), L"1");
+  }
+}
+
+TEST_F(WinForm1Test, RunMakesTheCopiesAndLogsThem) {
+  Fill(source.c_str(), L"3", L"1");
+  SendMessageW(form.TagLocation[0], BM_SETCHECK, BST_UNCHECKED, 0);
+  SendMessageW(form.TagLocation[1], BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(form.cmdGo, BM_CLICK, 0, 0);
+  EXPECT_TRUE(messages.empty());
+  std::wstring log;
+  for (const wchar_t* tag : {L"1", L"2", L"3"}) {
+    const std::wstring target = folder + L"\\report" + tag + L".txt";
+    EXPECT_TRUE(Exists(target)) << std::string(target.begin(), target.end());
+    log += L"Copying to: " + target + L"\r\n";
+  }
+  EXPECT_EQ(TextOf(form.txtStatus), log);
+  DWORD start = 1;
+  DWORD end = 1;
+  SendMessageW(form.txtStatus, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 0u);
+}
+
+TEST_F(WinForm1Test, ValidationShowsOneMessageAndKeepsTheLog) {
+  SetWindowTextW(form.txtStatus, L"earlier\r\n");
+  Fill(L"", L"", L"40000");
+  SendMessageW(form.cmdGo, BM_CLICK, 0, 0);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0],
+            u"Error: No file selected.\r\nError: Number of copies must be greater than zero.\r\n"
+            u"Error: Starting number must be 32767 or less.\r\n");
+  EXPECT_EQ(TextOf(form.txtCopies), L"0");
+  EXPECT_EQ(TextOf(form.txtStatus), L"earlier\r\n");
+}
+
+}  // namespace
+}  // namespace ferrowick

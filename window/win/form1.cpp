@@ -1,0 +1,355 @@
+#include "form1.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "form_layout.h"
+
+namespace ferrowick {
+namespace {
+
+constexpr wchar_t kClassName[] = L"FerrowickForm1";
+constexpr auto kFrame = std::chrono::milliseconds(16);
+constexpr COLORREF kGrey =
+    RGB((layout::kGrey >> 16) & 0xFF, (layout::kGrey >> 8) & 0xFF, layout::kGrey & 0xFF);
+WNDPROC editProc = nullptr;
+
+const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+std::wstring W(const std::u16string& text) { return {text.begin(), text.end()}; }
+
+std::u16string U(const std::wstring& text) { return {text.begin(), text.end()}; }
+
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)), L'\0');
+  GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size() + 1));
+  return text;
+}
+
+// The layout is drawn in twips; the window's dots per inch turn them into pixels.
+int Dpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+int Px(int twips) { return MulDiv(twips, Dpi(), 1440); }
+
+// The largest font of `face`, from `tenthPoints` down, in which `text` fits in `room` pixels.
+HFONT Fitted(const wchar_t* face, int tenthPoints, int weight, const wchar_t* text, int room) {
+  HDC screen = GetDC(nullptr);
+  HFONT font = nullptr;
+  for (int size = tenthPoints; size >= 50; size -= 2) {
+    if (font != nullptr) DeleteObject(font);
+    font = CreateFontW(-MulDiv(size, Dpi(), 720), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, face);
+    HGDIOBJ old = SelectObject(screen, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen, text, static_cast<int>(wcslen(text)), &extent);
+    SelectObject(screen, old);
+    if (extent.cx <= room) break;
+  }
+  ReleaseDC(nullptr, screen);
+  return font;
+}
+
+// The number boxes take digits and backspace from the keyboard, nothing else.
+void DigitsOnly(wchar_t& KeyAscii) {
+  if ((KeyAscii < L'0' || KeyAscii > L'9') && KeyAscii != 8) KeyAscii = 0;
+}
+
+}  // namespace
+
+Form1::Form1() : duplicator_(*this, module1_, u'\\') {
+  grey_ = CreateSolidBrush(kGrey);
+  white_ = CreateSolidBrush(RGB(255, 255, 255));
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  windowClass.hbrBackground = white_;
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExW(&windowClass);
+
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  RECT frame{0, 0, Px(layout::kClientWidth), Px(layout::kClientHeight)};
+  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  hwnd_ = CreateWindowExW(0, kClassName, W(layout::kTitle), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                          frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                          instance, this);
+}
+
+Form1::~Form1() {
+  if (hwnd_ != nullptr) {
+    // Going away with the object is not the user closing the program: no quit message.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+  DeleteObject(font_);
+  DeleteObject(goFont_);
+  DeleteObject(grey_);
+  DeleteObject(white_);
+}
+
+void Form1::CreateControls() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  // Creation order is tab order.
+  const auto make = [&](const layout::Place& place, const wchar_t* windowClass, DWORD style,
+                        DWORD exStyle = 0) {
+    HWND control =
+        CreateWindowExW(exStyle, windowClass, place.caption ? W(place.caption) : L"",
+                        WS_CHILD | WS_VISIBLE | style, Px(place.left), Px(place.top),
+                        Px(place.width), Px(place.height), hwnd_, nullptr, instance, nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    return control;
+  };
+  const DWORD box = WS_TABSTOP | ES_AUTOHSCROLL;
+  const DWORD band = SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
+  const DWORD rule = SS_BLACKRECT;
+  Label1 = make(layout::Label1, L"STATIC", band);
+  txtFile = make(layout::txtFile, L"EDIT", box | ES_READONLY, WS_EX_CLIENTEDGE);
+  cmdChooseFile = make(layout::cmdChooseFile, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON);
+  Line1 = make(layout::Line1, L"STATIC", rule);
+  Label2 = make(layout::Label2, L"STATIC", band);
+  txtCopies = make(layout::txtCopies, L"EDIT", box, WS_EX_CLIENTEDGE);
+  Line2 = make(layout::Line2, L"STATIC", rule);
+  Label3 = make(layout::Label3, L"STATIC", band);
+  txtPrefix = make(layout::txtPrefix, L"EDIT", box, WS_EX_CLIENTEDGE);
+  TagLocation[0] =
+      make(layout::TagLocation0, L"BUTTON", WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON);
+  TagLocation[1] = make(layout::TagLocation1, L"BUTTON", BS_AUTORADIOBUTTON);
+  // The group of options ends where the next group starts.
+  cmdGo = make(layout::cmdGo, L"BUTTON", WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
+  SendMessageW(cmdGo, WM_SETFONT, reinterpret_cast<WPARAM>(goFont_), FALSE);
+  txtStatus = make(layout::txtStatus, L"EDIT",
+                   WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
+                       WS_HSCROLL | WS_VSCROLL,
+                   WS_EX_CLIENTEDGE);
+  // A multi-line box holds about 32 000 characters unless told otherwise; a long run's log
+  // is far longer.
+  SendMessageW(txtStatus, EM_SETLIMITTEXT, 0, 0);
+  Label4 = make(layout::Label4, L"STATIC", band);
+  Line3 = make(layout::Line3, L"STATIC", rule);
+  Label5 = make(layout::Label5, L"STATIC", SS_LEFT | SS_NOPREFIX);
+  cmdChooseDir = make(layout::cmdChooseDir, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON);
+  txtDir = make(layout::txtDir, L"EDIT", box | ES_READONLY, WS_EX_CLIENTEDGE);
+  Line4 = make(layout::Line4, L"STATIC", rule);
+  SendMessageW(TagLocation[0], BM_SETCHECK, BST_CHECKED, 0);
+
+  for (HWND numberBox : {txtCopies, txtPrefix}) {
+    editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        numberBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::NumberBoxProc)));
+  }
+}
+
+void Form1::Form_Load() {
+  // The system's window colour, and whatever it becomes later.
+  SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(COLOR_WINDOW + 1));
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* form = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (form == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+  return form->Handle(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form1::NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CHAR) {
+    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+    auto KeyAscii = static_cast<wchar_t>(wParam);
+    if (hwnd == form->txtCopies) {
+      form->txtCopies_KeyPress(KeyAscii);
+    } else {
+      form->txtPrefix_KeyPress(KeyAscii);
+    }
+    if (KeyAscii == 0) return 0;
+  }
+  return CallWindowProcW(editProc, hwnd, message, wParam, lParam);
+}
+
+LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE: {
+      const std::wstring widest = W(layout::kWidestOneLine.caption);
+      font_ = Fitted(L"MS Sans Serif", 80, FW_NORMAL, widest.c_str(),
+                     Px(layout::kWidestOneLine.width) - 4);
+      goFont_ =
+          Fitted(L"MS Sans Serif", 83, FW_BOLD, L"Duplicate File", Px(layout::cmdGo.width) - 12);
+      CreateControls();
+      Form_Load();
+      return 0;
+    }
+    case WM_COMMAND: {
+      if (HIWORD(wParam) != BN_CLICKED) break;
+      const auto control = reinterpret_cast<HWND>(lParam);
+      if (control == cmdChooseFile) cmdChooseFile_Click();
+      if (control == cmdChooseDir) cmdChooseDir_Click();
+      if (control == cmdGo) cmdGo_Click();
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+      const auto control = reinterpret_cast<HWND>(lParam);
+      const auto hdc = reinterpret_cast<HDC>(wParam);
+      if (control == TagLocation[0] || control == TagLocation[1]) {
+        SetBkColor(hdc, RGB(255, 255, 255));
+        return reinterpret_cast<LRESULT>(white_);
+      }
+      // The step bands and the read-only boxes.
+      SetBkColor(hdc, kGrey);
+      return reinterpret_cast<LRESULT>(grey_);
+    }
+    case WM_CLOSE:
+      if (duplicator_.Running()) {
+        // The run ends after the shell's current copy, then the window goes.
+        closing_ = true;
+        return 0;
+      }
+      DestroyWindow(hwnd_);
+      return 0;
+    case WM_DESTROY:
+      hwnd_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool Form1::PreTranslate(MSG& message) {
+  return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message);
+}
+
+HWND Form1::BoxFor(Box box) const {
+  switch (box) {
+    case Box::File:
+      return txtFile;
+    case Box::Copies:
+      return txtCopies;
+    case Box::Prefix:
+      return txtPrefix;
+    case Box::Dir:
+      return txtDir;
+    case Box::Status:
+      return txtStatus;
+  }
+  return nullptr;
+}
+
+std::u16string Form1::Text(Box box) const {
+  std::wstring text = WindowText(BoxFor(box));
+  if (box == Box::Status) text += pendingStatus_;
+  return U(text);
+}
+
+void Form1::SetText(Box box, const std::u16string& text) {
+  if (box == Box::Status) pendingStatus_.clear();
+  SetWindowTextW(BoxFor(box), W(text).c_str());
+}
+
+bool Form1::PrefixSelected() const {
+  return SendMessageW(TagLocation[0], BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Form1::AppendStatusLine(std::u16string_view line) {
+  // Lines wait here until the next frame: one insertion of many lines costs the box far less
+  // than one per line, and nobody can read faster than the display refreshes.
+  pendingStatus_.append(line.begin(), line.end());
+}
+
+void Form1::RepaintStatus() {
+  if (std::chrono::steady_clock::now() - lastFrame_ >= kFrame) Breathe();
+}
+
+void Form1::FlushStatus() {
+  if (pendingStatus_.empty()) return;
+  // Appending at the end moves the caret and the view there; both go back to where they were,
+  // as if the whole text had been replaced.
+  DWORD selStart = 0;
+  DWORD selEnd = 0;
+  SendMessageW(txtStatus, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
+               reinterpret_cast<LPARAM>(&selEnd));
+  const auto firstLine = SendMessageW(txtStatus, EM_GETFIRSTVISIBLELINE, 0, 0);
+  SendMessageW(txtStatus, WM_SETREDRAW, FALSE, 0);
+  const int end = GetWindowTextLengthW(txtStatus);
+  SendMessageW(txtStatus, EM_SETSEL, end, end);
+  SendMessageW(txtStatus, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pendingStatus_.c_str()));
+  pendingStatus_.clear();
+  SendMessageW(txtStatus, EM_SETSEL, selStart, selEnd);
+  const auto nowFirst = SendMessageW(txtStatus, EM_GETFIRSTVISIBLELINE, 0, 0);
+  SendMessageW(txtStatus, EM_LINESCROLL, 0, firstLine - nowFirst);
+  SendMessageW(txtStatus, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(txtStatus, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+}
+
+void Form1::Breathe() {
+  FlushStatus();
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      closing_ = true;
+      break;
+    }
+    if (!PreTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  lastFrame_ = std::chrono::steady_clock::now();
+}
+
+void Form1::ShowMessage(const std::u16string& text) {
+  if (messageBox) {
+    messageBox(text);
+    return;
+  }
+  MessageBoxW(hwnd_, W(text).c_str(), W(layout::kTitle), MB_OK);
+}
+
+void Form1::txtCopies_KeyPress(wchar_t& KeyAscii) { DigitsOnly(KeyAscii); }
+void Form1::txtPrefix_KeyPress(wchar_t& KeyAscii) { DigitsOnly(KeyAscii); }
+
+void CommonDialog::ShowOpen(HWND owner) {
+  std::vector<wchar_t> file(32768, L'\0');
+  const std::wstring title(DialogTitle.begin(), DialogTitle.end());
+  OPENFILENAMEW request{};
+  request.lStructSize = sizeof request;
+  request.hwndOwner = owner;
+  request.lpstrFile = file.data();
+  request.nMaxFile = static_cast<DWORD>(file.size());
+  request.lpstrTitle = title.c_str();
+  request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+  if (GetOpenFileNameW(&request)) FileName.assign(file.data(), file.data() + wcslen(file.data()));
+}
+
+void Form1::cmdChooseFile_Click() {
+  CommonDialog1.DialogTitle = layout::kFileDialogTitle;
+  CommonDialog1.ShowOpen(hwnd_);
+  SetWindowTextW(txtFile, W(CommonDialog1.FileName).c_str());
+}
+
+void Form1::cmdChooseDir_Click() {
+  SetWindowTextW(txtDir, W(Module1::PickDirectory(hwnd_)).c_str());
+}
+
+void Form1::cmdGo_Click() {
+  if (duplicator_.Running()) return;
+  lastFrame_ = {};
+  duplicator_.Run();
+  FlushStatus();
+  if (closing_) DestroyWindow(hwnd_);
+}
+
+}  // namespace ferrowick

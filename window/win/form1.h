@@ -1,0 +1,82 @@
+#pragma once
+// The main window on Win32: controls, layout and event handlers. The work itself is the core's.
+
+#include <windows.h>
+
+#include <array>
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "duplicator.h"
+#include "module1.h"
+
+namespace ferrowick {
+
+// The file-open dialog, with the three members the window uses.
+class CommonDialog {
+ public:
+  std::u16string DialogTitle;
+  // Keeps its last value when the user cancels.
+  std::u16string FileName;
+  void ShowOpen(HWND owner);
+};
+
+class Form1 : public WindowServices {
+ public:
+  Form1();
+  ~Form1() override;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  HWND hWnd() const { return hwnd_; }
+  // Tab, Shift+Tab and the access keys of a plain window go through the dialog manager.
+  bool PreTranslate(MSG& message);
+
+  // Seam for tests: shows the validation message instead of the message box.
+  std::function<void(const std::u16string&)> messageBox;
+
+  // WindowServices
+  std::u16string Text(Box box) const override;
+  void SetText(Box box, const std::u16string& text) override;
+  bool PrefixSelected() const override;
+  void AppendStatusLine(std::u16string_view line) override;
+  void RepaintStatus() override;
+  void ShowMessage(const std::u16string& text) override;
+  bool KeepRunning() override { return !closing_; }
+
+  // The controls, named as in the design.
+  HWND Label1, txtFile, cmdChooseFile, Line1, Label2, txtCopies, Line2, Label3, txtPrefix;
+  std::array<HWND, 2> TagLocation;
+  HWND Line3, Label5, txtDir, cmdChooseDir, Line4, cmdGo, Label4, txtStatus;
+  CommonDialog CommonDialog1;
+
+  void txtCopies_KeyPress(wchar_t& KeyAscii);
+  void txtPrefix_KeyPress(wchar_t& KeyAscii);
+  void cmdChooseFile_Click();
+  void cmdChooseDir_Click();
+  void cmdGo_Click();
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+  void Form_Load();
+  void FlushStatus();
+  void Breathe();
+  HWND BoxFor(Box box) const;
+
+  HWND hwnd_ = nullptr;
+  Module1 module1_;
+  Duplicator duplicator_;
+  HFONT font_ = nullptr;
+  HFONT goFont_ = nullptr;
+  HBRUSH grey_ = nullptr;
+  HBRUSH white_ = nullptr;
+  std::wstring pendingStatus_;
+  std::chrono::steady_clock::time_point lastFrame_{};
+  bool closing_ = false;
+};
+
+}  // namespace ferrowick

@@ -1,0 +1,22 @@
+#include <objbase.h>
+#include <windows.h>
+
+#include "form1.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  SetProcessDPIAware();
+  // The folder browser is a COM object of the shell's.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ferrowick::Form1 form;
+  ShowWindow(form.hWnd(), show);
+  UpdateWindow(form.hWnd());
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (!form.PreTranslate(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+  }
+  CoUninitialize();
+  return static_cast<int>(message.wParam);
+}
