@@ -122,6 +122,17 @@ TEST_F(WinForm1Test, RunMakesTheCopiesAndLogsThem) {
   EXPECT_EQ(end, 0u);
 }
 
+TEST_F(WinForm1Test, ClosingMidRunStopsAfterTheCopyInHand) {
+  Fill(source.c_str(), L"5", L"1");
+  PostMessageW(form.hWnd(), WM_CLOSE, 0, 0);  // arrives while the run lets messages through
+  SendMessageW(form.cmdGo, BM_CLICK, 0, 0);
+  EXPECT_TRUE(Exists(folder + L"\\1report.txt"));
+  EXPECT_FALSE(Exists(folder + L"\\2report.txt"));
+  EXPECT_FALSE(IsWindow(form.hWnd()));
+  MSG quit;
+  EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 TEST_F(WinForm1Test, ValidationShowsOneMessageAndKeepsTheLog) {
   SetWindowTextW(form.txtStatus, L"earlier\r\n");
   Fill(L"", L"", L"40000");
