@@ -20,6 +20,7 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
+PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest)
 
 build() {
