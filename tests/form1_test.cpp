@@ -2,6 +2,7 @@
 
 #include "form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -158,6 +159,24 @@ class Form1Test : public QObject {
     QCOMPARE(QSet<QWidget*>({first, second}), QSet<QWidget*>({form->cmdChooseDir, form->cmdGo}));
     QVERIFY(answers.seen.isEmpty());  // no validation box: cmdGo was not clicked
     QVERIFY(form->txtCopies->text().isEmpty());
+  }
+
+  // A screen reader announces every control by name, and activates the buttons by their action.
+  void everyControlHasAnAccessibleName() {
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+      if (qobject_cast<QFrame*>(control) != nullptr &&
+          control->metaObject() == &QFrame::staticMetaObject) {
+        continue;  // the rules are decoration
+      }
+      if (control->parentWidget() != form.get()) continue;
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+      QVERIFY(accessible != nullptr);
+      QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), control->metaObject()->className());
+    }
+    QAccessibleInterface* go = QAccessible::queryAccessibleInterface(form->cmdGo);
+    QCOMPARE(go->text(QAccessible::Name), QString("Duplicate File"));
+    QVERIFY(
+        go->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
   }
 
   void backgroundFollowsThePalette() {
