@@ -16,7 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form1.h"
@@ -125,6 +127,33 @@ int Env(const char* name, int fallback) {
   return value != nullptr ? std::atoi(value) : fallback;
 }
 
+using Medians = std::pair<double, double>;
+using Timed = std::function<double(const fs::path&)>;
+
+// Median times of `first` and `second` over several rounds, each into a new folder. They take
+// turns at going first and each starts from a clean page cache, so that neither pays for the
+// other's write-back. Small files are kept to the end: ext4 is slow to hand out inodes right
+// after many were freed, which would charge one side for the other's clean-up.
+Medians Contest(const fs::path& work, const std::string& name, int rounds, bool deleteEachRound,
+                const Timed& first, const Timed& second) {
+  std::vector<double> firsts;
+  std::vector<double> seconds;
+  for (int round = 0; round < rounds; ++round) {
+    const fs::path dirs[2] = {work / (name + "-a" + std::to_string(round)),
+                              work / (name + "-b" + std::to_string(round))};
+    for (int turn = 0; turn < 2; ++turn) {
+      const int who = (turn + round) % 2;
+      Fresh(dirs[who]);
+      ::sync();
+      (who == 0 ? firsts : seconds).push_back((who == 0 ? first : second)(dirs[who]));
+    }
+    if (deleteEachRound) {
+      for (const fs::path& dir : dirs) fs::remove_all(dir);
+    }
+  }
+  return {Median(firsts), Median(seconds)};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -140,60 +169,29 @@ int main(int argc, char* argv[]) {
   form.show();
   QCoreApplication::processEvents();
 
-  // Nothing is deleted until the end: ext4 is slow to hand out inodes right after many were
-  // freed, which would charge one side for the other's clean-up.
-  std::vector<double> floors;
-  std::vector<double> runs;
-  long rss = 0;
-  for (int round = 0; round < rounds; ++round) {
-    const fs::path floorDir = work / ("floor" + std::to_string(round));
-    const fs::path runDir = work / ("run" + std::to_string(round));
-    Fresh(floorDir);
-    Fresh(runDir);
-    // Alternate who goes first, and start each from a clean page cache, so that neither pays for
-    // the other's write-back.
-    for (int turn = 0; turn < 2; ++turn) {
-      ::sync();
-      if ((turn + round) % 2 == 0) {
-        floors.push_back(Floor(small, floorDir));
-      } else {
-        runs.push_back(RunForm(form, small, runDir, kCopies));
-      }
-    }
-    rss = std::max(rss, PeakRssKiB());
-  }
-
+  const int copies = kCopies;
+  const Medians small4k = Contest(
+      work, "small", rounds, /*deleteEachRound=*/false,
+      [&](const fs::path& dir) { return Floor(small, dir); },
+      [&](const fs::path& dir) { return RunForm(form, small, dir, copies); });
   std::printf("platform %s, %d rounds, medians\n", qPrintable(QGuiApplication::platformName()),
               rounds);
-  std::printf("floor %d copies of 4 KiB: %.3f s\n", kCopies, Median(floors));
-  std::printf("Form1 run of %d copies: %.3f s\n", kCopies, Median(runs));
-  std::printf("peak RSS after the runs: %.1f MB\n", rss / 1024.0);
+  std::printf("floor %d copies of 4 KiB: %.3f s\n", kCopies, small4k.first);
+  std::printf("Form1 run of %d copies: %.3f s\n", kCopies, small4k.second);
+  std::printf("peak RSS after the runs: %.1f MB\n", PeakRssKiB() / 1024.0);
+
   if (Env("BENCH_LARGE", 1) != 0) {
     const fs::path large = work / "large.bin";
     MakeFile(large, 1ull << 30);
-    std::vector<double> cps;
-    std::vector<double> bigs;
-    for (int round = 0; round < rounds; ++round) {
-      const fs::path cpDir = work / ("cp" + std::to_string(round));
-      const fs::path bigDir = work / ("big" + std::to_string(round));
-      Fresh(cpDir);
-      Fresh(bigDir);
-      for (int turn = 0; turn < 2; ++turn) {
-        ::sync();
-        if ((turn + round) % 2 == 0) {
-          cps.push_back(Cp(large, cpDir, 3));
-        } else {
-          bigs.push_back(RunForm(form, large, bigDir, 3));
-        }
-      }
-      fs::remove_all(cpDir);
-      fs::remove_all(bigDir);
-    }
-    std::printf("cp 3 x 1 GiB: %.3f s\n", Median(cps));
-    std::printf("Form1 3 x 1 GiB: %.3f s\n", Median(bigs));
-    std::printf("1 GiB throughput vs cp: %.2f\n", Median(cps) / Median(bigs));
+    const Medians big = Contest(
+        work, "large", rounds, /*deleteEachRound=*/true,
+        [&](const fs::path& dir) { return Cp(large, dir, 3); },
+        [&](const fs::path& dir) { return RunForm(form, large, dir, 3); });
+    std::printf("cp 3 x 1 GiB: %.3f s\n", big.first);
+    std::printf("Form1 3 x 1 GiB: %.3f s\n", big.second);
+    std::printf("1 GiB throughput vs cp: %.2f\n", big.first / big.second);
   }
   fs::remove_all(work);
-  std::printf("ratio %.2f\n", Median(runs) / Median(floors));
+  std::printf("ratio %.2f\n", small4k.second / small4k.first);
   return 0;
 }

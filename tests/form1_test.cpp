@@ -82,6 +82,13 @@ class Form1Test : public QObject {
 
   QString Path(const QString& name) const { return dir->filePath(name); }
 
+  // Copies of `file` in the test folder, tags from 1.
+  void Fill(const QString& file, const QString& copies) {
+    form->txtFile->setText(Path(file));
+    form->txtCopies->setText(copies);
+    form->txtPrefix->setText("1");
+  }
+
  private slots:
   void init() {
     dir = std::make_unique<QTemporaryDir>();
@@ -241,9 +248,7 @@ class Form1Test : public QObject {
 
   void runMakesTheCopiesWithoutMovingTheView() {
     WriteAll(Path("report.txt"), "content");
-    form->txtFile->setText(Path("report.txt"));
-    form->txtCopies->setText("40");
-    form->txtPrefix->setText("1");
+    Fill("report.txt", "40");
     form->TagLocation[1]->setChecked(true);
     form->cmdGo->click();
 
@@ -263,9 +268,7 @@ class Form1Test : public QObject {
     WriteAll(Path("a.txt"), "new");
     WriteAll(Path("1a.txt"), "old one");
     WriteAll(Path("2a.txt"), "old two");
-    form->txtFile->setText(Path("a.txt"));
-    form->txtCopies->setText("2");
-    form->txtPrefix->setText("1");
+    Fill("a.txt", "2");
     answers.queue = {Click(QMessageBox::No), Click(QMessageBox::Yes)};
     form->cmdGo->click();
     QCOMPARE(ReadAll(Path("1a.txt")), QString("old one"));
@@ -284,9 +287,7 @@ class Form1Test : public QObject {
   void closingMidRunStopsCleanly() {
     WriteAll(Path("c.txt"), "c");
     WriteAll(Path("3c.txt"), "taken");
-    form->txtFile->setText(Path("c.txt"));
-    form->txtCopies->setText("6");
-    form->txtPrefix->setText("1");
+    Fill("c.txt", "6");
     answers.queue = {[this](QDialog& dialog) {
       form->close();  // while the replace question is open
       return dialog.result();
@@ -302,9 +303,7 @@ class Form1Test : public QObject {
   void closingWhileARealDialogIsOpen() {
     WriteAll(Path("d.txt"), "d");
     WriteAll(Path("1d.txt"), "taken");
-    form->txtFile->setText(Path("d.txt"));
-    form->txtCopies->setText("4");
-    form->txtPrefix->setText("1");
+    Fill("d.txt", "4");
     form->runDialog = nullptr;
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
@@ -322,9 +321,7 @@ class Form1Test : public QObject {
 
   void copyErrorsAreReportedAndTheRunGoesOn() {
     WriteAll(Path("plain"), "x");
-    form->txtFile->setText(Path("missing.txt"));
-    form->txtCopies->setText("2");
-    form->txtPrefix->setText("1");
+    Fill("missing.txt", "2");
     form->cmdGo->click();
     QCOMPARE(answers.seen.size(), 2);
     QVERIFY(answers.seen[0].contains("No such file or directory"));
