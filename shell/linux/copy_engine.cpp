@@ -54,6 +54,23 @@ int MakeFolders(const std::string& folder) {
   return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }
 
+// The process's umask, read without setting it: setting it, even for a moment, would race with
+// files that other threads create.
+mode_t CurrentUmask() {
+  if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
+    char line[256];
+    unsigned mask = 0;
+    bool found = false;
+    while (!found && std::fgets(line, sizeof line, status) != nullptr) {
+      found = std::sscanf(line, "Umask: %o", &mask) == 1;
+    }
+    std::fclose(status);
+    if (found) return static_cast<mode_t>(mask);
+  }
+  // Without /proc, assume the strictest usual mask: at worst a needless fchmod per copy.
+  return 0077;
+}
+
 bool Unsupported(int error) {
   return error == EOPNOTSUPP || error == ENOTTY || error == EXDEV || error == EINVAL ||
          error == ENOSYS || error == EBADF;
@@ -75,8 +92,7 @@ struct CopyEngine::Job {
 CopyEngine::CopyEngine(CopyDelegate& delegate, const Tuning& tuning)
     : delegate_(delegate), tuning_(tuning) {
   pid_ = std::to_string(::getpid());
-  umask_ = ::umask(0);
-  ::umask(umask_);
+  umask_ = CurrentUmask();
 }
 
 CopyEngine::~CopyEngine() = default;
@@ -114,16 +130,14 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
     return Fail(job, job.folder, errno);
   }
 
-  const auto discard = [&](CopyOutcome outcome) {
+  const auto discard = [&] {
     ::unlink(job.temporary.c_str());
     if (job.progressShown) delegate_.ProgressDone();
-    return outcome;
   };
   if (!CopyData(job, in.get(), out.get())) {
     const int error = errno;
-    if (job.cancelled) return discard(CopyOutcome::Cancelled);
-    discard(CopyOutcome::Failed);
-    return Fail(job, target, error);
+    discard();
+    return job.cancelled ? CopyOutcome::Cancelled : Fail(job, target, error);
   }
   if (job.progressShown) {
     delegate_.ProgressDone();
@@ -134,7 +148,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   if (((mode & ~umask_) != mode && ::fchmod(out.get(), mode) != 0) ||
       ::futimens(out.get(), times) != 0 || out.Close() != 0) {
     const int error = errno;
-    discard(CopyOutcome::Failed);
+    discard();
     return Fail(job, target, error);
   }
   return Commit(job, replaceAgreed);

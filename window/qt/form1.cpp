@@ -95,7 +95,7 @@ QFont GoFont(const QFont& windowFont, const QString& caption) {
                    : windowFont;
   font.setBold(true);
   return Fitted(font, windowFont.pointSizeF() * 8.25 / 8.0, QString(caption).remove('&'),
-                Px(2775) - 12);
+                Px(layout::cmdGo.width) - 12);
 }
 
 // The number boxes take digits and backspace from the keyboard, nothing else.
@@ -162,12 +162,11 @@ Form1::Form1(QWidget* parent)
                {txtStatus, "Status"}};
   for (const auto& n : names) n.control->setAccessibleName(QString::fromLatin1(n.name));
 
-  QWidget* tabOrder[] = {txtFile, txtCopies, txtPrefix,    TagLocation[0], TagLocation[1],
-                         cmdGo,   txtStatus, cmdChooseDir, txtDir};
-  setTabOrder(txtFile, cmdChooseFile);
-  setTabOrder(cmdChooseFile, txtCopies);
-  for (std::size_t i = 1; i + 1 < std::size(tabOrder); ++i)
+  QWidget* tabOrder[] = {txtFile,        cmdChooseFile, txtCopies, txtPrefix,    TagLocation[0],
+                         TagLocation[1], cmdGo,         txtStatus, cmdChooseDir, txtDir};
+  for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
     setTabOrder(tabOrder[i], tabOrder[i + 1]);
+  }
 
   txtCopies->installEventFilter(this);
   txtPrefix->installEventFilter(this);
