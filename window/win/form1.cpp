@@ -165,8 +165,8 @@ LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 }
 
 LRESULT CALLBACK Form1::NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CHAR) {
-    auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+  auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(GetParent(hwnd), GWLP_USERDATA));
+  if (message == WM_CHAR && form != nullptr) {
     auto KeyAscii = static_cast<wchar_t>(wParam);
     if (hwnd == form->txtCopies) {
       form->txtCopies_KeyPress(KeyAscii);
