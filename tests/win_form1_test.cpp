@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "form1.h"
 
@@ -90,6 +91,19 @@ TEST_F(WinForm1Test, TabFollowsTheDesignedOrder) {
     at = GetNextDlgTabItem(form.hWnd(), at, FALSE);
     EXPECT_EQ(at, next);
   }
+}
+
+TEST_F(WinForm1Test, SharedAccessKeyMovesFocusWithoutClicking) {
+  SetFocus(form.txtFile);
+  std::vector<HWND> focused;
+  for (int press = 0; press < 3; ++press) {
+    MSG altD{GetFocus(), WM_SYSCHAR, L'd', 0, 0, {}};
+    EXPECT_TRUE(form.PreTranslate(altD));
+    focused.push_back(GetFocus());
+  }
+  EXPECT_EQ(focused, (std::vector<HWND>{form.cmdChooseDir, form.cmdGo, form.cmdChooseDir}));
+  EXPECT_TRUE(messages.empty());  // cmdGo was not clicked
+  EXPECT_EQ(TextOf(form.txtCopies), L"");
 }
 
 TEST_F(WinForm1Test, NumberBoxesTakeOnlyDigits) {

@@ -2,6 +2,8 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+#include <cwctype>
 #include <vector>
 
 #include "form_layout.h"
@@ -228,7 +230,31 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool Form1::PreTranslate(MSG& message) {
-  return hwnd_ != nullptr && IsDialogMessageW(hwnd_, &message);
+  if (hwnd_ == nullptr) return false;
+  if (message.message == WM_SYSCHAR && FocusByAccessKey(static_cast<wchar_t>(message.wParam))) {
+    return true;
+  }
+  return IsDialogMessageW(hwnd_, &message);
+}
+
+// An access key that two controls share moves the focus between them and clicks neither, as on
+// the desktop; the dialog manager does not do that everywhere.
+bool Form1::FocusByAccessKey(wchar_t key) {
+  const HWND withKey[] = {cmdChooseFile, cmdChooseDir, cmdGo};
+  std::vector<HWND> sharing;
+  for (HWND control : withKey) {
+    const std::wstring caption = WindowText(control);
+    const auto amp = caption.find(L'&');
+    if (amp != std::wstring::npos && amp + 1 < caption.size() &&
+        std::towupper(caption[amp + 1]) == std::towupper(key)) {
+      sharing.push_back(control);
+    }
+  }
+  if (sharing.size() < 2) return false;
+  const auto focused = std::find(sharing.begin(), sharing.end(), GetFocus());
+  SetFocus(focused == sharing.end() || focused + 1 == sharing.end() ? sharing.front()
+                                                                    : *(focused + 1));
+  return true;
 }
 
 HWND Form1::BoxFor(Box box) const {

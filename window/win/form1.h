@@ -62,6 +62,7 @@ class Form1 : public WindowServices {
   static LRESULT CALLBACK NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
+  bool FocusByAccessKey(wchar_t key);
   void Form_Load();
   void FlushStatus();
   void Breathe();
