@@ -222,8 +222,8 @@ void Form1::SetText(Box box, const std::u16string& text) {
 }
 
 void Form1::ResetStatusEnd() {
-  statusEnd_ = std::make_unique<QTextCursor>(txtStatus->document());
-  statusEnd_->movePosition(QTextCursor::End);
+  statusEnd_ = QTextCursor(txtStatus->document());
+  statusEnd_.movePosition(QTextCursor::End);
 }
 
 bool Form1::PrefixSelected() const { return TagLocation[0]->isChecked(); }
@@ -246,8 +246,8 @@ void Form1::FlushStatus() {
   if (pendingStatus_.isEmpty()) return;
   // Inserting through a cursor of our own leaves the view and the box's caret where they are,
   // as replacing the whole text would, at the cost of the new lines instead of the whole log.
-  const bool first = statusEnd_->position() == 0;
-  statusEnd_->insertText(pendingStatus_);
+  const bool first = statusEnd_.position() == 0;
+  statusEnd_.insertText(pendingStatus_);
   pendingStatus_.clear();
   // In an empty box the caret sits where the first line goes in and would be carried along.
   if (first) txtStatus->setTextCursor(QTextCursor(txtStatus->document()));

@@ -1,11 +1,11 @@
 #pragma once
 // The main window on Qt: controls, layout and event handlers. The work itself is the core's.
 
+#include <QTextCursor>
 #include <QWidget>
 #include <array>
 #include <chrono>
 #include <functional>
-#include <memory>
 
 #include "common_dialog.h"
 #include "copy_dialogs.h"
@@ -18,7 +18,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTextCursor;
 
 namespace ferrowick {
 
@@ -91,7 +90,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   CopyDialogs copyDialogs_;
   Module1 module1_;
   Duplicator duplicator_;
-  std::unique_ptr<QTextCursor> statusEnd_;
+  QTextCursor statusEnd_;  // where the next status lines go in
   std::chrono::steady_clock::time_point lastFrame_{};
   QString pendingStatus_;
   bool closing_ = false;
