@@ -5,6 +5,9 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${FERROWICK_BUILD:-$ROOT/build}
 BUILD_WIN=${FERROWICK_BUILD_WIN:-$ROOT/build-win}
 
+# What each script is doing, so that a first start that installs for minutes does not look hung.
+step() { printf '==> %s\n' "$*"; }
+
 # Installs every named Debian package that is not installed yet.
 ensure_packages() {
   local missing=()
@@ -12,24 +15,38 @@ ensure_packages() {
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo=sudo
+  step "Installing ${missing[*]} (apt-get; the first time this takes a few minutes)"
   $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# What the program itself needs to build; the tests and the package need more.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
+TEST_PACKAGES=(libgtest-dev xvfb xauth)
 PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest)
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64)
 
+# build [-DFERROWICK_TESTS=ON|OFF] [--target T]: configures and builds the Linux program.
 build() {
-  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$BUILD" -j "$(nproc)"
+  local tests=-DFERROWICK_TESTS=ON targets=()
+  while [ $# -gt 0 ]; do
+    case $1 in
+      -DFERROWICK_TESTS=*) tests=$1 ;;
+      --target) targets+=(--target "$2"); shift ;;
+    esac
+    shift
+  done
+  step "Configuring in $BUILD"
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$tests" >/dev/null
+  step "Building"
+  cmake --build "$BUILD" -j "$(nproc)" "${targets[@]}"
 }
 
 # Ferrowick.exe and its tests, cross-built with mingw-w64.
 build_windows() {
+  step "Configuring and building the Windows program in $BUILD_WIN"
   cmake -S "$ROOT" -B "$BUILD_WIN" -DCMAKE_BUILD_TYPE=Release -DFERROWICK_QT=OFF \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-w64.cmake" >/dev/null
   cmake --build "$BUILD_WIN" -j "$(nproc)"
