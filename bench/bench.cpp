@@ -59,34 +59,61 @@ void Fresh(const fs::path& folder) {
   fs::create_directories(folder);
 }
 
-// The least any copier must do per copy to land a whole file without clobbering: the same calls
-// the copy engine makes, with nothing around them.
+// The least any copier must do per copy to land a whole file without clobbering and without
+// leaving anything behind after a crash: the same calls the copy engine makes, with nothing
+// around them.
 double Floor(const fs::path& source, const fs::path& folder) {
   const auto start = Clock::now();
   char target[4096];
-  char temporary[4096];
+  char self[64];
   for (int i = 1; i <= kCopies; ++i) {
     std::snprintf(target, sizeof target, "%s/%05dsource.bin", folder.c_str(), i);
-    std::snprintf(temporary, sizeof temporary, "%s/.tmp-%d", folder.c_str(), i);
     const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     struct stat st {};
     struct stat none {};
     if (in < 0 || ::fstat(in, &st) != 0) Fail("floor source");
     if (::fstatat(AT_FDCWD, target, &none, AT_SYMLINK_NOFOLLOW) == 0) Fail("floor target exists");
-    const int out = ::open(temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 0777);
-    if (out < 0) Fail("floor temporary");
+    const int out = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, st.st_mode & 0777);
+    if (out < 0) Fail("floor unnamed file");
     if (::copy_file_range(in, nullptr, out, nullptr, static_cast<size_t>(st.st_size), 0) !=
         st.st_size) {
       Fail("floor copy");
     }
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    if (::futimens(out, times) != 0 || ::close(out) != 0) Fail("floor close");
-    if (::renameat2(AT_FDCWD, temporary, AT_FDCWD, target, RENAME_NOREPLACE) != 0) {
-      Fail("floor rename");
-    }
+    if (::futimens(out, times) != 0) Fail("floor times");
+    std::snprintf(self, sizeof self, "/proc/self/fd/%d", out);
+    if (::linkat(AT_FDCWD, self, AT_FDCWD, target, AT_SYMLINK_FOLLOW) != 0) Fail("floor link");
+    ::close(out);
     ::close(in);
   }
   return Seconds(start);
+}
+
+// 2 GiB long, 64 MiB of it data in 1 MiB pieces, the rest holes: a typical disk image.
+void MakeSparse(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) Fail("create sparse");
+  std::string block(1u << 20, '\0');
+  for (int i = 0; i < 64; ++i) {
+    for (std::size_t j = 0; j < block.size(); ++j)
+      block[j] = static_cast<char>((j + static_cast<std::size_t>(i)) * 2654435761u >> 13);
+    if (::pwrite(fd, block.data(), block.size(), static_cast<off_t>(i) * (32 << 20)) !=
+        static_cast<ssize_t>(block.size())) {
+      Fail("write sparse");
+    }
+  }
+  if (::ftruncate(fd, 2ll << 30) != 0) Fail("size sparse");
+  ::close(fd);
+}
+
+// What the files in a folder take on disk.
+double MiBOnDisk(const fs::path& folder) {
+  std::uint64_t blocks = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    struct stat st {};
+    if (::stat(entry.path().c_str(), &st) == 0) blocks += static_cast<std::uint64_t>(st.st_blocks);
+  }
+  return static_cast<double>(blocks) * 512 / (1 << 20);
 }
 
 double RunForm(ferrowick::Form1& form, const fs::path& source, const fs::path& folder, int copies) {
@@ -190,6 +217,27 @@ int main(int argc, char* argv[]) {
     std::printf("cp 3 x 1 GiB: %.3f s\n", big.first);
     std::printf("Form1 3 x 1 GiB: %.3f s\n", big.second);
     std::printf("1 GiB throughput vs cp: %.2f\n", big.first / big.second);
+    fs::remove(large);
+
+    const fs::path image = work / "image.bin";
+    MakeSparse(image);
+    double disk[2] = {0, 0};
+    const Medians sparse = Contest(
+        work, "sparse", rounds, /*deleteEachRound=*/true,
+        [&](const fs::path& dir) {
+          const double t = Cp(image, dir, 2);
+          disk[0] = MiBOnDisk(dir);
+          return t;
+        },
+        [&](const fs::path& dir) {
+          const double t = RunForm(form, image, dir, 2);
+          disk[1] = MiBOnDisk(dir);
+          return t;
+        });
+    std::printf("cp 2 x sparse 2 GiB (64 MiB data): %.3f s, %.0f MiB on disk\n", sparse.first,
+                disk[0]);
+    std::printf("Form1 2 x sparse 2 GiB (64 MiB data): %.3f s, %.0f MiB on disk\n", sparse.second,
+                disk[1]);
   }
   fs::remove_all(work);
   std::printf("ratio %.2f\n", small4k.second / small4k.first);

@@ -4,16 +4,22 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace ferrowick {
 namespace {
 
 constexpr std::size_t kBufferSize = 1u << 20;
+constexpr std::uint64_t kToEnd = UINT64_MAX;
+// What a name turns into when it held bytes that are not UTF-8 and went through the window.
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 class Fd {
  public:
@@ -24,7 +30,6 @@ class Fd {
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
   int get() const { return fd_; }
-  // Closing can be where a deferred write error surfaces, so it is checked once.
   int Close() {
     const int result = ::close(fd_);
     fd_ = -1;
@@ -40,18 +45,6 @@ std::string FolderOf(const std::string& path) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
-}
-
-// Like mkdir -p. Returns 0 or the errno of the component that could not be made.
-int MakeFolders(const std::string& folder) {
-  for (std::size_t at = 1; at <= folder.size(); ++at) {
-    if (at != folder.size() && folder[at] != '/') continue;
-    const std::string prefix = folder.substr(0, at);
-    if (::mkdir(prefix.c_str(), 0777) != 0 && errno != EEXIST) return errno;
-  }
-  struct stat st {};
-  if (::stat(folder.c_str(), &st) != 0) return errno;
-  return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
 }
 
 // The process's umask, read without setting it: setting it, even for a moment, would race with
@@ -71,20 +64,43 @@ mode_t CurrentUmask() {
   return 0077;
 }
 
+// The kernel cannot do this copy itself, though a plainer way may.
 bool Unsupported(int error) {
   return error == EOPNOTSUPP || error == ENOTTY || error == EXDEV || error == EINVAL ||
          error == ENOSYS || error == EBADF;
 }
 
+// The folder is there, but its file system (vfat, many network and FUSE ones) or the kernel
+// has no unnamed files.
+bool NoUnnamedFiles(int error) { return error == EOPNOTSUPP || error == EISDIR || error == EINVAL; }
+
+// Attributes a target may refuse without the copy being any less whole: its file system keeps
+// none of that kind, or only the system may set them (security labels, trusted.*).
+bool Refused(int error, const char* name) {
+  if (error == EOPNOTSUPP) return true;
+  const bool privileged =
+      std::strncmp(name, "security.", 9) == 0 || std::strncmp(name, "trusted.", 8) == 0;
+  return privileged && (error == EPERM || error == EACCES);
+}
+
+// Fewer blocks than the size needs: there may be holes to keep.
+bool MaybeSparse(const struct stat& st) {
+  return static_cast<std::uint64_t>(st.st_blocks) * 512 < static_cast<std::uint64_t>(st.st_size);
+}
+
 }  // namespace
 
 struct CopyEngine::Job {
+  Job(const std::string& from, const std::string& to)
+      : source(from), target(to), folder(FolderOf(to)) {}
+
   const std::string& source;
   const std::string& target;
   std::string folder;
-  std::string temporary;
+  std::string temporary;  // the copy's hidden name, while it has one
+  bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
   struct stat sourceStat {};
-  std::chrono::steady_clock::time_point started;
+  std::chrono::steady_clock::time_point started{};
   bool progressShown = false;
   bool cancelled = false;
 };
@@ -93,29 +109,82 @@ CopyEngine::CopyEngine(CopyDelegate& delegate, const Tuning& tuning)
     : delegate_(delegate), tuning_(tuning) {
   pid_ = std::to_string(::getpid());
   umask_ = CurrentUmask();
+  procFds_ = ::access("/proc/self/fd", X_OK) == 0;
+  unnamed_ = procFds_;
 }
 
 CopyEngine::~CopyEngine() = default;
 
+template <typename F>
+auto CopyEngine::Sys(Call call, F&& f) -> decltype(f()) {
+  if (tuning_.faults != nullptr) {
+    if (const int error = tuning_.faults->Before(call); error != 0) {
+      errno = error;
+      return -1;
+    }
+  }
+  return f();
+}
+
 CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error) {
-  delegate_.ReportError({job.source, job.target, path, std::strerror(error)});
+  std::string reason = std::strerror(error);
+  if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
+    reason =
+        "The name holds characters that are not UTF-8 text, and such a name cannot pass "
+        "through this program's text boxes. Rename the file or folder and try again.";
+  }
+  delegate_.ReportError({job.source, job.target, path, reason});
+  return CopyOutcome::Failed;
+}
+
+CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode) {
+  if (S_ISDIR(mode)) return Fail(job, job.source, EISDIR);
+  const char* kind = S_ISFIFO(mode)   ? "a named pipe (FIFO)"
+                     : S_ISSOCK(mode) ? "a socket"
+                     : S_ISCHR(mode)  ? "a character device"
+                     : S_ISBLK(mode)  ? "a block device"
+                                      : "a special file";
+  delegate_.ReportError(
+      {job.source, job.target, job.source,
+       std::string("This is ") + kind + ", not a regular file. Only regular files can be copied."});
   return CopyOutcome::Failed;
 }
 
 CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& target) {
-  Job job{source, target, FolderOf(target), {}, {}, {}};
+  Job job(source, target);
 
-  Fd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-  if (in.get() < 0) return Fail(job, source, errno);
-  if (::fstat(in.get(), &job.sourceStat) != 0) return Fail(job, source, errno);
-  if (S_ISDIR(job.sourceStat.st_mode)) return Fail(job, source, EISDIR);
-  // A pipe or device would block or never end; only plain files are copied.
-  if (!S_ISREG(job.sourceStat.st_mode)) return Fail(job, source, EINVAL);
+  // Opening without blocking, then looking: a pipe would otherwise hold the window until
+  // something writes to it. Plain files ignore O_NONBLOCK.
+  Fd in(Sys(Call::Open,
+            [&] { return ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK); }));
+  if (in.get() < 0) {
+    const int error = errno;
+    // A socket cannot be opened at all; say what it is rather than "No such device".
+    struct stat named {};
+    if (Sys(Call::Stat, [&] { return ::stat(source.c_str(), &named); }) == 0 &&
+        !S_ISREG(named.st_mode)) {
+      return FailNotRegular(job, named.st_mode);
+    }
+    return Fail(job, source, error);
+  }
+  if (Sys(Call::Fstat, [&] { return ::fstat(in.get(), &job.sourceStat); }) != 0) {
+    return Fail(job, source, errno);
+  }
+  if (!S_ISREG(job.sourceStat.st_mode)) return FailNotRegular(job, job.sourceStat.st_mode);
+
+  if (methodDevice_ != job.sourceStat.st_dev || methodFolder_ != job.folder) {
+    methodDevice_ = job.sourceStat.st_dev;
+    methodFolder_ = job.folder;
+    method_ = Method::Clone;
+    unnamed_ = procFds_;
+  }
 
   // Ask before the data is copied, so a refused replace costs no time.
   bool replaceAgreed = false;
   struct stat targetStat {};
-  if (::fstatat(AT_FDCWD, target.c_str(), &targetStat, AT_SYMLINK_NOFOLLOW) == 0) {
+  if (Sys(Call::TargetStat, [&] {
+        return ::fstatat(AT_FDCWD, target.c_str(), &targetStat, AT_SYMLINK_NOFOLLOW);
+      }) == 0) {
     if (S_ISDIR(targetStat.st_mode)) return Fail(job, target, EISDIR);
     if (!delegate_.AskReplace(source, target)) return CopyOutcome::Skipped;
     replaceAgreed = true;
@@ -124,15 +193,18 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
     return Fail(job, target, errno);
   }
 
-  Fd out(OpenTemporary(job));
+  Fd out(OpenOutput(job));
   if (out.get() < 0) {
     if (out.get() == -2) return CopyOutcome::Skipped;
     return Fail(job, job.folder, errno);
   }
 
   const auto discard = [&] {
-    ::unlink(job.temporary.c_str());
+    if (!job.temporary.empty()) {
+      Sys(Call::Unlink, [&] { return ::unlink(job.temporary.c_str()); });
+    }
     if (job.progressShown) delegate_.ProgressDone();
+    job.progressShown = false;
   };
   if (!CopyData(job, in.get(), out.get())) {
     const int error = errno;
@@ -145,28 +217,67 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   }
   const mode_t mode = job.sourceStat.st_mode & 0777;
   const struct timespec times[2] = {job.sourceStat.st_atim, job.sourceStat.st_mtim};
-  if (((mode & ~umask_) != mode && ::fchmod(out.get(), mode) != 0) ||
-      ::futimens(out.get(), times) != 0 || out.Close() != 0) {
+  if (!CopyAttributes(in.get(), out.get()) ||
+      ((mode & ~umask_) != mode &&
+       Sys(Call::Chmod, [&] { return ::fchmod(out.get(), mode); }) != 0) ||
+      Sys(Call::SetTimes, [&] { return ::futimens(out.get(), times); }) != 0 ||
+      // A named temporary is closed before it takes the target's name, because closing is where
+      // a network file system reports a write that failed.
+      (!job.unnamed && Sys(Call::Close, [&] { return out.Close(); }) != 0)) {
     const int error = errno;
     discard();
     return Fail(job, target, error);
   }
-  return Commit(job, replaceAgreed);
+  // An unnamed file is closed only once it has its name; until then closing would delete it.
+  // Only local file systems have unnamed files, and their close has no write left to report.
+  return Commit(job, out.get(), replaceAgreed);
+}
+
+std::string CopyEngine::TemporaryName(const std::string& folder) {
+  return (folder == "/" ? "" : folder) + "/.~ferrowick-" + pid_ + "-" +
+         std::to_string(++tempSerial_) + ".tmp";
+}
+
+// Like mkdir -p. Returns 0 or the errno of the component that could not be made.
+int CopyEngine::MakeFolders(const std::string& folder) {
+  for (std::size_t at = 1; at <= folder.size(); ++at) {
+    if (at != folder.size() && folder[at] != '/') continue;
+    const std::string prefix = folder.substr(0, at);
+    if (Sys(Call::MakeFolder, [&] { return ::mkdir(prefix.c_str(), 0777); }) != 0 &&
+        errno != EEXIST) {
+      return errno;
+    }
+  }
+  return 0;
 }
 
 // Returns the descriptor, -1 with errno set, or -2 when the user declined to create the folder.
-int CopyEngine::OpenTemporary(Job& job) {
+int CopyEngine::OpenOutput(Job& job) {
   const mode_t mode = job.sourceStat.st_mode & 0777;
   bool folderMade = false;
-  const std::string stem =
-      (job.folder == "/" ? "" : job.folder) + "/.~ferrowick-" + std::to_string(::getpid()) + "-";
   for (;;) {
-    job.temporary = stem + std::to_string(++tempSerial_) + ".tmp";
-    const int fd =
-        ::open(job.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
-    if (fd >= 0) return fd;
-    if (errno == EEXIST) continue;
+    if (unnamed_) {
+      // Whatever stops the copy from here on, a crash included, the file goes with its
+      // descriptor and leaves nothing in the folder.
+      const int fd = Sys(Call::OpenUnnamed, [&] {
+        return ::open(job.folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+      });
+      if (fd >= 0) {
+        job.unnamed = true;
+        return fd;
+      }
+      if (NoUnnamedFiles(errno)) {
+        unnamed_ = false;
+        continue;
+      }
+    } else {
+      const int fd = OpenNamed(job, mode);
+      if (fd >= 0) return fd;
+    }
     if (errno != ENOENT || folderMade) return -1;
+    // A folder whose name the window could not carry exists under another name; making this
+    // one would only add a wrong folder.
+    if (job.folder.find(kReplacement) != std::string::npos) return -1;
     if (!delegate_.AskCreateFolder(job.folder)) return -2;
     if (const int error = MakeFolders(job.folder); error != 0) {
       errno = error;
@@ -176,123 +287,251 @@ int CopyEngine::OpenTemporary(Job& job) {
   }
 }
 
-bool CopyEngine::CopyData(Job& job, int in, int out) {
-  const std::uint64_t size = static_cast<std::uint64_t>(job.sourceStat.st_size);
-  if (size > tuning_.chunk) job.started = std::chrono::steady_clock::now();
-
-  if (methodDevice_ != job.sourceStat.st_dev || methodFolder_ != job.folder) {
-    methodDevice_ = job.sourceStat.st_dev;
-    methodFolder_ = job.folder;
-    method_ = Method::Clone;
+int CopyEngine::OpenNamed(Job& job, mode_t mode) {
+  for (;;) {
+    job.temporary = TemporaryName(job.folder);
+    const int fd = Sys(Call::OpenNamed, [&] {
+      return ::open(job.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
+                    mode);
+    });
+    if (fd >= 0) return fd;
+    const int error = errno;
+    job.temporary.clear();
+    errno = error;
+    if (error != EEXIST) return -1;
   }
-  if (method_ == Method::Clone && tuning_.failAfter == UINT64_MAX) {
-    if (size == 0 || ::ioctl(out, FICLONE, in) == 0) return true;
+}
+
+bool CopyEngine::CopyData(Job& job, int in, int out) {
+  const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
+  if (size > tuning_.chunk) job.started = std::chrono::steady_clock::now();
+  std::uint64_t at = 0;
+  // Files of /proc, /sys and many FUSE file systems say they are empty and yet read as text;
+  // for a file that really is empty, finding out costs one read.
+  if (size == 0) return CopyReads(job, in, out, at, kToEnd);
+
+  if (method_ == Method::Clone) {
+    if (Sys(Call::Clone, [&] { return ::ioctl(out, FICLONE, in); }) == 0) return true;
     if (!Unsupported(errno)) return false;
     method_ = Method::Range;
-  } else if (method_ == Method::Clone) {
-    method_ = Method::Range;
   }
-
-  std::uint64_t done = 0;
-  if (method_ == Method::Range) {
-    bool unsupported = false;
-    if (CopyRange(job, in, out, done, unsupported)) return true;
-    if (!unsupported) return false;
-    method_ = Method::ReadWrite;
-  }
-  return CopyReadWrite(job, in, out, done);
+  if (MaybeSparse(job.sourceStat)) return CopySparse(job, in, out);
+  // To where reading ends, not to the size stat gave: the one call more confirms the end.
+  return CopySpan(job, in, out, at, kToEnd);
 }
 
-bool CopyEngine::CopyRange(Job& job, int in, int out, std::uint64_t& done, bool& unsupported) {
-  const std::uint64_t size = static_cast<std::uint64_t>(job.sourceStat.st_size);
-  // Stops at the size the file had when opened: a copy is a snapshot, and it spares the call
-  // that would only confirm the end of the file.
-  while (done < size) {
-    std::uint64_t want = std::min(tuning_.chunk, size - done);
-    if (done < tuning_.failAfter && done + want > tuning_.failAfter)
-      want = tuning_.failAfter - done;
-    if (done >= tuning_.failAfter) {
-      errno = tuning_.failErrno;
+// Only the data goes over; the holes between stay holes in the copy.
+bool CopyEngine::CopySparse(Job& job, int in, int out) {
+  const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
+  std::uint64_t at = 0;
+  while (at < size) {
+    const off_t data =
+        Sys(Call::Seek, [&] { return ::lseek(in, static_cast<off_t>(at), SEEK_DATA); });
+    if (data < 0) {
+      if (errno == ENXIO) break;  // nothing but a hole to the end
+      if (at == 0 && errno == EINVAL) return CopySpan(job, in, out, at, kToEnd);
       return false;
     }
-    const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, want, 0);
+    const off_t hole = Sys(Call::Seek, [&] { return ::lseek(in, data, SEEK_HOLE); });
+    if (hole < 0) return false;
+    at = static_cast<std::uint64_t>(data);
+    const std::uint64_t end = std::min(static_cast<std::uint64_t>(hole), size);
+    if (!CopySpan(job, in, out, at, end)) return false;
+    if (at < end) break;  // the file shrank meanwhile
+  }
+  // The copy is as long as the source, though nothing was written at its end.
+  return Sys(Call::Truncate, [&] { return ::ftruncate(out, static_cast<off_t>(size)); }) == 0;
+}
+
+// Copies from `at` to `end`, or to where reading ends; `at` follows what has been copied.
+bool CopyEngine::CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end) {
+  const std::uint64_t start = at;
+  while (method_ == Method::Range && at < end) {
+    auto inAt = static_cast<loff_t>(at);
+    auto outAt = inAt;
+    const ssize_t n = Sys(Call::CopyRange, [&] {
+      return ::copy_file_range(in, &inAt, out, &outAt, std::min(tuning_.chunk, end - at), 0);
+    });
     if (n < 0) {
       if (errno == EINTR) continue;
-      unsupported = done == 0 && Unsupported(errno);
-      return false;
+      if (at != start || !Unsupported(errno)) return false;
+      method_ = Method::ReadWrite;
+      break;
     }
-    if (n == 0) break;  // the file shrank meanwhile
-    done += static_cast<std::uint64_t>(n);
-    if (!Tick(job, done)) return false;
+    if (n == 0) {
+      // Some file systems answer "nothing" where they cannot copy in the kernel; a read says
+      // for sure.
+      if (at == 0) break;
+      return true;
+    }
+    at += static_cast<std::uint64_t>(n);
+    if (!Tick(job, at)) return false;
   }
-  return true;
+  return at >= end || CopyReads(job, in, out, at, end);
 }
 
-bool CopyEngine::CopyReadWrite(Job& job, int in, int out, std::uint64_t& done) {
+bool CopyEngine::CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end) {
   if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
-  for (;;) {
-    if (done >= tuning_.failAfter) {
-      errno = tuning_.failErrno;
-      return false;
-    }
-    const ssize_t n = ::read(in, buffer_.get(), kBufferSize);
+  bool stream = false;  // the file cannot be read at an offset, only in order
+  while (at < end) {
+    const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(kBufferSize, end - at));
+    const ssize_t n = Sys(Call::Read, [&] {
+      return stream ? ::read(in, buffer_.get(), want)
+                    : ::pread(in, buffer_.get(), want, static_cast<off_t>(at));
+    });
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return n == 0;
+    if (n < 0 && errno == ESPIPE && at == 0 && !stream) {
+      stream = true;
+      continue;
+    }
+    if (n < 0) return false;
+    if (n == 0) return true;
     for (ssize_t written = 0; written < n;) {
-      const ssize_t w = ::write(out, buffer_.get() + written, static_cast<size_t>(n - written));
+      const ssize_t w = Sys(Call::Write, [&] {
+        return ::pwrite(out, buffer_.get() + written, static_cast<std::size_t>(n - written),
+                        static_cast<off_t>(at) + written);
+      });
       if (w < 0 && errno == EINTR) continue;
       if (w < 0) return false;
       written += w;
     }
-    done += static_cast<std::uint64_t>(n);
-    if (!Tick(job, done)) return false;
+    at += static_cast<std::uint64_t>(n);
+    if (!Tick(job, at)) return false;
   }
+  return true;
+}
+
+bool CopyEngine::CopyAttributes(int in, int out) {
+  if (names_.empty()) names_.resize(4096);
+  if (value_.empty()) value_.resize(4096);
+  ssize_t length;
+  for (;;) {
+    length =
+        Sys(Call::ListAttributes, [&] { return ::flistxattr(in, names_.data(), names_.size()); });
+    if (length >= 0) break;
+    if (errno == EOPNOTSUPP) return true;  // the source's file system keeps none
+    if (errno != ERANGE) return false;
+    const ssize_t needed = Sys(Call::ListAttributes, [&] { return ::flistxattr(in, nullptr, 0); });
+    if (needed < 0) return false;
+    names_.resize(static_cast<std::size_t>(needed) + 256);
+  }
+  const char* const last = names_.data() + length;
+  for (const char* name = names_.data(); name < last; name += std::strlen(name) + 1) {
+    ssize_t size;
+    for (;;) {
+      size = Sys(Call::GetAttribute,
+                 [&] { return ::fgetxattr(in, name, value_.data(), value_.size()); });
+      if (size >= 0 || errno != ERANGE) break;
+      const ssize_t needed =
+          Sys(Call::GetAttribute, [&] { return ::fgetxattr(in, name, nullptr, 0); });
+      if (needed < 0) break;
+      value_.resize(static_cast<std::size_t>(needed) + 64);
+    }
+    if (size < 0) {
+      if (errno == ENODATA || Refused(errno, name)) continue;  // gone meanwhile, or not ours
+      return false;
+    }
+    if (Sys(Call::SetAttribute,
+            [&] {
+              return ::fsetxattr(out, name, value_.data(), static_cast<std::size_t>(size), 0);
+            }) != 0 &&
+        !Refused(errno, name)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // Progress between chunks: nothing for the first half second, then the delegate may cancel.
 bool CopyEngine::Tick(Job& job, std::uint64_t done) {
-  const std::uint64_t size = static_cast<std::uint64_t>(job.sourceStat.st_size);
+  const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
   if (size <= tuning_.chunk) return true;
   if (!job.progressShown) {
     if (std::chrono::steady_clock::now() - job.started < tuning_.progressAfter) return true;
     job.progressShown = true;
   }
-  if (delegate_.Progress(job.source, job.target, done, size)) return true;
+  if (delegate_.Progress(job.source, job.target, std::min(done, size), size)) return true;
   job.cancelled = true;
   errno = ECANCELED;
   return false;
 }
 
-CopyOutcome CopyEngine::Commit(Job& job, bool replaceAgreed) {
-  const char* from = job.temporary.c_str();
-  const char* to = job.target.c_str();
+// The unnamed file gets a hidden name of its own, in the target's folder.
+bool CopyEngine::LinkHidden(Job& job, const std::string& self) {
   for (;;) {
-    if (replaceAgreed) {
-      if (::rename(from, to) == 0) return CopyOutcome::Copied;
-      break;
+    job.temporary = TemporaryName(job.folder);
+    if (Sys(Call::Link, [&] {
+          return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, job.temporary.c_str(),
+                          AT_SYMLINK_FOLLOW);
+        }) == 0) {
+      return true;
     }
-    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) {
-      return CopyOutcome::Copied;
+    const int error = errno;
+    job.temporary.clear();
+    errno = error;
+    if (error != EEXIST) return false;
+  }
+}
+
+CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
+  // linkat with AT_EMPTY_PATH would need a privilege; the descriptor's /proc name does not.
+  const std::string self = job.unnamed ? "/proc/self/fd/" + std::to_string(out) : std::string();
+  const char* to = job.target.c_str();
+  const auto unlinkTemporary = [&] {
+    const int error = errno;
+    if (!job.temporary.empty()) {
+      Sys(Call::Unlink, [&] { return ::unlink(job.temporary.c_str()); });
     }
-    if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
-      // The file system cannot rename without replacing; a hard link refuses an existing name
-      // just as well.
-      if (::link(from, to) == 0) {
-        ::unlink(from);
-        return CopyOutcome::Copied;
+    errno = error;
+  };
+  while (!replaceAgreed) {
+    int linked;
+    if (job.unnamed) {
+      // Refuses a name that is taken, so nothing is clobbered.
+      linked = Sys(Call::Link, [&] {
+        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, to, AT_SYMLINK_FOLLOW);
+      });
+    } else {
+      const char* from = job.temporary.c_str();
+      linked = Sys(Call::Rename,
+                   [&] { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); });
+      if (linked != 0 && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
+        // The file system cannot rename without replacing; a hard link refuses an existing
+        // name just as well.
+        linked = Sys(Call::Link, [&] { return ::link(from, to); });
+        if (linked == 0 && Sys(Call::Unlink, [&] { return ::unlink(from); }) != 0) {
+          // The copy is in place; what is left is a second name for it, and the user should
+          // know it is there.
+          const int error = errno;
+          const std::string stray = job.temporary;
+          job.temporary.clear();
+          return Fail(job, stray, error);
+        }
       }
     }
-    if (errno != EEXIST) break;
+    if (linked == 0) return CopyOutcome::Copied;
+    if (errno != EEXIST) {
+      const int error = errno;
+      unlinkTemporary();
+      return Fail(job, job.target, error);
+    }
     // The target appeared while the data was being copied.
     if (!delegate_.AskReplace(job.source, job.target)) {
-      ::unlink(from);
+      unlinkTemporary();
       return CopyOutcome::Skipped;
     }
     replaceAgreed = true;
   }
-  const int error = errno;
-  ::unlink(from);
-  return Fail(job, job.target, error);
+  // Replacing in one step needs a name to rename from. Should the program die between the link
+  // and the rename, a whole copy stays under the hidden name: that window is one system call
+  // long, and the alternative, removing the old target first, could lose it.
+  if (job.unnamed && !LinkHidden(job, self)) return Fail(job, job.target, errno);
+  if (Sys(Call::Rename, [&] { return ::rename(job.temporary.c_str(), to); }) != 0) {
+    const int error = errno;
+    unlinkTemporary();
+    return Fail(job, job.target, error);
+  }
+  return CopyOutcome::Copied;
 }
 
 }  // namespace ferrowick

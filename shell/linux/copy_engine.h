@@ -1,7 +1,8 @@
 #pragma once
 // Our own file copy for platforms without a shell copy operation: the target appears whole or
-// not at all, an existing target is replaced only with the user's consent, and every failure is
-// reported. The engine never shows anything itself; it talks to the user through a delegate.
+// not at all, even after a crash; an existing target is replaced only with the user's consent;
+// holes in sparse files stay holes; extended attributes go along; every failure is reported.
+// The engine never shows anything itself; it talks to the user through a delegate.
 
 #include <sys/types.h>
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace ferrowick {
 
@@ -16,7 +18,7 @@ struct CopyFailure {
   std::string source;
   std::string target;
   std::string path;    // the file or folder the system complained about
-  std::string reason;  // the system's own words
+  std::string reason;  // the system's own words, or ours where they would mislead
 };
 
 class CopyDelegate {
@@ -36,14 +38,46 @@ class CopyDelegate {
 
 enum class CopyOutcome { Copied, Skipped, Cancelled, Failed };
 
+// Every kind of system call a copy makes.
+enum class Call {
+  Open,            // the source
+  Stat,            // the source, by name: what is it, when it cannot be opened?
+  Fstat,           // the opened source
+  TargetStat,      // is the target's name taken?
+  OpenUnnamed,     // O_TMPFILE in the target's folder
+  OpenNamed,       // a hidden temporary, where the folder's file system has no unnamed files
+  MakeFolder,      // one component of a missing folder
+  Clone,           // FICLONE
+  CopyRange,       // copy_file_range
+  Read,            // pread
+  Write,           // pwrite
+  Seek,            // SEEK_DATA / SEEK_HOLE
+  Truncate,        // the hole at the end of a sparse copy
+  ListAttributes,  // flistxattr
+  GetAttribute,    // fgetxattr
+  SetAttribute,    // fsetxattr
+  Chmod,
+  SetTimes,
+  Link,    // linkat: an unnamed file gets its name, or a temporary its target's
+  Rename,  // rename / renameat2
+  Close,   // of a named temporary, where a deferred write error can surface
+  Unlink,  // of a temporary
+};
+
+// The one seam between the engine and the system, for tests: it is asked before every call.
+class CallFaults {
+ public:
+  virtual ~CallFaults() = default;
+  // 0 lets the call through; an errno makes it fail with that error instead.
+  virtual int Before(Call call) = 0;
+};
+
 class CopyEngine {
  public:
   struct Tuning {
     std::uint64_t chunk = 16u << 20;
     std::chrono::milliseconds progressAfter{500};
-    // Fault injection for tests: fail the data copy with `failErrno` once this many bytes are in.
-    std::uint64_t failAfter = UINT64_MAX;
-    int failErrno = 0;
+    CallFaults* faults = nullptr;
   };
 
   explicit CopyEngine(CopyDelegate& delegate) : CopyEngine(delegate, Tuning{}) {}
@@ -58,24 +92,38 @@ class CopyEngine {
   enum class Method { Clone, Range, ReadWrite };
   struct Job;
 
+  template <typename F>
+  auto Sys(Call call, F&& f) -> decltype(f());
+
   CopyOutcome Fail(const Job& job, const std::string& path, int error);
-  int OpenTemporary(Job& job);
+  CopyOutcome FailNotRegular(const Job& job, mode_t mode);
+  std::string TemporaryName(const std::string& folder);
+  int MakeFolders(const std::string& folder);
+  int OpenOutput(Job& job);
+  int OpenNamed(Job& job, mode_t mode);
   bool CopyData(Job& job, int in, int out);
-  bool CopyRange(Job& job, int in, int out, std::uint64_t& done, bool& unsupported);
-  bool CopyReadWrite(Job& job, int in, int out, std::uint64_t& done);
+  bool CopySparse(Job& job, int in, int out);
+  bool CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
+  bool CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
+  bool CopyAttributes(int in, int out);
   bool Tick(Job& job, std::uint64_t done);
-  CopyOutcome Commit(Job& job, bool replaceAgreed);
+  bool LinkHidden(Job& job, const std::string& self);
+  CopyOutcome Commit(Job& job, int out, bool replaceAgreed);
 
   CopyDelegate& delegate_;
   Tuning tuning_;
   mode_t umask_;
+  bool procFds_;     // /proc/self/fd names an unnamed file for linkat
   std::string pid_;  // names our temporaries apart from another instance's
   unsigned long long tempSerial_ = 0;
   std::unique_ptr<char[]> buffer_;
-  // What the last copies into this folder from this device taught us about the fastest method.
+  std::vector<char> names_;
+  std::vector<char> value_;
+  // What the last copies into this folder from this device taught us.
   dev_t methodDevice_ = 0;
   std::string methodFolder_;
   Method method_ = Method::Clone;
+  bool unnamed_ = true;
 };
 
 }  // namespace ferrowick

@@ -91,7 +91,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   Module1 module1_;
   Duplicator duplicator_;
   QTextCursor statusEnd_;  // where the next status lines go in
-  std::chrono::steady_clock::time_point lastFrame_{};
+  std::chrono::steady_clock::time_point nextFrame_{};
   QString pendingStatus_;
   bool closing_ = false;
   QDialog* activeDialog_ = nullptr;
