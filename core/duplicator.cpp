@@ -147,6 +147,12 @@ void Duplicator::RunOnce() {
   const std::int16_t count = ReadNumber(window_.Text(Box::Copies)).value;
   const auto width = static_cast<std::int16_t>(Decimal(start + count).size());
 
+  copier_.BeginRun();
+  struct EndRun {
+    FileCopier& copier;
+    ~EndRun() { copier.EndRun(); }
+  } endRun{copier_};
+
   static constexpr std::u16string_view kLead = u"Copying to: ";
   std::u16string target;
   std::u16string line;

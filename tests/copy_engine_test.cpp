@@ -24,12 +24,14 @@ class ScriptedDelegate : public CopyDelegate {
   bool createFolder = false;
   bool cancelOnProgress = false;
   std::vector<std::string> asked;
+  std::vector<ReplaceQuestion> facts;
   std::vector<CopyFailure> errors;
   int progressCalls = 0;
   int progressDone = 0;
 
-  bool AskReplace(const std::string&, const std::string& target) override {
-    asked.push_back("replace " + target);
+  bool AskReplace(const ReplaceQuestion& question) override {
+    asked.push_back("replace " + question.target);
+    facts.push_back(question);
     return replace;
   }
   bool AskCreateFolder(const std::string& folder) override {
@@ -182,7 +184,13 @@ TEST_F(CopyEngineTest, ExistingTargetReplacedOnlyWithConsent) {
     EXPECT_EQ(Read(target), agree ? Read(source) : "old");
     EXPECT_EQ(Listing(dir), (std::vector<std::string>{"existing.bin", "source.bin"}));
   }
-  EXPECT_EQ(delegate.asked.size(), 2u);
+  ASSERT_EQ(delegate.facts.size(), 2u);
+  // What the user is shown to decide by: "old" (3 bytes) against the 1000-byte source.
+  EXPECT_EQ(delegate.facts[0].existing.size, 3u);
+  EXPECT_EQ(delegate.facts[0].replacement.size, 1000u);
+  struct stat st {};
+  ASSERT_EQ(::stat(source.c_str(), &st), 0);
+  EXPECT_EQ(delegate.facts[0].replacement.modified, st.st_mtim.tv_sec);
 }
 
 TEST_F(CopyEngineTest, LinkTargetIsReplacedNeverFollowed) {

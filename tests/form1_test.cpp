@@ -49,9 +49,22 @@ struct Answers {
   }
 };
 
-std::function<int(QDialog&)> Click(QMessageBox::StandardButton which) {
-  return [which](QDialog& dialog) {
-    static_cast<QMessageBox&>(dialog).button(which)->click();
+QAbstractButton* ButtonOf(QMessageBox& box, const QString& caption) {
+  for (QAbstractButton* button : box.buttons()) {
+    if (button->text() == caption) return button;
+  }
+  return nullptr;
+}
+
+std::function<int(QDialog&)> Click(const QString& caption) {
+  return [caption](QDialog& dialog) {
+    QAbstractButton* button = ButtonOf(static_cast<QMessageBox&>(dialog), caption);
+    if (button == nullptr) {
+      QTest::qFail(qPrintable("no button " + caption), __FILE__, __LINE__);
+      dialog.reject();
+    } else {
+      button->click();
+    }
     return dialog.result();
   };
 }
@@ -269,7 +282,7 @@ class Form1Test : public QObject {
     WriteAll(Path("1a.txt"), "old one");
     WriteAll(Path("2a.txt"), "old two");
     Fill("a.txt", "2");
-    answers.queue = {Click(QMessageBox::No), Click(QMessageBox::Yes)};
+    answers.queue = {Click("&No"), Click("&Yes")};
     form->cmdGo->click();
     QCOMPARE(ReadAll(Path("1a.txt")), QString("old one"));
     QCOMPARE(ReadAll(Path("2a.txt")), QString("new"));
@@ -277,8 +290,9 @@ class Form1Test : public QObject {
     // Enter and Escape both mean No.
     answers.queue = {[](QDialog& dialog) {
       auto& box = static_cast<QMessageBox&>(dialog);
-      return int(box.defaultButton() == box.button(QMessageBox::No) &&
-                 box.escapeButton() == box.button(QMessageBox::No));
+      EXPECT_PLAIN(box.defaultButton() == ButtonOf(box, "&No"));
+      EXPECT_PLAIN(box.escapeButton() == ButtonOf(box, "&No"));
+      return int(QDialog::Rejected);
     }};
     form->cmdGo->click();
     QCOMPARE(ReadAll(Path("1a.txt")), QString("old one"));
@@ -299,24 +313,71 @@ class Form1Test : public QObject {
     QCOMPARE(ReadAll(Path("3c.txt")), QString("taken"));
   }
 
-  // The real, ownerless question stays open in its own event loop until the window closes.
+  // The real, ownerless boxes stay open in their own event loops until the window closes, and
+  // none is modal, or the window manager would keep the close from the window.
+  void closingWhileARealDialogIsOpen_data() {
+    QTest::addColumn<bool>("question");
+    QTest::newRow("replace question") << true;
+    QTest::newRow("error box") << false;
+  }
   void closingWhileARealDialogIsOpen() {
+    QFETCH(bool, question);
     WriteAll(Path("d.txt"), "d");
     WriteAll(Path("1d.txt"), "taken");
+    WriteAll(Path("plain"), "x");
     Fill("d.txt", "4");
+    if (!question) form->txtDir->setText(Path("plain"));  // every copy fails
     form->runDialog = nullptr;
+    QSet<QWidget*> boxes;
     QTimer poll;
     connect(&poll, &QTimer::timeout, [&] {
       for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QMessageBox*>(window) != nullptr && window->isVisible()) form->close();
+        if (qobject_cast<QMessageBox*>(window) != nullptr && window->isVisible()) {
+          EXPECT_PLAIN(!window->isModal() && window->windowModality() == Qt::NonModal);
+          boxes << window;
+          form->close();
+        }
       }
     });
     poll.start(5);
     form->cmdGo->click();
+    QCOMPARE(boxes.size(), 1);
     QDir folder(dir->path());
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             QStringList({"1d.txt", "d.txt"}));
+             QStringList({"1d.txt", "d.txt", "plain"}));
     QCOMPARE(ReadAll(Path("1d.txt")), QString("taken"));
+  }
+
+  // Every choice a button with its own access key and a name for screen readers; Stop ends the
+  // run and leaves the window as it was.
+  void stopEndsTheRunAndTheWindowStays() {
+    WriteAll(Path("s.txt"), "s");
+    for (const char* name : {"1s.txt", "2s.txt", "3s.txt"}) WriteAll(Path(name), "old");
+    Fill("s.txt", "3");
+    QStringList captions;
+    answers.queue = {
+        Click("&No"), [&](QDialog& dialog) {
+          auto& box = static_cast<QMessageBox&>(dialog);
+          QSet<QChar> keys;
+          for (QAbstractButton* button : box.buttons()) {
+            captions << button->text();
+            EXPECT_PLAIN(button->accessibleName() == QString(button->text()).remove('&'));
+            keys << button->text().at(button->text().indexOf('&') + 1).toLower();
+          }
+          EXPECT_PLAIN(keys.size() == box.buttons().size());
+          EXPECT_PLAIN(box.text().contains(" bytes, modified "));
+          return Click("&Stop")(dialog);
+        }};
+    form->cmdGo->click();
+    QCOMPARE(captions, QStringList({"&Yes", "Yes to &All", "&No", "No to A&ll", "&Stop"}));
+    QCOMPARE(form->txtStatus->toPlainText().count("Copying to: "), 2);
+    QVERIFY(form->isVisible());
+    QCOMPARE(ReadAll(Path("3s.txt")), QString("old"));
+    // The next run starts afresh.
+    answers.queue = {Click("Yes to &All")};
+    form->cmdGo->click();
+    QCOMPARE(answers.seen.size(), 3);
+    QCOMPARE(ReadAll(Path("3s.txt")), QString("s"));
   }
 
   void copyErrorsAreReportedAndTheRunGoesOn() {

@@ -186,7 +186,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
         return ::fstatat(AT_FDCWD, target.c_str(), &targetStat, AT_SYMLINK_NOFOLLOW);
       }) == 0) {
     if (S_ISDIR(targetStat.st_mode)) return Fail(job, target, EISDIR);
-    if (!delegate_.AskReplace(source, target)) return CopyOutcome::Skipped;
+    if (!AskReplace(job, targetStat)) return CopyOutcome::Skipped;
     replaceAgreed = true;
   } else if (errno != ENOENT) {
     // A name that is too long or a path through a plain file: no copy could ever land there.
@@ -456,6 +456,13 @@ bool CopyEngine::Tick(Job& job, std::uint64_t done) {
   return false;
 }
 
+bool CopyEngine::AskReplace(const Job& job, const struct stat& existing) {
+  const auto facts = [](const struct stat& st) {
+    return FileFacts{static_cast<std::uint64_t>(st.st_size), st.st_mtim.tv_sec};
+  };
+  return delegate_.AskReplace({job.source, job.target, facts(job.sourceStat), facts(existing)});
+}
+
 // The unnamed file gets a hidden name of its own, in the target's folder.
 bool CopyEngine::LinkHidden(Job& job, const std::string& self) {
   for (;;) {
@@ -516,7 +523,9 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
       return Fail(job, job.target, error);
     }
     // The target appeared while the data was being copied.
-    if (!delegate_.AskReplace(job.source, job.target)) {
+    struct stat existing {};
+    Sys(Call::TargetStat, [&] { return ::fstatat(AT_FDCWD, to, &existing, AT_SYMLINK_NOFOLLOW); });
+    if (!AskReplace(job, existing)) {
       unlinkTemporary();
       return CopyOutcome::Skipped;
     }

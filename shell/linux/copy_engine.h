@@ -4,6 +4,7 @@
 // holes in sparse files stay holes; extended attributes go along; every failure is reported.
 // The engine never shows anything itself; it talks to the user through a delegate.
 
+#include <sys/stat.h>
 #include <sys/types.h>
 
 #include <chrono>
@@ -21,11 +22,24 @@ struct CopyFailure {
   std::string reason;  // the system's own words, or ours where they would mislead
 };
 
+// What the user needs to know of a file to decide whether to replace it.
+struct FileFacts {
+  std::uint64_t size = 0;
+  std::int64_t modified = 0;  // seconds since 1970, UTC
+};
+
+struct ReplaceQuestion {
+  std::string source;
+  std::string target;
+  FileFacts replacement;  // the source
+  FileFacts existing;     // the target, or the link itself where the target is a link
+};
+
 class CopyDelegate {
  public:
   virtual ~CopyDelegate() = default;
   // The target (a file or a link) exists. True replaces it; a link is replaced, never followed.
-  virtual bool AskReplace(const std::string& source, const std::string& target) = 0;
+  virtual bool AskReplace(const ReplaceQuestion& question) = 0;
   // The target's folder is missing. True creates it and any missing parents.
   virtual bool AskCreateFolder(const std::string& folder) = 0;
   virtual void ReportError(const CopyFailure& failure) = 0;
@@ -108,6 +122,7 @@ class CopyEngine {
   bool CopyAttributes(int in, int out);
   bool Tick(Job& job, std::uint64_t done);
   bool LinkHidden(Job& job, const std::string& self);
+  bool AskReplace(const Job& job, const struct stat& existing);
   CopyOutcome Commit(Job& job, int out, bool replaceAgreed);
 
   CopyDelegate& delegate_;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "copy_engine.h"
+#include "run_answers.h"
 #include "window_services.h"
 
 namespace ferrowick {
@@ -18,12 +19,20 @@ class FolderDialog {
 
 class Module1 : public FileCopier {
  public:
-  Module1(CopyDelegate& delegate, FolderDialog& folders) : engine_(delegate), folders_(folders) {}
+  Module1(CopyQuestions& questions, FolderDialog& folders,
+          const CopyEngine::Tuning& tuning = CopyEngine::Tuning{})
+      : answers_(questions), engine_(answers_, tuning), folders_(folders) {}
 
   void CopyOneFile(const std::u16string& source, const std::u16string& target) override;
+  void BeginRun() override { answers_.Reset(); }
+  void EndRun() override { answers_.Reset(); }
   std::u16string PickDirectory();
 
+  // The user chose Stop in one of the run's dialogs.
+  bool Stopped() const { return answers_.Stopped(); }
+
  private:
+  RunAnswers answers_;
   CopyEngine engine_;
   FolderDialog& folders_;
 };

@@ -2,12 +2,12 @@
 // The copy engine's questions, errors and progress, as Qt dialogs without an owner window.
 
 #include <QString>
+#include <initializer_list>
 #include <memory>
 
-#include "copy_engine.h"
+#include "run_answers.h"
 
 class QDialog;
-class QProgressDialog;
 
 namespace ferrowick {
 
@@ -22,23 +22,32 @@ class DialogHost {
   virtual bool Closing() const = 0;
 };
 
-class CopyDialogs : public CopyDelegate {
+class ProgressWindow;
+
+class CopyDialogs : public CopyQuestions {
  public:
   explicit CopyDialogs(DialogHost& host);
   ~CopyDialogs() override;
 
-  bool AskReplace(const std::string& source, const std::string& target) override;
-  bool AskCreateFolder(const std::string& folder) override;
-  void ReportError(const CopyFailure& failure) override;
-  bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
-                std::uint64_t total) override;
+  Answer AskReplace(const ReplaceQuestion& question) override;
+  Answer AskCreateFolder(const std::string& folder) override;
+  ErrorAnswer ReportError(const CopyFailure& failure) override;
+  ProgressAnswer Progress(const std::string& source, const std::string& target, std::uint64_t done,
+                          std::uint64_t total) override;
   void ProgressDone() override;
 
  private:
-  bool AskYesNo(const QString& title, const QString& text);
+  struct Choice {
+    const char* caption;
+    int answer;
+  };
+  // A question with the choices as buttons, in this order. Enter picks `byDefault`, Escape and
+  // closing the box pick `onEscape`, closing the main window picks `onClose`.
+  int Ask(int icon, const QString& title, const QString& text,
+          std::initializer_list<Choice> choices, int byDefault, int onEscape, int onClose);
 
   DialogHost& host_;
-  std::unique_ptr<QProgressDialog> progress_;
+  std::unique_ptr<ProgressWindow> progress_;
 };
 
 }  // namespace ferrowick

@@ -266,7 +266,7 @@ void Form1::Breathe() {
                          kFrame, (now - start) * kCopyShareToDrawing);
 }
 
-bool Form1::KeepRunning() { return !closing_; }
+bool Form1::KeepRunning() { return !closing_ && !module1_.Stopped(); }
 
 int Form1::RunModal(QDialog& dialog) { return runDialog ? runDialog(dialog) : dialog.exec(); }
 
@@ -279,7 +279,9 @@ int Form1::RunCopyDialog(QDialog& dialog) {
     result = runDialog(dialog);
   } else {
     // Ownerless and not modal, like the platform shell's own copy dialogs: the main window can
-    // still be closed while one is open.
+    // still be closed while one is open. A message box makes itself modal unless told not to,
+    // and then the close never reaches the main window.
+    dialog.setWindowModality(Qt::NonModal);
     QEventLoop loop;
     connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
     dialog.show();
