@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // End-to-end speed of a duplication run, against the bare system calls it cannot avoid.
 //   ferrowick_bench [work folder]     (QT_QPA_PLATFORM picks offscreen or an X server)
 // Prints one figure a line; the last line is the run's ratio to the floor.

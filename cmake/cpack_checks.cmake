@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Read by cpack before it makes a package. Without dpkg-shlibdeps CPack only warns and writes a
 # package whose Depends lack the libraries it links, one that installs and then cannot start.
 if(CPACK_GENERATOR STREQUAL "DEB")

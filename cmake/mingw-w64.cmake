@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross build of the Windows program with mingw-w64 (Debian: g++-mingw-w64-x86-64-posix).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The duplication run behind the "&Duplicate File" button: input checks, the naming rule and
 // the copy loop. Toolkit-free; the window and the copier come in through interfaces.

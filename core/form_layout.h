@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where every control of the main window sits and what it says, in twips (1/1440 inch), for
 // every toolkit's Form1. Each window converts twips to its own pixels once.

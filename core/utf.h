@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // UTF-16 <-> UTF-8 at the boundary to byte-oriented file systems.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the duplication core needs from whatever window hosts it. Every toolkit's Form1
 // implements this; the tests use a fake.

@@ -1,4 +1,5 @@
 # Shared by the scripts: install what a fresh Debian 12 machine lacks, then build.
+# SPDX-License-Identifier: MIT
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -25,7 +26,9 @@ ensure_packages() {
 # What the program itself needs to build; the tests and the package need more.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
 TEST_PACKAGES=(libgtest-dev xvfb xauth)
-PACKAGE_PACKAGES=(dpkg-dev file desktop-file-utils)
+PACKAGE_PACKAGES=(dpkg-dev file)
+# What tests/package_test.sh checks the package with.
+PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream)
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64)
 
 # build [-DFERROWICK_TESTS=ON|OFF] [--target T]: configures and builds the Linux program.

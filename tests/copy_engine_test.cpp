@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "copy_engine.h"
 
 #include <fcntl.h>

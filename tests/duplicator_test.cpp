@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "duplicator.h"
 
 #include <gtest/gtest.h>

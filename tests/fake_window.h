@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A window that keeps its fields in memory, for driving the core without a toolkit.
 

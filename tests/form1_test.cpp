@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Qt main window, driven as a user would, with every dialog answered through the seam.
 
 #include "form1.h"
@@ -13,8 +14,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 using ferrowick::Box;
 using ferrowick::Form1;
@@ -181,6 +184,56 @@ class Form1Test : public QObject {
     QVERIFY(form->txtCopies->text().isEmpty());
   }
 
+  // Every caption and box can be read on a light and on a dark palette: its text against its
+  // own background, and the rules against the window's.
+  void readableOnEveryPalette_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+  }
+  void readableOnEveryPalette() {
+    QFETCH(bool, dark);
+    const QPalette original = QApplication::palette();
+    QPalette palette = QApplication::style()->standardPalette();
+    if (dark) {
+      const QColor back(0x2a, 0x2a, 0x2a);
+      for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        palette.setColor(role, back);
+      }
+      for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(role, QColor(0xee, 0xee, 0xee));
+      }
+    }
+    QApplication::setPalette(palette);
+    Form1 fresh;
+    QApplication::setPalette(original);
+    // WCAG's contrast of two colours: 1 for the same, 21 for black on white.
+    const auto contrast = [](const QColor& a, const QColor& b) {
+      const auto luminance = [](const QColor& c) {
+        const auto channel = [](qreal v) {
+          return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+      };
+      const qreal la = luminance(a) + 0.05;
+      const qreal lb = luminance(b) + 0.05;
+      return std::max(la, lb) / std::min(la, lb);
+    };
+    for (QWidget* control : fresh.findChildren<QWidget*>()) {
+      if (control->parentWidget() != &fresh) continue;
+      const QPalette& p = control->palette();
+      const bool rule = control->metaObject() == &QFrame::staticMetaObject;
+      const QColor ink = p.color(rule ? control->backgroundRole() : control->foregroundRole());
+      const QColor paper =
+          rule ? fresh.palette().color(fresh.backgroundRole()) : p.color(control->backgroundRole());
+      QVERIFY2(contrast(ink, paper) >= 4.5,
+               qPrintable(QString("%1 %2: %3 on %4")
+                              .arg(control->metaObject()->className(), control->accessibleName(),
+                                   ink.name(), paper.name())));
+    }
+  }
+
   // A screen reader announces every control by name, and activates the buttons by their action.
   void everyControlHasAnAccessibleName() {
     for (QWidget* control : form->findChildren<QWidget*>()) {
@@ -192,6 +245,20 @@ class Form1Test : public QObject {
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
       QVERIFY(accessible != nullptr);
       QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), control->metaObject()->className());
+    }
+    // The window is a window to them, and each step's caption labels and describes its box.
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
+    const QList<QPair<QLabel*, QWidget*>> steps = {{form->Label1, form->txtFile},
+                                                   {form->Label2, form->txtCopies},
+                                                   {form->Label3, form->txtPrefix},
+                                                   {form->Label5, form->txtDir},
+                                                   {form->Label4, form->txtStatus}};
+    for (const auto& [label, box] : steps) {
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+      QCOMPARE(accessible->text(QAccessible::Description), label->text());
+      const auto labels = accessible->relations(QAccessible::Label);
+      QVERIFY2(!labels.isEmpty() && labels.first().first->object() == label,
+               qPrintable(label->text()));
     }
     QAccessibleInterface* go = QAccessible::queryAccessibleInterface(form->cmdGo);
     QCOMPARE(go->text(QAccessible::Name), QString("Duplicate File"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How far each answer in the copy dialogs reaches: this copy, the rest of the run, never the
 // next run. Real copies through Module1, a scripted user, and the core's run on a fake window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Win32 main window, driven through window messages as a user's clicks and keys arrive.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "copy_engine.h"
 
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -50,15 +52,18 @@ std::string FolderOf(const std::string& path) {
 // The process's umask, read without setting it: setting it, even for a moment, would race with
 // files that other threads create.
 mode_t CurrentUmask() {
-  if (std::FILE* status = std::fopen("/proc/self/status", "re")) {
-    char line[256];
-    unsigned mask = 0;
-    bool found = false;
-    while (!found && std::fgets(line, sizeof line, status) != nullptr) {
-      found = std::sscanf(line, "Umask: %o", &mask) == 1;
+  char text[4096];
+  std::size_t used = 0;
+  if (const int fd = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC); fd >= 0) {
+    ssize_t n;
+    while (used < sizeof text - 1 && (n = ::read(fd, text + used, sizeof text - 1 - used)) > 0) {
+      used += static_cast<std::size_t>(n);
     }
-    std::fclose(status);
-    if (found) return static_cast<mode_t>(mask);
+    ::close(fd);
+  }
+  text[used] = '\0';
+  if (const char* line = std::strstr(text, "\nUmask:")) {
+    return static_cast<mode_t>(std::strtoul(line + 7, nullptr, 8));
   }
   // Without /proc, assume the strictest usual mask: at worst a needless fchmod per copy.
   return 0077;
@@ -464,12 +469,11 @@ bool CopyEngine::AskReplace(const Job& job, const struct stat& existing) {
 }
 
 // The unnamed file gets a hidden name of its own, in the target's folder.
-bool CopyEngine::LinkHidden(Job& job, const std::string& self) {
+bool CopyEngine::LinkHidden(Job& job, const char* self) {
   for (;;) {
     job.temporary = TemporaryName(job.folder);
     if (Sys(Call::Link, [&] {
-          return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, job.temporary.c_str(),
-                          AT_SYMLINK_FOLLOW);
+          return ::linkat(AT_FDCWD, self, AT_FDCWD, job.temporary.c_str(), AT_SYMLINK_FOLLOW);
         }) == 0) {
       return true;
     }
@@ -482,7 +486,8 @@ bool CopyEngine::LinkHidden(Job& job, const std::string& self) {
 
 CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
   // linkat with AT_EMPTY_PATH would need a privilege; the descriptor's /proc name does not.
-  const std::string self = job.unnamed ? "/proc/self/fd/" + std::to_string(out) : std::string();
+  char self[32] = "";
+  if (job.unnamed) std::snprintf(self, sizeof self, "/proc/self/fd/%d", out);
   const char* to = job.target.c_str();
   const auto unlinkTemporary = [&] {
     const int error = errno;
@@ -495,9 +500,8 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
     int linked;
     if (job.unnamed) {
       // Refuses a name that is taken, so nothing is clobbered.
-      linked = Sys(Call::Link, [&] {
-        return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, to, AT_SYMLINK_FOLLOW);
-      });
+      linked = Sys(Call::Link,
+                   [&] { return ::linkat(AT_FDCWD, self, AT_FDCWD, to, AT_SYMLINK_FOLLOW); });
     } else {
       const char* from = job.temporary.c_str();
       linked = Sys(Call::Rename,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Our own file copy for platforms without a shell copy operation: the target appears whole or
 // not at all, even after a crash; an existing target is replaced only with the user's consent;
@@ -121,7 +122,7 @@ class CopyEngine {
   bool CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
   bool CopyAttributes(int in, int out);
   bool Tick(Job& job, std::uint64_t done);
-  bool LinkHidden(Job& job, const std::string& self);
+  bool LinkHidden(Job& job, const char* self);
   bool AskReplace(const Job& job, const struct stat& existing);
   CopyOutcome Commit(Job& job, int out, bool replaceAgreed);
 

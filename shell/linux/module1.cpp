@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "module1.h"
 
 #include "utf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The shell routines on Linux: the copy runs in our own engine, the folder browser is whatever
 // folder dialog the window toolkit provides.

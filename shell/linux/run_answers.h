@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A run's standing answers. "Yes to All", "No to All", "Skip All" and Stop hold from the copy
 // they were given at to the end of the run and are forgotten when it ends, so that the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The shell routines on Windows: the platform shell copies the file and browses for the folder.
 

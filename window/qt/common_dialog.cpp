@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "common_dialog.h"
 
 #include <QFileDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "copy_dialogs.h"
 
 #include <QApplication>

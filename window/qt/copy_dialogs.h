@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The copy engine's questions, errors and progress, as Qt dialogs without an owner window.
 

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -43,10 +46,28 @@ constexpr auto kFrame = std::chrono::milliseconds(16);
 // Drawing a frame may cost more than the copies between two frames; the copies come first.
 constexpr int kCopyShareToDrawing = 9;
 
-void SetRoleColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+// A control whose background the layout fixes keeps dark text on it, as on the platform the
+// layout was drawn for: a dark palette's light text would vanish on the light grey. Everything
+// else follows the palette.
+void FixBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(role, colour);
+  for (const QPalette::ColorRole text :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Active, text, Qt::black);
+    palette.setColor(QPalette::Inactive, text, Qt::black);
+    palette.setColor(QPalette::Disabled, text, Qt::darkGray);
+  }
   widget->setPalette(palette);
+}
+
+// Screen readers announce the main window as a window (a frame), as they do every other
+// application's, rather than as a plain container.
+QAccessibleInterface* MainWindowAccessible(const QString& key, QObject* object) {
+  if (key == QLatin1String("ferrowick::Form1") && object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  }
+  return nullptr;
 }
 
 QLabel* Band(QWidget* parent, const layout::Place& place) {
@@ -54,7 +75,7 @@ QLabel* Band(QWidget* parent, const layout::Place& place) {
   // Children take the window's background role unless they name their own.
   label->setBackgroundRole(QPalette::Window);
   label->setAutoFillBackground(true);
-  SetRoleColour(label, QPalette::Window, kGrey);
+  FixBackground(label, QPalette::Window, kGrey);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
 }
@@ -69,7 +90,7 @@ QFrame* Rule(QWidget* parent, const layout::Place& place) {
 QLineEdit* ReadOnlyBox(QWidget* parent, const layout::Place& place) {
   auto* box = Make<QLineEdit>(parent, place);
   box->setReadOnly(true);
-  SetRoleColour(box, QPalette::Base, kGrey);
+  FixBackground(box, QPalette::Base, kGrey);
   return box;
 }
 
@@ -113,8 +134,14 @@ Form1::Form1(QWidget* parent)
       copyDialogs_(*this),
       module1_(copyDialogs_, *this),
       duplicator_(*this, module1_, u'/') {
+  static const bool accessible = (QAccessible::installFactory(MainWindowAccessible), true);
+  (void)accessible;
   setWindowTitle(QString::fromUtf16(layout::kTitle));
   setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
+  // The layout has one size: no maximise button, where the window system lets us say so.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setFont(WindowFont());
 
   Label1 = Band(this, layout::Label1);
@@ -131,7 +158,11 @@ Form1::Form1(QWidget* parent)
   for (QRadioButton* option : TagLocation) {
     option->setBackgroundRole(QPalette::Window);
     option->setAutoFillBackground(true);
-    SetRoleColour(option, QPalette::Window, Qt::white);
+    FixBackground(option, QPalette::Window, Qt::white);
+    // The indicator too is drawn as on a light palette, or it would be a dark hole in white.
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    option->setPalette(palette);
   }
   TagLocation[0]->setChecked(true);
   Line3 = Rule(this, layout::Line3);
@@ -151,7 +182,7 @@ Form1::Form1(QWidget* parent)
   txtStatus->setTabChangesFocus(true);
   // A log of tens of thousands of lines must not keep an undo history of itself.
   txtStatus->setUndoRedoEnabled(false);
-  SetRoleColour(txtStatus, QPalette::Base, kGrey);
+  FixBackground(txtStatus, QPalette::Base, kGrey);
   ResetStatusEnd();
 
   const struct {
@@ -163,6 +194,19 @@ Form1::Form1(QWidget* parent)
                {txtDir, "Directory for the copies"},
                {txtStatus, "Status"}};
   for (const auto& n : names) n.control->setAccessibleName(QString::fromLatin1(n.name));
+  // Each step's caption labels its box and describes what to do there.
+  const struct {
+    QLabel* label;
+    std::initializer_list<QWidget*> controls;
+  } steps[] = {{Label1, {txtFile, cmdChooseFile}},
+               {Label2, {txtCopies}},
+               {Label3, {txtPrefix, TagLocation[0], TagLocation[1]}},
+               {Label5, {txtDir, cmdChooseDir}},
+               {Label4, {txtStatus}}};
+  for (const auto& step : steps) {
+    step.label->setBuddy(*step.controls.begin());
+    for (QWidget* control : step.controls) control->setAccessibleDescription(step.label->text());
+  }
 
   QWidget* tabOrder[] = {txtFile,        cmdChooseFile, txtCopies, txtPrefix,    TagLocation[0],
                          TagLocation[1], cmdGo,         txtStatus, cmdChooseDir, txtDir};

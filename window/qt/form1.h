@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window on Qt: controls, layout and event handlers. The work itself is the core's.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <objbase.h>
 #include <windows.h>
 
