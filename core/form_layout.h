@@ -44,6 +44,15 @@ inline constexpr const Place& kWidestOneLine = Label3;
 // Grey of the step bands and the read-only boxes, 0xRRGGBB.
 inline constexpr unsigned kGrey = 0xE0E0E0;
 
+// How many pixels shorter the window must be to fit a screen's work area of `room` pixels, with
+// its frame of `frame` pixels, when its client area is `client` high. Only the status box gives
+// them up, and it keeps at least `keep` of its `status` pixels: 0 where the design fits.
+inline constexpr int Shortfall(int client, int frame, int room, int status, int keep) {
+  const int excess = client + frame - room;
+  if (excess <= 0) return 0;
+  return excess < status - keep ? excess : status - keep;
+}
+
 inline constexpr char16_t kTitle[] = u"Ferrowick";
 inline constexpr char16_t kFileDialogTitle[] = u"Select a file to duplicate";
 

@@ -39,9 +39,11 @@ void WriteAll(const QString& path, const QByteArray& data) {
 struct Answers {
   QList<std::function<int(QDialog&)>> queue;
   QStringList seen;  // the text of every message box, in order
+  int dialogs = 0;   // every dialog shown
 
   std::function<int(QDialog&)> Seam() {
     return [this](QDialog& dialog) {
+      ++dialogs;
       if (auto* box = qobject_cast<QMessageBox*>(&dialog)) seen << box->text();
       if (queue.isEmpty()) {
         dialog.reject();
@@ -171,6 +173,85 @@ class Form1Test : public QObject {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);
     }
+  }
+
+  // Enter and keypad Enter press the focused button once; in a box they start nothing.
+  void enterPressesTheFocusedButton_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("dialogs");
+    QTest::newRow("Duplicate File, Enter") << "cmdGo" << int(Qt::Key_Return) << 1;
+    QTest::newRow("Duplicate File, keypad Enter") << "cmdGo" << int(Qt::Key_Enter) << 1;
+    QTest::newRow("Choose a File") << "cmdChooseFile" << int(Qt::Key_Return) << 1;
+    QTest::newRow("Choose a Directory") << "cmdChooseDir" << int(Qt::Key_Enter) << 1;
+    for (const char* box : {"txtFile", "txtCopies", "txtPrefix", "txtDir", "txtStatus"}) {
+      QTest::newRow(box) << box << int(Qt::Key_Return) << 0;
+    }
+  }
+  void enterPressesTheFocusedButton() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(int, dialogs);
+    const QMap<QString, QWidget*> controls = {{"cmdGo", form->cmdGo},
+                                              {"cmdChooseFile", form->cmdChooseFile},
+                                              {"cmdChooseDir", form->cmdChooseDir},
+                                              {"txtFile", form->txtFile},
+                                              {"txtCopies", form->txtCopies},
+                                              {"txtPrefix", form->txtPrefix},
+                                              {"txtDir", form->txtDir},
+                                              {"txtStatus", form->txtStatus}};
+    QWidget* target = controls.value(control);
+    target->setFocus();
+    const Qt::KeyboardModifiers modifiers =
+        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+    QCOMPARE(answers.dialogs, dialogs);  // the validation box or a chooser, once
+  }
+
+  // From the last box, Tab reaches Duplicate File and Enter runs it.
+  void tabThenEnterRuns() {
+    WriteAll(Path("t.txt"), "t");
+    Fill("t.txt", "2");
+    form->txtPrefix->setFocus();
+    for (int i = 0; i < 2; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), form->cmdGo);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(ReadAll(Path("2t.txt")), QString("t"));
+    QCOMPARE(form->txtStatus->toPlainText().count("Copying to: "), 2);
+  }
+
+  // A screen lower than the window takes height from the status box alone.
+  void fitsAScreenLowerThanTheWindow_data() {
+    QTest::addColumn<int>("room");
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<int>("height");
+    QTest::newRow("the design fits") << 1024 << 30 << 707;
+    QTest::newRow("just fits") << 737 << 30 << 707;
+    QTest::newRow("150 % on 1024 pixels") << 682 << 30 << 652;
+    QTest::newRow("too low even then: three lines of the log stay") << 300 << 30 << -1;
+  }
+  void fitsAScreenLowerThanTheWindow() {
+    QFETCH(int, room);
+    QFETCH(int, frame);
+    QFETCH(int, height);
+    QMap<QWidget*, QRect> before;
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+      if (control->parentWidget() == form.get()) before[control] = control->geometry();
+    }
+    form->FitTo(room, frame);
+    if (height < 0) {
+      height = form->height();
+      QVERIFY(form->txtStatus->height() >= 3 * form->txtStatus->fontMetrics().lineSpacing());
+      QVERIFY(height > room - frame);
+    }
+    QCOMPARE(form->size(), QSize(392, height));
+    QCOMPARE(form->txtStatus->geometry(), before[form->txtStatus].adjusted(0, 0, 0, height - 707));
+    for (auto it = before.begin(); it != before.end(); ++it) {
+      if (it.key() != form->txtStatus) QCOMPARE(it.key()->geometry(), it.value());
+    }
+    form->FitTo(2000, 30);
+    QCOMPARE(form->size(), QSize(392, 707));
+    QCOMPARE(form->txtStatus->geometry(), before[form->txtStatus]);
   }
 
   void altDAlternatesFocusWithoutClicking() {

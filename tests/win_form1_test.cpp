@@ -23,6 +23,22 @@ bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// A key as the keyboard sends it, through the window's own message loop; Shift is down in the
+// keyboard state the dialog manager reads, as it is while a user holds it.
+void Press(Form1& form, UINT key, bool shift = false) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(keys);
+  const HWND to = GetFocus();
+  PostMessageW(to, WM_KEYDOWN, key, 1);
+  PostMessageW(to, WM_KEYUP, key, 0xC0000001);
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) form.Dispatch(message);
+  keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+}
+
 class WinForm1Test : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -83,15 +99,89 @@ TEST_F(WinForm1Test, FreshStartAndPlaces) {
   }
 }
 
+// The focus starts on the file box; Tab runs through the designed order and wraps, Shift+Tab
+// runs it backwards, and the status box lets Tab go on.
 TEST_F(WinForm1Test, TabFollowsTheDesignedOrder) {
-  const HWND expected[] = {form.cmdChooseFile,  form.txtCopies, form.txtPrefix,
-                           form.TagLocation[0], form.cmdGo,     form.txtStatus,
-                           form.cmdChooseDir,   form.txtDir,    form.txtFile};
-  HWND at = form.txtFile;
-  for (HWND next : expected) {
-    at = GetNextDlgTabItem(form.hWnd(), at, FALSE);
-    EXPECT_EQ(at, next);
+  ShowWindow(form.hWnd(), SW_SHOW);
+  EXPECT_EQ(GetFocus(), form.txtFile);
+  const std::vector<HWND> order = {form.cmdChooseFile,  form.txtCopies, form.txtPrefix,
+                                   form.TagLocation[0], form.cmdGo,     form.txtStatus,
+                                   form.cmdChooseDir,   form.txtDir,    form.txtFile};
+  std::vector<HWND> forward;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    Press(form, VK_TAB);
+    forward.push_back(GetFocus());
   }
+  EXPECT_EQ(forward, order);
+  std::vector<HWND> backward;
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    Press(form, VK_TAB, /*shift=*/true);
+    backward.push_back(GetFocus());
+  }
+  std::vector<HWND> reversed(order.rbegin() + 1, order.rend());
+  reversed.push_back(form.txtFile);
+  EXPECT_EQ(backward, reversed);
+}
+
+// Enter presses the focused button once; in a box it starts nothing.
+TEST_F(WinForm1Test, EnterPressesTheFocusedButton) {
+  ShowWindow(form.hWnd(), SW_SHOW);
+  Fill(source.c_str(), L"2", L"1");
+  for (HWND box : {form.txtFile, form.txtCopies, form.txtPrefix, form.txtStatus, form.txtDir}) {
+    SetFocus(box);
+    Press(form, VK_RETURN);
+  }
+  EXPECT_TRUE(TextOf(form.txtStatus).empty());
+  SetFocus(form.cmdGo);
+  Press(form, VK_RETURN);
+  EXPECT_TRUE(Exists(folder + L"\\2report.txt"));
+  EXPECT_EQ(TextOf(form.txtStatus), L"Copying to: " + folder + L"\\1report.txt\r\n" +
+                                        L"Copying to: " + folder + L"\\2report.txt\r\n");
+  EXPECT_TRUE(messages.empty());
+}
+
+// After a message box the focus is back on the control that had it.
+TEST_F(WinForm1Test, FocusComesBackAfterAMessageBox) {
+  ShowWindow(form.hWnd(), SW_SHOW);
+  form.messageBox = nullptr;  // the real, modal box
+  SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    if (HWND box = FindWindowW(L"#32770", L"Ferrowick")) {
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      KillTimer(nullptr, timer);
+    }
+  });
+  SetFocus(form.cmdGo);
+  Press(form, VK_RETURN);  // nothing filled in: the validation box
+  EXPECT_EQ(TextOf(form.txtCopies), L"0");
+  EXPECT_EQ(GetFocus(), form.cmdGo);
+}
+
+// A work area lower than the window takes height from the status box alone.
+TEST_F(WinForm1Test, FitsAWorkAreaLowerThanTheWindow) {
+  RECT saved{};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &saved, 0));
+  RECT low{0, 0, saved.right, 600};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &low, 0));
+  Form1 fitted;
+  SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved, 0);
+  RECT window{};
+  GetWindowRect(fitted.hWnd(), &window);
+  EXPECT_LE(window.bottom - window.top, 600);
+  const auto place = [&](HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, fitted.hWnd(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  };
+  const RECT go = place(fitted.cmdGo);
+  EXPECT_EQ(go.top, 352);
+  EXPECT_EQ(go.bottom, 385);
+  const RECT status = place(fitted.txtStatus);
+  EXPECT_EQ(status.top, 464);
+  EXPECT_LT(status.bottom, 689);
+  RECT client{};
+  GetClientRect(fitted.hWnd(), &client);
+  EXPECT_EQ(client.bottom - status.bottom, 707 - 689);
 }
 
 TEST_F(WinForm1Test, SharedAccessKeyMovesFocusWithoutClicking) {

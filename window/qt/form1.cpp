@@ -16,7 +16,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextCursor>
 #include <type_traits>
 
@@ -172,6 +174,9 @@ Form1::Form1(QWidget* parent)
   cmdChooseDir = Make<QPushButton>(this, layout::cmdChooseDir);
   Line4 = Rule(this, layout::Line4);
   cmdGo = Make<QPushButton>(this, layout::cmdGo);
+  // Enter and keypad Enter press the focused button, as Space does and as in every dialog;
+  // outside a dialog Qt leaves that to buttons that are "auto default".
+  for (QPushButton* button : {cmdChooseFile, cmdChooseDir, cmdGo}) button->setAutoDefault(true);
   cmdGo->setFont(GoFont(font(), cmdGo->text()));
   Label4 = Band(this, layout::Label4);
   txtStatus = Make<QPlainTextEdit>(this, layout::txtStatus);
@@ -224,6 +229,28 @@ Form1::Form1(QWidget* parent)
 }
 
 Form1::~Form1() = default;
+
+void Form1::FitTo(int room, int frame) {
+  const int client = Px(layout::kClientHeight);
+  const int status = Px(layout::txtStatus.height);
+  // Three lines of the log stay in view, however small the screen.
+  const int keep = 3 * txtStatus->fontMetrics().lineSpacing() +
+                   txtStatus->horizontalScrollBar()->sizeHint().height() + 4;
+  const int shortfall = layout::Shortfall(client, frame, room, status, keep);
+  txtStatus->resize(txtStatus->width(), status - shortfall);
+  setFixedSize(Px(layout::kClientWidth), client - shortfall);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (QScreen* display = screen()) {
+    // Before the window manager has framed the window its frame is unknown; a title bar's
+    // height stands in for it.
+    int frame = frameGeometry().height() - height();
+    if (frame <= 0) frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    FitTo(display->availableGeometry().height(), frame);
+  }
+}
 
 void Form1::Form_Load() {
   // The system's window colour is the one behind text in entry fields: the palette's Base.

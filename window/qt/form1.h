@@ -71,6 +71,10 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   QPlainTextEdit* txtStatus;
   CommonDialog CommonDialog1;
 
+  // Where the screen's work area, `room` pixels high, cannot take the designed window and its
+  // `frame`, the status box alone is made shorter until it can; otherwise the design holds.
+  void FitTo(int room, int frame);
+
   void txtCopies_KeyPress(char16_t& KeyAscii);
   void txtPrefix_KeyPress(char16_t& KeyAscii);
   void cmdChooseFile_Click();
@@ -80,6 +84,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void Form_Load();

@@ -17,6 +17,7 @@ constexpr auto kFrame = std::chrono::milliseconds(16);
 constexpr COLORREF kGrey =
     RGB((layout::kGrey >> 16) & 0xFF, (layout::kGrey >> 8) & 0xFF, layout::kGrey & 0xFF);
 WNDPROC editProc = nullptr;
+WNDPROC statusProc = nullptr;
 
 const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
@@ -86,6 +87,7 @@ Form1::Form1() : duplicator_(*this, module1_, u'\\') {
   hwnd_ = CreateWindowExW(0, kClassName, W(layout::kTitle), style, CW_USEDEFAULT, CW_USEDEFAULT,
                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                           instance, this);
+  FitWorkArea();
 }
 
 Form1::~Form1() {
@@ -149,6 +151,31 @@ void Form1::CreateControls() {
     editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         numberBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::NumberBoxProc)));
   }
+  statusProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+      txtStatus, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::StatusBoxProc)));
+}
+
+void Form1::FitWorkArea() {
+  RECT work{};
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
+  RECT window{};
+  RECT client{};
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  const int frame = (window.bottom - window.top) - client.bottom;
+  const int status = Px(layout::txtStatus.height);
+  // Three lines of the log stay in view, however small the screen.
+  const int keep = 3 * MulDiv(16, Dpi(), 96) + GetSystemMetrics(SM_CYHSCROLL);
+  const int shortfall =
+      layout::Shortfall(Px(layout::kClientHeight), frame, work.bottom - work.top, status, keep);
+  if (shortfall == 0) return;
+  SetWindowPos(txtStatus, nullptr, 0, 0, Px(layout::txtStatus.width), status - shortfall,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Where the window is shortened it starts at the top of the work area, or it would still
+  // reach past the bottom. Its height comes from the design: the system may already have cut
+  // the window to the screen.
+  SetWindowPos(hwnd_, nullptr, window.left, work.top, window.right - window.left,
+               Px(layout::kClientHeight) - shortfall + frame, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::Form_Load() {
@@ -181,6 +208,14 @@ LRESULT CALLBACK Form1::NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
   return CallWindowProcW(editProc, hwnd, message, wParam, lParam);
 }
 
+// The status box is read-only: Tab, Enter and Escape belong to the dialog manager, which a
+// multi-line box would otherwise claim, trapping Tab in it.
+LRESULT CALLBACK Form1::StatusBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcW(statusProc, hwnd, message, wParam, lParam);
+  if (message == WM_GETDLGCODE) return result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+  return result;
+}
+
 LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE: {
@@ -196,6 +231,15 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: {
       if (HIWORD(wParam) != BN_CLICKED) break;
       const auto control = reinterpret_cast<HWND>(lParam);
+      if (control == nullptr && LOWORD(wParam) == IDOK) {
+        // Enter, from the dialog manager: it presses the focused button, as in a dialog, and
+        // does nothing in a box.
+        const HWND focused = GetFocus();
+        if (focused == cmdChooseFile || focused == cmdChooseDir || focused == cmdGo) {
+          SendMessageW(focused, BM_CLICK, 0, 0);
+        }
+        return 0;
+      }
       if (control == cmdChooseFile) cmdChooseFile_Click();
       if (control == cmdChooseDir) cmdChooseDir_Click();
       if (control == cmdGo) cmdGo_Click();
@@ -212,6 +256,19 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       SetBkColor(hdc, kGrey);
       return reinterpret_cast<LRESULT>(grey_);
     }
+    case WM_ACTIVATE:
+      // As a dialog does: the focus comes back to where it was when a dialog or message box
+      // closes, and starts on the first control of the tab order.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(hwnd_, focused)) focus_ = focused;
+      } else {
+        SetFocus(focus_ != nullptr ? focus_ : txtFile);
+      }
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(focus_ != nullptr ? focus_ : txtFile);
+      return 0;
     case WM_CLOSE:
       if (duplicator_.Running()) {
         // The run ends after the shell's current copy, then the window goes.
@@ -236,6 +293,13 @@ bool Form1::PreTranslate(MSG& message) {
     return true;
   }
   return IsDialogMessageW(hwnd_, &message);
+}
+
+void Form1::Dispatch(MSG& message) {
+  if (!PreTranslate(message)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
 }
 
 // An access key that two controls share moves the focus between them and clicks neither, as on
@@ -329,10 +393,7 @@ void Form1::Breathe() {
       closing_ = true;
       break;
     }
-    if (!PreTranslate(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    Dispatch(message);
   }
   lastFrame_ = std::chrono::steady_clock::now();
 }

@@ -33,6 +33,8 @@ class Form1 : public WindowServices {
   HWND hWnd() const { return hwnd_; }
   // Tab, Shift+Tab and the access keys of a plain window go through the dialog manager.
   bool PreTranslate(MSG& message);
+  // One message of the window's thread, as its message loop handles it.
+  void Dispatch(MSG& message);
 
   // Seam for tests: shows the validation message instead of the message box.
   std::function<void(const std::u16string&)> messageBox;
@@ -61,8 +63,11 @@ class Form1 : public WindowServices {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK StatusBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
+  // Shortens the status box, and the window with it, where the work area is lower than both.
+  void FitWorkArea();
   bool FocusByAccessKey(wchar_t key);
   void Form_Load();
   void FlushStatus();
@@ -79,6 +84,7 @@ class Form1 : public WindowServices {
   std::wstring pendingStatus_;
   std::chrono::steady_clock::time_point lastFrame_{};
   bool closing_ = false;
+  HWND focus_ = nullptr;  // the control that had the focus when the window was last active
 };
 
 }  // namespace ferrowick

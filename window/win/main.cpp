@@ -12,12 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   ShowWindow(form.hWnd(), show);
   UpdateWindow(form.hWnd());
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (!form.PreTranslate(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-  }
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) form.Dispatch(message);
   CoUninitialize();
   return static_cast<int>(message.wParam);
 }
