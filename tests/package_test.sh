@@ -28,7 +28,8 @@ for dependency in libqt6widgets6 qt6-qpa-plugins fonts-liberation; do
 done
 grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "qt6-wayland is not recommended"
 
-tags=$(lintian --no-tag-display-limit "$deb" 2>/dev/null || true)
+command -v lintian >/dev/null || fail "lintian is not installed (scripts/test installs it)"
+tags=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null || true)
 grep -E '^[EW]: ' <<<"$tags" && fail "lintian has errors or warnings"
 
 dpkg-deb -x "$deb" "$out/root"
