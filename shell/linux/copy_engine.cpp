@@ -328,6 +328,7 @@ bool CopyEngine::CopyData(Job& job, int in, int out) {
 // Only the data goes over; the holes between stay holes in the copy.
 bool CopyEngine::CopySparse(Job& job, int in, int out) {
   const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
+  std::uint64_t length = size;
   std::uint64_t at = 0;
   while (at < size) {
     const off_t data =
@@ -342,10 +343,13 @@ bool CopyEngine::CopySparse(Job& job, int in, int out) {
     at = static_cast<std::uint64_t>(data);
     const std::uint64_t end = std::min(static_cast<std::uint64_t>(hole), size);
     if (!CopySpan(job, in, out, at, end)) return false;
-    if (at < end) break;  // the file shrank meanwhile
+    if (at < end) {
+      length = at;  // the file shrank meanwhile: the copy ends where reading ended
+      break;
+    }
   }
   // The copy is as long as the source, though nothing was written at its end.
-  return Sys(Call::Truncate, [&] { return ::ftruncate(out, static_cast<off_t>(size)); }) == 0;
+  return Sys(Call::Truncate, [&] { return ::ftruncate(out, static_cast<off_t>(length)); }) == 0;
 }
 
 // Copies from `at` to `end`, or to where reading ends; `at` follows what has been copied.
