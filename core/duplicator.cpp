@@ -148,7 +148,7 @@ void Duplicator::RunOnce() {
   const std::int16_t count = ReadNumber(window_.Text(Box::Copies)).value;
   const auto width = static_cast<std::int16_t>(Decimal(start + count).size());
 
-  copier_.BeginRun();
+  copier_.BeginRun(count);
   struct EndRun {
     FileCopier& copier;
     ~EndRun() { copier.EndRun(); }

@@ -39,7 +39,7 @@ class FileCopier {
   virtual void CopyOneFile(const std::u16string& source, const std::u16string& target) = 0;
   // Around the copies of one run, however it ends: what the user decided for all of a run's
   // copies holds from the first to the last of them.
-  virtual void BeginRun() {}
+  virtual void BeginRun(int count) { (void)count; }
   virtual void EndRun() {}
 };
 

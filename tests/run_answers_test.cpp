@@ -28,14 +28,18 @@ class ScriptedUser : public CopyQuestions, public FolderDialog {
   Answer AskReplace(const ReplaceQuestion&) override { return Next(Answer::No); }
   Answer AskCreateFolder(const std::string&) override { return Next(Answer::No); }
   ErrorAnswer ReportError(const CopyFailure&) override { return Next(ErrorAnswer::Skip); }
-  ProgressAnswer Progress(const std::string&, const std::string&, std::uint64_t,
-                          std::uint64_t) override {
-    if (script.empty()) return ProgressAnswer::Go;
+  ProgressAnswer Progress(const RunProgress& progress) override {
+    shown.push_back(progress);
+    if (script.empty() || progress.writing || !answersProgress) return ProgressAnswer::Go;
     const auto answer = static_cast<ProgressAnswer>(script.front());
     script.pop_front();
     return answer;
   }
-  void ProgressDone() override {}
+  void ProgressDone() override { ++displaysClosed; }
+  void Idle() override {}
+  bool answersProgress = false;  // the script is for the progress display, not the boxes
+  std::vector<RunProgress> shown;
+  int displaysClosed = 0;
   std::u16string ChooseFolder(const std::u16string&) override { return {}; }
 
  private:
@@ -134,6 +138,7 @@ TEST(RunAnswers, EachAnswerReachesAsFarAsItSays) {
     Duplicator run(window, module1, u'/');
 
     user.script.assign(c.script.begin(), c.script.end());
+    user.answersProgress = c.situation == Situation::LongCopies;
     run.Run();
     EXPECT_EQ(user.boxes, c.boxes);
     const std::u16string& status = window.text[Box::Status];
@@ -150,6 +155,14 @@ TEST(RunAnswers, EachAnswerReachesAsFarAsItSays) {
       written += !data.empty() && data[0] == 'n';
     }
     EXPECT_EQ(written, c.written);
+    // One display for the whole run, from its first copy, closed when the run is over.
+    if (c.situation == Situation::LongCopies) {
+      ASSERT_FALSE(user.shown.empty());
+      EXPECT_EQ(user.shown[0].copy, 1);
+      EXPECT_EQ(user.shown[0].count, 4);
+      EXPECT_EQ(user.shown[0].total, 4u * 300000);
+      EXPECT_EQ(user.displaysClosed, 1);
+    }
 
     // Nothing was remembered: the next press of the button asks afresh.
     user.boxes = 0;

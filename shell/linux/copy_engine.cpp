@@ -13,7 +13,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <future>
 #include <string_view>
+#include <system_error>
 
 namespace ferrowick {
 namespace {
@@ -105,8 +107,9 @@ struct CopyEngine::Job {
   std::string temporary;  // the copy's hidden name, while it has one
   bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
   struct stat sourceStat {};
-  std::chrono::steady_clock::time_point started{};
-  bool progressShown = false;
+  int out = -1;
+  std::uint64_t pushed = 0;  // the copy's data up to here has been started for the device,
+  std::uint64_t waited = 0;  // and up to here is on it
   bool cancelled = false;
 };
 
@@ -118,7 +121,9 @@ CopyEngine::CopyEngine(CopyDelegate& delegate, const Tuning& tuning)
   unnamed_ = procFds_;
 }
 
-CopyEngine::~CopyEngine() = default;
+CopyEngine::~CopyEngine() {
+  for (const Target& target : targets_) ::close(target.fd);
+}
 
 template <typename F>
 auto CopyEngine::Sys(Call call, F&& f) -> decltype(f()) {
@@ -204,21 +209,18 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
     return Fail(job, job.folder, errno);
   }
 
+  job.out = out.get();
+  NoteTarget(job, out.get());
+
   const auto discard = [&] {
     if (!job.temporary.empty()) {
       Sys(Call::Unlink, [&] { return ::unlink(job.temporary.c_str()); });
     }
-    if (job.progressShown) delegate_.ProgressDone();
-    job.progressShown = false;
   };
   if (!CopyData(job, in.get(), out.get())) {
     const int error = errno;
     discard();
     return job.cancelled ? CopyOutcome::Cancelled : Fail(job, target, error);
-  }
-  if (job.progressShown) {
-    delegate_.ProgressDone();
-    job.progressShown = false;
   }
   const mode_t mode = job.sourceStat.st_mode & 0777;
   const struct timespec times[2] = {job.sourceStat.st_atim, job.sourceStat.st_mtim};
@@ -226,6 +228,9 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
       ((mode & ~umask_) != mode &&
        Sys(Call::Chmod, [&] { return ::fchmod(out.get(), mode); }) != 0) ||
       Sys(Call::SetTimes, [&] { return ::futimens(out.get(), times); }) != 0 ||
+      // The old file is given up only for a replacement that is already on the device: a crash
+      // at any moment then leaves one of the two, whole.
+      (replaceAgreed && SyncData(job, out.get()) != 0) ||
       // A named temporary is closed before it takes the target's name, because closing is where
       // a network file system reports a write that failed.
       (!job.unnamed && Sys(Call::Close, [&] { return out.Close(); }) != 0)) {
@@ -235,7 +240,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   }
   // An unnamed file is closed only once it has its name; until then closing would delete it.
   // Only local file systems have unnamed files, and their close has no write left to report.
-  return Commit(job, out.get(), replaceAgreed);
+  return Commit(job, out.get(), replaceAgreed);  // -1 for a named temporary: it is closed
 }
 
 std::string CopyEngine::TemporaryName(const std::string& folder) {
@@ -309,7 +314,6 @@ int CopyEngine::OpenNamed(Job& job, mode_t mode) {
 
 bool CopyEngine::CopyData(Job& job, int in, int out) {
   const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
-  if (size > tuning_.chunk) job.started = std::chrono::steady_clock::now();
   std::uint64_t at = 0;
   // Files of /proc, /sys and many FUSE file systems say they are empty and yet read as text;
   // for a file that really is empty, finding out costs one read.
@@ -320,9 +324,13 @@ bool CopyEngine::CopyData(Job& job, int in, int out) {
     if (!Unsupported(errno)) return false;
     method_ = Method::Range;
   }
-  if (MaybeSparse(job.sourceStat)) return CopySparse(job, in, out);
-  // To where reading ends, not to the size stat gave: the one call more confirms the end.
-  return CopySpan(job, in, out, at, kToEnd);
+  const bool copied = MaybeSparse(job.sourceStat) ? CopySparse(job, in, out)
+                                                   // To where reading ends, not to the size
+                                                   // stat gave: one call more confirms the end.
+                                                   : CopySpan(job, in, out, at, kToEnd);
+  // The tail of a large copy starts for the device too; the run's last wait then covers a
+  // chunk at most.
+  return copied && (size <= tuning_.chunk || WriteBack(job, kToEnd));
 }
 
 // Only the data goes over; the holes between stay holes in the copy.
@@ -451,18 +459,87 @@ bool CopyEngine::CopyAttributes(int in, int out) {
   return true;
 }
 
-// Progress between chunks: nothing for the first half second, then the delegate may cancel.
+// Between the chunks of a large copy: the data goes on to the device, and the delegate hears how
+// far the copy is and may cancel it.
 bool CopyEngine::Tick(Job& job, std::uint64_t done) {
   const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
   if (size <= tuning_.chunk) return true;
-  if (!job.progressShown) {
-    if (std::chrono::steady_clock::now() - job.started < tuning_.progressAfter) return true;
-    job.progressShown = true;
-  }
+  if (done - job.pushed >= tuning_.chunk && !WriteBack(job, done)) return false;
   if (delegate_.Progress(job.source, job.target, std::min(done, size), size)) return true;
   job.cancelled = true;
   errno = ECANCELED;
   return false;
+}
+
+// Starts the device writing the copy's data up to `done` and waits for what was started the
+// time before. The progress display then moves with the device, not with memory, and no more
+// than two chunks of the copy wait in memory at any time.
+bool CopyEngine::WriteBack(Job& job, std::uint64_t done) {
+  const auto range = [&](std::uint64_t from, std::uint64_t to, unsigned flags) {
+    const auto length = static_cast<off64_t>(to == kToEnd ? 0 : to - from);  // 0: to the end
+    // Only a hint where the file system cannot take it; a failed write is a failed copy.
+    return Sys(Call::WriteBack, [&] {
+             return ::sync_file_range(job.out, static_cast<off64_t>(from), length, flags);
+           }) == 0 ||
+           Unsupported(errno) || errno == ESPIPE;
+  };
+  if (!range(job.pushed, done, SYNC_FILE_RANGE_WRITE)) return false;
+  if (job.waited < job.pushed &&
+      !range(job.waited, job.pushed,
+             SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER)) {
+    return false;
+  }
+  job.waited = job.pushed;
+  job.pushed = done;
+  return true;
+}
+
+// fdatasync of the copy, through its descriptor or, once a named temporary is closed, its name.
+int CopyEngine::SyncData(const Job& job, int out) {
+  if (out >= 0) return Sys(Call::SyncData, [&] { return ::fdatasync(out); });
+  const Fd named(::open(job.temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+  if (named.get() < 0) return -1;
+  return Sys(Call::SyncData, [&] { return ::fdatasync(named.get()); });
+}
+
+// Remembers the file system of the copy's folder for MakeDurable, with a descriptor on it.
+void CopyEngine::NoteTarget(const Job& job, int out) {
+  if (job.folder == notedFolder_) return;
+  notedFolder_ = job.folder;
+  struct stat st {};
+  if (::fstat(out, &st) != 0) st.st_dev = 0;
+  for (const Target& target : targets_) {
+    if (target.device == st.st_dev) return;
+  }
+  if (const int fd = ::fcntl(out, F_DUPFD_CLOEXEC, 0); fd >= 0) {
+    targets_.push_back({st.st_dev, job.folder, fd});
+  }
+}
+
+bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
+  bool whole = true;
+  for (const Target& target : targets_) {
+    const auto sync = [&] { return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? 0 : errno; };
+    int error;
+    try {
+      // In a thread of its own, so that the window stays live while the device catches up.
+      auto result = std::async(std::launch::async, sync);
+      while (result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        waiting();
+      }
+      error = result.get();
+    } catch (const std::system_error&) {
+      error = sync();  // no thread to be had: the window waits with the device
+    }
+    ::close(target.fd);
+    if (error != 0) {
+      delegate_.ReportError({"", "", target.folder, std::strerror(error), true});
+      whole = false;
+    }
+  }
+  targets_.clear();
+  notedFolder_.clear();
+  return whole;
 }
 
 bool CopyEngine::AskReplace(const Job& job, const struct stat& existing) {
@@ -500,6 +577,7 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
     }
     errno = error;
   };
+  bool raced = false;
   while (!replaceAgreed) {
     int linked;
     if (job.unnamed) {
@@ -538,6 +616,14 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
       return CopyOutcome::Skipped;
     }
     replaceAgreed = true;
+    raced = true;
+  }
+  // The target appeared while the data was being copied, and the user agreed to replace it:
+  // the replacement goes to the device first, as any other does.
+  if (raced && SyncData(job, out) != 0) {
+    const int error = errno;
+    unlinkTemporary();
+    return Fail(job, job.target, error);
   }
   // Replacing in one step needs a name to rename from. Should the program die between the link
   // and the rename, a whole copy stays under the hidden name: that window is one system call

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ struct CopyFailure {
   std::string target;
   std::string path;    // the file or folder the system complained about
   std::string reason;  // the system's own words, or ours where they would mislead
+  // Not one copy but the run's copies in `path`'s file system: the device did not take them.
+  bool unwritten = false;
 };
 
 // What the user needs to know of a file to decide whether to replace it.
@@ -44,11 +47,9 @@ class CopyDelegate {
   // The target's folder is missing. True creates it and any missing parents.
   virtual bool AskCreateFolder(const std::string& folder) = 0;
   virtual void ReportError(const CopyFailure& failure) = 0;
-  // Only for copies that have lasted a while; false cancels this copy.
+  // After each chunk of a copy larger than one chunk; false cancels this copy.
   virtual bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
                         std::uint64_t total) = 0;
-  // Ends a progress display that Progress started.
-  virtual void ProgressDone() = 0;
 };
 
 enum class CopyOutcome { Copied, Skipped, Cancelled, Failed };
@@ -73,10 +74,13 @@ enum class Call {
   SetAttribute,    // fsetxattr
   Chmod,
   SetTimes,
-  Link,    // linkat: an unnamed file gets its name, or a temporary its target's
-  Rename,  // rename / renameat2
-  Close,   // of a named temporary, where a deferred write error can surface
-  Unlink,  // of a temporary
+  Link,       // linkat: an unnamed file gets its name, or a temporary its target's
+  Rename,     // rename / renameat2
+  Close,      // of a named temporary, where a deferred write error can surface
+  Unlink,     // of a temporary
+  WriteBack,  // sync_file_range: a large copy's chunks go to the device as they are copied
+  SyncData,   // fdatasync: a replacement is on the device before it takes the old file's name
+  SyncFs,     // syncfs: the run's copies are on the device before the run is over
 };
 
 // The one seam between the engine and the system, for tests: it is asked before every call.
@@ -91,7 +95,8 @@ class CopyEngine {
  public:
   struct Tuning {
     std::uint64_t chunk = 16u << 20;
-    std::chrono::milliseconds progressAfter{500};
+    // The run's progress display waits this long, so that quick runs show none.
+    std::chrono::milliseconds progressAfter{1000};
     CallFaults* faults = nullptr;
   };
 
@@ -102,6 +107,11 @@ class CopyEngine {
   CopyEngine& operator=(const CopyEngine&) = delete;
 
   CopyOutcome Copy(const std::string& source, const std::string& target);
+
+  // Puts every copy made since the last call on its device: one syncfs per file system the
+  // copies went to. `waiting` is called every few milliseconds meanwhile. A file system that
+  // fails is reported as an `unwritten` failure. False when one did.
+  bool MakeDurable(const std::function<void()>& waiting);
 
  private:
   enum class Method { Clone, Range, ReadWrite };
@@ -122,9 +132,20 @@ class CopyEngine {
   bool CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
   bool CopyAttributes(int in, int out);
   bool Tick(Job& job, std::uint64_t done);
+  bool WriteBack(Job& job, std::uint64_t done);
+  void NoteTarget(const Job& job, int out);
+  int SyncData(const Job& job, int out);
   bool LinkHidden(Job& job, const char* self);
   bool AskReplace(const Job& job, const struct stat& existing);
   CopyOutcome Commit(Job& job, int out, bool replaceAgreed);
+
+  // A file system the copies went to, until MakeDurable: where to name it, and a descriptor
+  // on it for syncfs.
+  struct Target {
+    dev_t device;
+    std::string folder;
+    int fd;
+  };
 
   CopyDelegate& delegate_;
   Tuning tuning_;
@@ -140,6 +161,8 @@ class CopyEngine {
   std::string methodFolder_;
   Method method_ = Method::Clone;
   bool unnamed_ = true;
+  std::vector<Target> targets_;
+  std::string notedFolder_;  // the last folder whose file system is in targets_
 };
 
 }  // namespace ferrowick

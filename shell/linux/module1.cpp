@@ -1,12 +1,32 @@
 // SPDX-License-Identifier: MIT
 #include "module1.h"
 
+#include <sys/stat.h>
+
 #include "utf.h"
 
 namespace ferrowick {
 
+void Module1::BeginRun(int count) {
+  answers_.Begin(count);
+  sized_ = false;
+}
+
 void Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
-  engine_.Copy(ToUtf8(source), ToUtf8(target));
+  const std::string from = ToUtf8(source);
+  const std::string to = ToUtf8(target);
+  if (!sized_) {
+    // Once a run: the run's total for the progress display.
+    struct stat st {};
+    sourceSize_ = ::stat(from.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
+    sized_ = true;
+  }
+  if (answers_.BeginCopy(from, to, sourceSize_)) engine_.Copy(from, to);
+}
+
+void Module1::EndRun() {
+  engine_.MakeDurable([this] { answers_.Writing(); });
+  answers_.End();
 }
 
 std::u16string Module1::PickDirectory() {

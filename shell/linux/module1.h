@@ -3,6 +3,7 @@
 // The shell routines on Linux: the copy runs in our own engine, the folder browser is whatever
 // folder dialog the window toolkit provides.
 
+#include <cstdint>
 #include <string>
 
 #include "copy_engine.h"
@@ -22,11 +23,12 @@ class Module1 : public FileCopier {
  public:
   Module1(CopyQuestions& questions, FolderDialog& folders,
           const CopyEngine::Tuning& tuning = CopyEngine::Tuning{})
-      : answers_(questions), engine_(answers_, tuning), folders_(folders) {}
+      : answers_(questions, tuning.progressAfter), engine_(answers_, tuning), folders_(folders) {}
 
   void CopyOneFile(const std::u16string& source, const std::u16string& target) override;
-  void BeginRun() override { answers_.Reset(); }
-  void EndRun() override { answers_.Reset(); }
+  void BeginRun(int count) override;
+  // The run is over only once its copies are on the device, however it ended.
+  void EndRun() override;
   std::u16string PickDirectory();
 
   // The user chose Stop in one of the run's dialogs.
@@ -36,6 +38,8 @@ class Module1 : public FileCopier {
   RunAnswers answers_;
   CopyEngine engine_;
   FolderDialog& folders_;
+  std::uint64_t sourceSize_ = 0;  // of the run's first copy
+  bool sized_ = false;
 };
 
 }  // namespace ferrowick

@@ -1,13 +1,89 @@
 // SPDX-License-Identifier: MIT
 #include "run_answers.h"
 
+#include <algorithm>
+
 namespace ferrowick {
+namespace {
+
+// Nobody reads a display that changes faster than the screen does.
+constexpr auto kFrame = std::chrono::milliseconds(30);
+// A wait for the device that lasts longer than this is worth a word, even after a quick run.
+constexpr auto kWritingAfter = std::chrono::milliseconds(500);
+
+}  // namespace
 
 void RunAnswers::Reset() {
   replace_ = Standing::Ask;
   noFolders_ = false;
   skipErrors_ = false;
   stopped_ = false;
+}
+
+void RunAnswers::Begin(int count) {
+  Reset();
+  progress_ = RunProgress{};
+  progress_.count = count;
+  copySize_ = 0;
+  began_ = Clock::now();
+  nextShow_ = began_ + progressAfter_;
+  writingSince_ = {};
+  shown_ = false;
+}
+
+bool RunAnswers::BeginCopy(const std::string& source, const std::string& target,
+                           std::uint64_t size) {
+  progress_.done += copySize_;  // the copy before, whatever became of it
+  copySize_ = size;
+  ++progress_.copy;
+  progress_.count = std::max(progress_.count, progress_.copy);
+  progress_.source = source;
+  progress_.target = target;
+  progress_.total =
+      progress_.done + size * static_cast<std::uint64_t>(progress_.count - progress_.copy + 1);
+  if (stopped_) return false;
+  switch (Show(0, false)) {
+    case ProgressAnswer::Go:
+      return true;
+    case ProgressAnswer::Stop:
+      stopped_ = true;
+      break;
+    case ProgressAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+void RunAnswers::Writing() {
+  const auto now = Clock::now();
+  if (writingSince_ == Clock::time_point{}) {
+    writingSince_ = now;
+    progress_.done += copySize_;
+    copySize_ = 0;
+  }
+  if (!shown_ && now - writingSince_ < kWritingAfter) return questions_.Idle();
+  if (!shown_) nextShow_ = now;
+  if (now < nextShow_) return questions_.Idle();
+  Show(0, true);  // neither Cancel nor Stop can take back what is on its way to the device
+}
+
+void RunAnswers::End() {
+  if (shown_) questions_.ProgressDone();
+  shown_ = false;
+  Reset();
+}
+
+ProgressAnswer RunAnswers::Show(std::uint64_t doneInCopy, bool writing) {
+  const auto now = Clock::now();
+  if (now < nextShow_) return ProgressAnswer::Go;
+  nextShow_ = now + kFrame;
+  shown_ = true;
+  progress_.elapsed = now - began_;
+  progress_.writing = writing;
+  progress_.done += doneInCopy;
+  const ProgressAnswer answer = questions_.Progress(progress_);
+  progress_.done -= doneInCopy;
+  return answer;
 }
 
 bool RunAnswers::AskReplace(const ReplaceQuestion& question) {
@@ -50,7 +126,8 @@ bool RunAnswers::AskCreateFolder(const std::string& folder) {
 }
 
 void RunAnswers::ReportError(const CopyFailure& failure) {
-  if (stopped_ || skipErrors_) return;
+  // Copies that may not be on the device are news whatever the user answered before.
+  if (!failure.unwritten && (stopped_ || skipErrors_)) return;
   switch (questions_.ReportError(failure)) {
     case ErrorAnswer::SkipAll:
       skipErrors_ = true;
@@ -63,10 +140,10 @@ void RunAnswers::ReportError(const CopyFailure& failure) {
   }
 }
 
-bool RunAnswers::Progress(const std::string& source, const std::string& target, std::uint64_t done,
-                          std::uint64_t total) {
+bool RunAnswers::Progress(const std::string&, const std::string&, std::uint64_t done,
+                          std::uint64_t) {
   if (stopped_) return false;
-  switch (questions_.Progress(source, target, done, total)) {
+  switch (Show(done, false)) {
     case ProgressAnswer::Go:
       return true;
     case ProgressAnswer::Stop:

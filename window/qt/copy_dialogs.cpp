@@ -12,6 +12,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <chrono>
+#include <utility>
 #include <vector>
 
 namespace ferrowick {
@@ -47,36 +49,87 @@ QPushButton* Button(const char* caption) {
 
 }  // namespace
 
-// A copy that lasts: how far it is, Cancel for this copy, Stop for the whole run.
+// The run's one progress display: which copy, how far the run is, how fast and how long it
+// will take; Cancel for the copy in hand, Stop for the whole run.
 class ProgressWindow : public QDialog {
  public:
-  explicit ProgressWindow(const QString& text) {
+  ProgressWindow() {
     setWindowTitle(QStringLiteral("Copying..."));
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(text);
-    layout->addWidget(label);
+    for (QLabel** label : {&what_, &count_, &pace_}) {
+      *label = new QLabel;
+      layout->addWidget(*label);
+    }
     bar_ = new QProgressBar;
     bar_->setRange(0, 1000);
     bar_->setAccessibleName(QStringLiteral("Progress"));
     layout->addWidget(bar_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* cancel = Button("&Cancel");
-    QPushButton* stop = Button("&Stop");
-    buttons->addWidget(cancel);
-    buttons->addWidget(stop);
+    cancel_ = Button("&Cancel");
+    stop_ = Button("&Stop");
+    buttons->addWidget(cancel_);
+    buttons->addWidget(stop_);
     layout->addLayout(buttons);
-    connect(cancel, &QPushButton::clicked, this, [this] { answer = ProgressAnswer::Cancel; });
-    connect(stop, &QPushButton::clicked, this, [this] { answer = ProgressAnswer::Stop; });
+    connect(cancel_, &QPushButton::clicked, this, [this] { answer_ = ProgressAnswer::Cancel; });
+    connect(stop_, &QPushButton::clicked, this, [this] { answer_ = ProgressAnswer::Stop; });
+    // Wide enough for long names and for the figures as they change: the window keeps its size.
+    setMinimumWidth(kWidth + 40);
     FitTitle(*this, windowTitle());
   }
-  void SetValue(int value) { bar_->setValue(value); }
+
+  void Show(const RunProgress& p) {
+    const QLocale locale;
+    const double seconds = std::chrono::duration<double>(p.elapsed).count();
+    const double rate = seconds > 0 ? static_cast<double>(p.done) / seconds : 0;
+    if (p.writing) {
+      what_->setText(QStringLiteral("Writing the copies to the device..."));
+      count_->setText(QStringLiteral("%1 of %2 copies made").arg(p.copy).arg(p.count));
+      pace_->setText(QStringLiteral("This waits for the device; nothing is left to cancel."));
+      bar_->setRange(0, 0);  // how much the device still has to write, nobody can say
+      cancel_->setEnabled(false);
+      stop_->setEnabled(false);
+    } else {
+      what_->setText(Elided(QStringLiteral("Copying to \"%1\"").arg(Q(p.target))));
+      count_->setText(QStringLiteral("Copy %1 of %2: %3 of %4")
+                          .arg(p.copy)
+                          .arg(p.count)
+                          .arg(locale.formattedDataSize(static_cast<qint64>(p.done)),
+                               locale.formattedDataSize(static_cast<qint64>(p.total))));
+      pace_->setText(rate <= 0 ? QString()
+                               : QStringLiteral("%1/s, %2 left")
+                                     .arg(locale.formattedDataSize(static_cast<qint64>(rate)),
+                                          Duration(static_cast<double>(p.total - p.done) / rate)));
+      bar_->setValue(p.total == 0 ? 1000 : static_cast<int>(p.done * 1000 / p.total));
+    }
+  }
+  // The answer given since the last look, then Go again: Cancel is for one copy only.
+  ProgressAnswer Take() { return std::exchange(answer_, ProgressAnswer::Go); }
   // Escape and the close button mean Cancel, as the button of that name does.
-  void reject() override { answer = ProgressAnswer::Cancel; }
-  ProgressAnswer answer = ProgressAnswer::Go;
+  void reject() override {
+    if (cancel_->isEnabled()) answer_ = ProgressAnswer::Cancel;
+  }
 
  private:
+  static constexpr int kWidth = 440;
+
+  QString Elided(const QString& text) const {
+    return what_->fontMetrics().elidedText(text, Qt::ElideMiddle, kWidth);
+  }
+  static QString Duration(double seconds) {
+    if (seconds < 60) return QStringLiteral("%1 s").arg(static_cast<int>(seconds + 0.5));
+    const int minutes = static_cast<int>(seconds / 60 + 0.5);
+    if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
+    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+  }
+
+  QLabel* what_;
+  QLabel* count_;
+  QLabel* pace_;
   QProgressBar* bar_;
+  QPushButton* cancel_;
+  QPushButton* stop_;
+  ProgressAnswer answer_ = ProgressAnswer::Go;
 };
 
 CopyDialogs::CopyDialogs(DialogHost& host) : host_(host) {}
@@ -132,6 +185,14 @@ Answer CopyDialogs::AskCreateFolder(const std::string& folder) {
 }
 
 ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
+  if (failure.unwritten) {
+    return static_cast<ErrorAnswer>(Ask(
+        QMessageBox::Warning, QStringLiteral("Error Writing Copies"),
+        QStringLiteral("The copies in \"%1\" may not be on the device: it did not take them.\n\n%2")
+            .arg(Q(failure.path), Q(failure.reason)),
+        {{"OK", int(ErrorAnswer::Skip)}}, int(ErrorAnswer::Skip), int(ErrorAnswer::Skip),
+        int(ErrorAnswer::Skip)));
+  }
   return static_cast<ErrorAnswer>(
       Ask(QMessageBox::Warning, QStringLiteral("Error Copying File"),
           QStringLiteral("Cannot copy \"%1\" to \"%2\".\n\n%3: %4")
@@ -142,20 +203,22 @@ ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
           int(ErrorAnswer::Skip), int(ErrorAnswer::Skip), int(ErrorAnswer::Stop)));
 }
 
-ProgressAnswer CopyDialogs::Progress(const std::string& source, const std::string& target,
-                                     std::uint64_t done, std::uint64_t total) {
+ProgressAnswer CopyDialogs::Progress(const RunProgress& progress) {
   if (!progress_) {
     host_.Breathe();
-    progress_ = std::make_unique<ProgressWindow>(
-        QStringLiteral("Copying \"%1\"\nto \"%2\"").arg(Q(source), Q(target)));
+    progress_ = std::make_unique<ProgressWindow>();
+    progress_->Show(progress);
     progress_->show();
+  } else {
+    progress_->Show(progress);
   }
-  progress_->SetValue(total == 0 ? 1000 : static_cast<int>(done * 1000 / total));
   host_.Breathe();
   if (host_.Closing()) return ProgressAnswer::Stop;
-  return progress_->answer;
+  return progress_->Take();
 }
 
 void CopyDialogs::ProgressDone() { progress_.reset(); }
+
+void CopyDialogs::Idle() { host_.Breathe(); }
 
 }  // namespace ferrowick

@@ -33,9 +33,9 @@ class CopyDialogs : public CopyQuestions {
   Answer AskReplace(const ReplaceQuestion& question) override;
   Answer AskCreateFolder(const std::string& folder) override;
   ErrorAnswer ReportError(const CopyFailure& failure) override;
-  ProgressAnswer Progress(const std::string& source, const std::string& target, std::uint64_t done,
-                          std::uint64_t total) override;
+  ProgressAnswer Progress(const RunProgress& progress) override;
   void ProgressDone() override;
+  void Idle() override;
 
  private:
   struct Choice {
