@@ -325,9 +325,9 @@ bool CopyEngine::CopyData(Job& job, int in, int out) {
     method_ = Method::Range;
   }
   const bool copied = MaybeSparse(job.sourceStat) ? CopySparse(job, in, out)
-                                                   // To where reading ends, not to the size
-                                                   // stat gave: one call more confirms the end.
-                                                   : CopySpan(job, in, out, at, kToEnd);
+                                                  // To where reading ends, not to the size
+                                                  // stat gave: one call more confirms the end.
+                                                  : CopySpan(job, in, out, at, kToEnd);
   // The tail of a large copy starts for the device too; the run's last wait then covers a
   // chunk at most.
   return copied && (size <= tuning_.chunk || WriteBack(job, kToEnd));
@@ -478,9 +478,10 @@ bool CopyEngine::WriteBack(Job& job, std::uint64_t done) {
   const auto range = [&](std::uint64_t from, std::uint64_t to, unsigned flags) {
     const auto length = static_cast<off64_t>(to == kToEnd ? 0 : to - from);  // 0: to the end
     // Only a hint where the file system cannot take it; a failed write is a failed copy.
-    return Sys(Call::WriteBack, [&] {
-             return ::sync_file_range(job.out, static_cast<off64_t>(from), length, flags);
-           }) == 0 ||
+    return Sys(Call::WriteBack,
+               [&] {
+                 return ::sync_file_range(job.out, static_cast<off64_t>(from), length, flags);
+               }) == 0 ||
            Unsupported(errno) || errno == ESPIPE;
   };
   if (!range(job.pushed, done, SYNC_FILE_RANGE_WRITE)) return false;
@@ -519,7 +520,9 @@ void CopyEngine::NoteTarget(const Job& job, int out) {
 bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   bool whole = true;
   for (const Target& target : targets_) {
-    const auto sync = [&] { return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? 0 : errno; };
+    const auto sync = [&] {
+      return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? 0 : errno;
+    };
     int error;
     try {
       // In a thread of its own, so that the window stays live while the device catches up.

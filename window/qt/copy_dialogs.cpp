@@ -73,9 +73,9 @@ class ProgressWindow : public QDialog {
     layout->addLayout(buttons);
     connect(cancel_, &QPushButton::clicked, this, [this] { answer_ = ProgressAnswer::Cancel; });
     connect(stop_, &QPushButton::clicked, this, [this] { answer_ = ProgressAnswer::Stop; });
-    // Wide enough for long names and for the figures as they change: the window keeps its size.
-    setMinimumWidth(kWidth + 40);
     FitTitle(*this, windowTitle());
+    // Wide enough for long names and for the figures as they change: the window keeps its size.
+    setMinimumWidth(std::max(minimumWidth(), kWidth + 40));
   }
 
   void Show(const RunProgress& p) {

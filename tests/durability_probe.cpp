@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// One run through the core and Module1, as the button makes it, with every question answered
+// Yes; it returns the moment the run is over. For tests/durability_test.sh, which looks at what
+// the device holds at that moment.
+//   durability_probe SOURCE FOLDER COUNT
+
+#include <cstdio>
+
+#include "duplicator.h"
+#include "fake_window.h"
+#include "module1.h"
+#include "utf.h"
+
+namespace {
+
+using namespace ferrowick;
+
+class Yes : public CopyQuestions, public FolderDialog {
+ public:
+  int errors = 0;
+  Answer AskReplace(const ReplaceQuestion&) override { return Answer::YesToAll; }
+  Answer AskCreateFolder(const std::string&) override { return Answer::Yes; }
+  ErrorAnswer ReportError(const CopyFailure& failure) override {
+    std::fprintf(stderr, "%s: %s\n", failure.path.c_str(), failure.reason.c_str());
+    ++errors;
+    return ErrorAnswer::Skip;
+  }
+  ProgressAnswer Progress(const RunProgress&) override { return ProgressAnswer::Go; }
+  void ProgressDone() override {}
+  void Idle() override {}
+  std::u16string ChooseFolder(const std::u16string&) override { return {}; }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: %s SOURCE FOLDER COUNT\n", argv[0]);
+    return 2;
+  }
+  Yes user;
+  Module1 module1(user, user);
+  testing::FakeWindow window;
+  window.text[Box::File] = FromUtf8(argv[1]);
+  window.text[Box::Dir] = FromUtf8(argv[2]);
+  window.text[Box::Copies] = FromUtf8(argv[3]);
+  window.text[Box::Prefix] = u"1";
+  Duplicator(window, module1, u'/').Run();
+  return window.messages.empty() && user.errors == 0 ? 0 : 1;
+}
