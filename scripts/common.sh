@@ -25,11 +25,14 @@ ensure_packages() {
 
 # What the program itself needs to build; the tests and the package need more.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
-TEST_PACKAGES=(libgtest-dev xvfb xauth)
+# xfsprogs: the durability check makes an xfs file system as well as an ext4 one.
+TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs)
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What tests/package_test.sh checks the package with.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream)
-WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64)
+# The Windows program, its icon and installer, and what its tests run under.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64
+  librsvg2-bin icoutils wixl x11-utils)
 
 # build [-DFERROWICK_TESTS=ON|OFF] [--target T]: configures and builds the Linux program.
 build() {

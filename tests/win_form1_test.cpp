@@ -88,14 +88,57 @@ TEST_F(WinForm1Test, FreshStartAndPlaces) {
                {form.txtStatus, {8, 464, 385, 689}},
                {form.TagLocation[1], {176, 192, 249, 215}},
                {form.Label5, {8, 232, 388, 266}}};
-  for (const auto& row : table) {
-    RECT rect{};
-    GetWindowRect(row.control, &rect);
-    MapWindowPoints(nullptr, form.hWnd(), reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_EQ(rect.left, row.place.left);
-    EXPECT_EQ(rect.top, row.place.top);
-    EXPECT_EQ(rect.right, row.place.right);
-    EXPECT_EQ(rect.bottom, row.place.bottom);
+  // At 96 dots per inch, then moved to a monitor at 200 %: the same design, twice the pixels.
+  for (const int scale : {1, 2}) {
+    if (scale == 2) {
+      RECT suggested{0, 0, 1000, 1600};
+      SendMessageW(form.hWnd(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                   reinterpret_cast<LPARAM>(&suggested));
+    }
+    for (const auto& row : table) {
+      RECT rect{};
+      GetWindowRect(row.control, &rect);
+      MapWindowPoints(nullptr, form.hWnd(), reinterpret_cast<POINT*>(&rect), 2);
+      EXPECT_NEAR(rect.left, scale * row.place.left, scale - 1);
+      EXPECT_NEAR(rect.top, scale * row.place.top, scale - 1);
+      EXPECT_NEAR(rect.right, scale * row.place.right, scale);
+      // Twice the design is higher than the screen: the status box alone gives way.
+      if (scale == 1 || row.control != form.txtStatus) {
+        EXPECT_NEAR(rect.bottom, scale * row.place.bottom, scale);
+      }
+    }
+  }
+}
+
+// What Explorer, the Start menu and Properties > Details read from the program.
+TEST_F(WinForm1Test, ResourcesWindowsReads) {
+  for (const int size : {16, 20, 24, 32, 40, 48, 64, 256}) {
+    const auto icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0));
+    ASSERT_NE(icon, nullptr) << size;
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon, &info));
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, size);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    DestroyIcon(icon);
+  }
+  wchar_t exe[MAX_PATH];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  std::vector<char> data(GetFileVersionInfoSizeW(exe, nullptr));
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(exe, 0, static_cast<DWORD>(data.size()), data.data()));
+  for (const wchar_t* name : {L"ProductName", L"ProductVersion", L"CompanyName", L"FileDescription",
+                              L"LegalCopyright", L"OriginalFilename"}) {
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    EXPECT_TRUE(VerQueryValueW(data.data(),
+                               (std::wstring(L"\\StringFileInfo\\040904B0\\") + name).c_str(),
+                               reinterpret_cast<void**>(&value), &length) &&
+                length > 1)
+        << name;
   }
 }
 

@@ -28,7 +28,7 @@ void Module1::CopyOneFile(const std::u16string& source, const std::u16string& ta
   SHFileOperationW(&operation);
 }
 
-std::u16string Module1::PickDirectory(HWND owner) {
+std::optional<std::u16string> Module1::PickDirectory(HWND owner) {
   // Some shells write the display name whether asked or not; give them room.
   wchar_t displayName[MAX_PATH] = {};
   BROWSEINFOW request{};
@@ -39,11 +39,14 @@ std::u16string Module1::PickDirectory(HWND owner) {
   request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
   PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
   if (item == nullptr) return {};
-  wchar_t path[MAX_PATH] = {};
-  std::u16string result;
+  // As long as a path can be, so that a folder deep in a tree is not taken for no folder.
+  constexpr DWORD kLongest = 32768;
+  std::wstring path(kLongest, L'\0');
+  std::optional<std::u16string> result;
   // An item without a file-system path (a printer, a network neighbourhood) gives no folder.
-  if (SHGetPathFromIDListW(item, path)) {
-    result.assign(path, path + wcsnlen(path, MAX_PATH));
+  if (SHGetPathFromIDListEx(item, path.data(), kLongest, GPFIDL_DEFAULT)) {
+    result.emplace(path.begin(),
+                   path.begin() + static_cast<std::ptrdiff_t>(wcsnlen(path.c_str(), kLongest)));
   }
   CoTaskMemFree(item);
   return result;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "window_services.h"
@@ -15,8 +16,9 @@ class Module1 : public FileCopier {
   // The shell's own dialogs show progress, ask before replacing or creating a folder, and report
   // errors; the run goes on with the next copy whatever happened.
   void CopyOneFile(const std::u16string& source, const std::u16string& target) override;
-  // The folder browser, owned by `owner`; "" when the user cancels.
-  static std::u16string PickDirectory(HWND owner);
+  // The folder browser, owned by `owner`; "" when the user cancels, nothing when the chosen
+  // item has no file-system path.
+  static std::optional<std::u16string> PickDirectory(HWND owner);
 };
 
 }  // namespace ferrowick

@@ -31,23 +31,32 @@ std::wstring WindowText(HWND hwnd) {
   return text;
 }
 
-// The layout is drawn in twips; the window's dots per inch turn them into pixels.
-int Dpi() {
+// The system's dots per inch: the primary monitor's, where a window starts.
+int SystemDpi() {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return dpi > 0 ? dpi : 96;
 }
 
-int Px(int twips) { return MulDiv(twips, Dpi(), 1440); }
+// The dots per inch of the monitor the window is on. Windows before 10 have no such call, and
+// the program must still start there: it is looked up rather than linked.
+int WindowDpi(HWND hwnd) {
+  using GetDpi = UINT(WINAPI*)(HWND);
+  static const auto getDpi = reinterpret_cast<GetDpi>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  const int dpi = getDpi != nullptr ? static_cast<int>(getDpi(hwnd)) : 0;
+  return dpi > 0 ? dpi : SystemDpi();
+}
 
 // The largest font of `face`, from `tenthPoints` down, in which `text` fits in `room` pixels.
-HFONT Fitted(const wchar_t* face, int tenthPoints, int weight, const wchar_t* text, int room) {
+HFONT Fitted(const wchar_t* face, int tenthPoints, int weight, const wchar_t* text, int room,
+             int dpi) {
   HDC screen = GetDC(nullptr);
   HFONT font = nullptr;
   for (int size = tenthPoints; size >= 50; size -= 2) {
     if (font != nullptr) DeleteObject(font);
-    font = CreateFontW(-MulDiv(size, Dpi(), 720), 0, 0, 0, weight, FALSE, FALSE, FALSE,
+    font = CreateFontW(-MulDiv(size, dpi, 720), 0, 0, 0, weight, FALSE, FALSE, FALSE,
                        DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_SWISS, face);
     HGDIOBJ old = SelectObject(screen, font);
@@ -67,7 +76,7 @@ void DigitsOnly(wchar_t& KeyAscii) {
 
 }  // namespace
 
-Form1::Form1() : duplicator_(*this, module1_, u'\\') {
+Form1::Form1() : duplicator_(*this, module1_, u'\\'), dpi_(SystemDpi()) {
   grey_ = CreateSolidBrush(kGrey);
   white_ = CreateSolidBrush(RGB(255, 255, 255));
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -112,6 +121,7 @@ void Form1::CreateControls() {
                         WS_CHILD | WS_VISIBLE | style, Px(place.left), Px(place.top),
                         Px(place.width), Px(place.height), hwnd_, nullptr, instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    placed_.emplace_back(control, &place);
     return control;
   };
   const DWORD box = WS_TABSTOP | ES_AUTOHSCROLL;
@@ -155,6 +165,16 @@ void Form1::CreateControls() {
       txtStatus, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::StatusBoxProc)));
 }
 
+int Form1::Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
+
+void Form1::MakeFonts() {
+  const std::wstring widest = W(layout::kWidestOneLine.caption);
+  font_ = Fitted(L"MS Sans Serif", 80, FW_NORMAL, widest.c_str(),
+                 Px(layout::kWidestOneLine.width) - 4, dpi_);
+  goFont_ =
+      Fitted(L"MS Sans Serif", 83, FW_BOLD, L"Duplicate File", Px(layout::cmdGo.width) - 12, dpi_);
+}
+
 void Form1::FitWorkArea() {
   RECT work{};
   if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
@@ -165,7 +185,7 @@ void Form1::FitWorkArea() {
   const int frame = (window.bottom - window.top) - client.bottom;
   const int status = Px(layout::txtStatus.height);
   // Three lines of the log stay in view, however small the screen.
-  const int keep = 3 * MulDiv(16, Dpi(), 96) + GetSystemMetrics(SM_CYHSCROLL);
+  const int keep = 3 * MulDiv(16, dpi_, 96) + GetSystemMetrics(SM_CYHSCROLL);
   const int shortfall =
       layout::Shortfall(Px(layout::kClientHeight), frame, work.bottom - work.top, status, keep);
   if (shortfall == 0) return;
@@ -218,14 +238,32 @@ LRESULT CALLBACK Form1::StatusBoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
 
 LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: {
-      const std::wstring widest = W(layout::kWidestOneLine.caption);
-      font_ = Fitted(L"MS Sans Serif", 80, FW_NORMAL, widest.c_str(),
-                     Px(layout::kWidestOneLine.width) - 4);
-      goFont_ =
-          Fitted(L"MS Sans Serif", 83, FW_BOLD, L"Duplicate File", Px(layout::cmdGo.width) - 12);
+    case WM_CREATE:
+      dpi_ = WindowDpi(hwnd_);
+      MakeFonts();
       CreateControls();
       Form_Load();
+      return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: everything is laid out afresh from the design,
+      // in the new monitor's pixels, in the place Windows suggests.
+      dpi_ = HIWORD(wParam);
+      const HFONT oldFont = font_;
+      const HFONT oldGoFont = goFont_;
+      MakeFonts();
+      for (const auto& [control, place] : placed_) {
+        SetWindowPos(control, nullptr, Px(place->left), Px(place->top), Px(place->width),
+                     Px(place->height), SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(control == cmdGo ? goFont_ : font_), TRUE);
+      }
+      DeleteObject(oldFont);
+      DeleteObject(oldGoFont);
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      FitWorkArea();
       return 0;
     }
     case WM_COMMAND: {
@@ -429,7 +467,14 @@ void Form1::cmdChooseFile_Click() {
 }
 
 void Form1::cmdChooseDir_Click() {
-  SetWindowTextW(txtDir, W(Module1::PickDirectory(hwnd_)).c_str());
+  const std::optional<std::u16string> folder = Module1::PickDirectory(hwnd_);
+  if (!folder) {
+    // Something in the browser that is no folder on a disk: the box keeps what it had.
+    MessageBoxW(hwnd_, L"The item you chose is not a folder on a disk. Choose a folder.",
+                W(layout::kTitle), MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  SetWindowTextW(txtDir, W(*folder).c_str());
 }
 
 void Form1::cmdGo_Click() {

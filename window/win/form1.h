@@ -8,8 +8,11 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "duplicator.h"
+#include "form_layout.h"
 #include "module1.h"
 
 namespace ferrowick {
@@ -66,6 +69,9 @@ class Form1 : public WindowServices {
   static LRESULT CALLBACK StatusBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void CreateControls();
+  // The design's twips in the pixels of the monitor the window is on.
+  int Px(int twips) const;
+  void MakeFonts();
   // Shortens the status box, and the window with it, where the work area is lower than both.
   void FitWorkArea();
   bool FocusByAccessKey(wchar_t key);
@@ -85,6 +91,8 @@ class Form1 : public WindowServices {
   std::chrono::steady_clock::time_point lastFrame_{};
   bool closing_ = false;
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+  int dpi_;
+  std::vector<std::pair<HWND, const layout::Place*>> placed_;  // every control, from the design
 };
 
 }  // namespace ferrowick

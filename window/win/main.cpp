@@ -5,7 +5,7 @@
 #include "form1.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
-  SetProcessDPIAware();
+  // DPI awareness (per monitor where Windows has it) comes from the manifest.
   // The folder browser is a COM object of the shell's.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   ferrowick::Form1 form;
