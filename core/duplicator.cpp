@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "utf.h"
+
 namespace ferrowick {
 namespace {
 
@@ -171,7 +173,7 @@ void Duplicator::RunOnce() {
     target += parts.extension;
 
     line = kLead;
-    line += target;
+    AppendVisible(line, target);
     line += u"\r\n";
     window_.AppendStatusLine(line);
     window_.RepaintStatus();

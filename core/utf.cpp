@@ -87,4 +87,10 @@ std::u16string FromUtf8(std::string_view text) {
   return out;
 }
 
+void AppendVisible(std::u16string& to, std::u16string_view text) {
+  for (const char16_t c : text) {
+    to += c < 0x20 ? static_cast<char16_t>(0x2400 + c) : c == 0x7F ? u'\u2421' : c;
+  }
+}
+
 }  // namespace ferrowick

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fake_window.h"
 #include "utf.h"
 
@@ -46,7 +48,11 @@ TEST_P(NamingTest, TargetsAndStatusLines) {
   for (std::size_t i = 0; i < c.targets.size(); ++i) {
     EXPECT_EQ(ToUtf8(copier.calls[i].target), c.targets[i]);
     EXPECT_EQ(copier.calls[i].source, U(c.source));
-    status += u"Copying to: " + U(c.targets[i]) + u"\r\n";
+    // One line per copy: a newline or tab in a name is shown as its picture.
+    std::u16string shown = U(c.targets[i]);
+    std::replace(shown.begin(), shown.end(), u'\n', u'\u240A');
+    std::replace(shown.begin(), shown.end(), u'\t', u'\u2409');
+    status += u"Copying to: " + shown + u"\r\n";
     // The line naming a copy is in the log before that copy starts.
     EXPECT_EQ(copier.calls[i].statusAtCopy, status);
   }
@@ -105,6 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
         NamingCase{
             "LastDotOnly", "/a/archive.tar.gz", "", "1", "1", false, u'/', {"/a/archive.tar1.gz"}},
         NamingCase{"NoDotPrefix", "/a/README", "", "1", "1", true, u'/', {"/a/1README"}},
+        NamingCase{
+            "ControlCharacters", "/a/two\nli\tnes", "", "1", "1", true, u'/', {"/a/1two\nli\tnes"}},
         NamingCase{"NoDotSuffix", "/a/README", "", "1", "1", false, u'/', {"/a/README1"}},
         NamingCase{"DotFileSuffix", "/a/.profile", "", "1", "1", false, u'/', {"/a/1.profile"}},
         NamingCase{"DottedFolder",

@@ -28,6 +28,7 @@ class Yes : public CopyQuestions, public FolderDialog {
   ProgressAnswer Progress(const RunProgress&) override { return ProgressAnswer::Go; }
   void ProgressDone() override {}
   void Idle() override {}
+  void ReportUnmade(std::size_t, const std::vector<CopyFailure>&) override { ++errors; }
   std::u16string ChooseFolder(const std::u16string&) override { return {}; }
 };
 

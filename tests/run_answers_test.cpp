@@ -37,6 +37,8 @@ class ScriptedUser : public CopyQuestions, public FolderDialog {
   }
   void ProgressDone() override { ++displaysClosed; }
   void Idle() override {}
+  void ReportUnmade(std::size_t count, const std::vector<CopyFailure>&) override { unmade = count; }
+  std::size_t unmade = 0;
   bool answersProgress = false;  // the script is for the progress display, not the boxes
   std::vector<RunProgress> shown;
   int displaysClosed = 0;
@@ -61,10 +63,11 @@ TEST(RunAnswers, EachAnswerReachesAsFarAsItSays) {
     const char* name;
     Situation situation;
     std::vector<int> script;
-    int boxes;         // shown in the run
-    int lines;         // status lines the run wrote
-    int written;       // targets that now hold the source
-    int boxesNextRun;  // the same run again, every box answered by Enter
+    int boxes;               // shown in the run
+    int lines;               // status lines the run wrote
+    int written;             // targets that now hold the source
+    int boxesNextRun;        // the same run again, every box answered by Enter
+    std::size_t unmade = 0;  // copies that failed with no box, named at the end of the run
   } cases[] = {
       {"Yes: this copy", Situation::TargetsExist, {A(Answer::Yes)}, 4, 4, 1, 4},
       {"No: this copy", Situation::TargetsExist, {A(Answer::No), A(Answer::Yes)}, 4, 4, 1, 4},
@@ -94,7 +97,8 @@ TEST(RunAnswers, EachAnswerReachesAsFarAsItSays) {
        1,
        4,
        0,
-       4},
+       4,
+       3},
       {"Stop in the error box", Situation::FolderUnusable, {A(ErrorAnswer::Stop)}, 1, 1, 0, 4},
       {"Cancel: this copy", Situation::LongCopies, {A(ProgressAnswer::Cancel)}, 0, 4, 3, 3},
       {"Stop in the progress display",
@@ -155,6 +159,7 @@ TEST(RunAnswers, EachAnswerReachesAsFarAsItSays) {
       written += !data.empty() && data[0] == 'n';
     }
     EXPECT_EQ(written, c.written);
+    EXPECT_EQ(user.unmade, c.unmade);
     // One display for the whole run, from its first copy, closed when the run is over.
     if (c.situation == Situation::LongCopies) {
       ASSERT_FALSE(user.shown.empty());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "copy_engine.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
@@ -16,6 +17,7 @@
 #include <future>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 namespace ferrowick {
 namespace {
@@ -51,24 +53,16 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// The process's umask, read without setting it: setting it, even for a moment, would race with
-// files that other threads create.
-mode_t CurrentUmask() {
-  char text[4096];
-  std::size_t used = 0;
-  if (const int fd = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC); fd >= 0) {
-    ssize_t n;
-    while (used < sizeof text - 1 && (n = ::read(fd, text + used, sizeof text - 1 - used)) > 0) {
-      used += static_cast<std::size_t>(n);
-    }
+// The first line of a small file, or "" where it cannot be read.
+std::string FirstLine(const std::string& path) {
+  char text[256];
+  ssize_t n = -1;
+  if (const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC); fd >= 0) {
+    n = ::read(fd, text, sizeof text);
     ::close(fd);
   }
-  text[used] = '\0';
-  if (const char* line = std::strstr(text, "\nUmask:")) {
-    return static_cast<mode_t>(std::strtoul(line + 7, nullptr, 8));
-  }
-  // Without /proc, assume the strictest usual mask: at worst a needless fchmod per copy.
-  return 0077;
+  std::string line(text, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+  return line.substr(0, line.find('\n'));
 }
 
 // The kernel cannot do this copy itself, though a plainer way may.
@@ -81,13 +75,53 @@ bool Unsupported(int error) {
 // has no unnamed files.
 bool NoUnnamedFiles(int error) { return error == EOPNOTSUPP || error == EISDIR || error == EINVAL; }
 
-// Attributes a target may refuse without the copy being any less whole: its file system keeps
-// none of that kind, or only the system may set them (security labels, trusted.*).
+bool SystemNamespace(const char* name) {
+  return std::strncmp(name, "security.", 9) == 0 || std::strncmp(name, "trusted.", 8) == 0 ||
+         std::strncmp(name, "system.", 7) == 0;
+}
+
+// Attributes a source may keep from us: its file system has none, or only the system reads
+// them. The copy is no less whole without them.
+bool Unreadable(int error, const char* name) {
+  return error == EOPNOTSUPP || (SystemNamespace(name) && (error == EPERM || error == EACCES));
+}
+
+// Attributes a target may refuse while taking the data whole: it keeps none of that kind, none
+// that large, or only the system may set them. The user hears of them at the end of the run.
 bool Refused(int error, const char* name) {
-  if (error == EOPNOTSUPP) return true;
-  const bool privileged =
-      std::strncmp(name, "security.", 9) == 0 || std::strncmp(name, "trusted.", 8) == 0;
-  return privileged && (error == EPERM || error == EACCES);
+  return error == EOPNOTSUPP || error == ENOSPC || error == E2BIG || error == ERANGE ||
+         (SystemNamespace(name) && (error == EPERM || error == EACCES));
+}
+
+// Why a drive refused a name, where the name says so: FAT, exFAT and NTFS forbid some printable
+// characters and a name that ends in a dot or a space. "" where the name looks fine.
+std::string NameRefusal(const std::string& path, int error) {
+  if (error != EINVAL && error != EPERM && error != EILSEQ) return {};
+  static constexpr std::string_view kForbidden = "\"*:<>?\\|";
+  std::size_t start = 0;
+  while (start < path.size()) {
+    std::size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    const std::string_view name(path.data() + start, end - start);
+    std::string why;
+    if (const auto bad = name.find_first_of(kForbidden); bad != std::string_view::npos) {
+      why = std::string("the character ") + name[bad] + " is not allowed in names there";
+    } else if (!name.empty() && name != "." && name != ".." &&
+               (name.back() == '.' || name.back() == ' ')) {
+      why = "a name may not end in a dot or a space there";
+    }
+    if (!why.empty()) {
+      return "The drive does not allow the name \"" + std::string(name) + "\": " + why +
+             " (FAT, exFAT and NTFS drives forbid \" * : < > ? \\ | and a dot or space at the "
+             "end). Choose another name or folder.";
+    }
+    start = end + 1;
+  }
+  if (error == EILSEQ) {
+    return "The drive cannot store a character of this name: its file system takes only the "
+           "characters of its own character set. Choose another name or folder.";
+  }
+  return {};
 }
 
 // Fewer blocks than the size needs: there may be holes to keep.
@@ -116,7 +150,7 @@ struct CopyEngine::Job {
 CopyEngine::CopyEngine(CopyDelegate& delegate, const Tuning& tuning)
     : delegate_(delegate), tuning_(tuning) {
   pid_ = std::to_string(::getpid());
-  umask_ = CurrentUmask();
+  comm_ = FirstLine("/proc/self/comm");
   procFds_ = ::access("/proc/self/fd", X_OK) == 0;
   unnamed_ = procFds_;
 }
@@ -137,7 +171,8 @@ auto CopyEngine::Sys(Call call, F&& f) -> decltype(f()) {
 }
 
 CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error) {
-  std::string reason = std::strerror(error);
+  std::string reason = NameRefusal(path, error);
+  if (reason.empty()) reason = std::strerror(error);
   if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
     reason =
         "The name holds characters that are not UTF-8 text, and such a name cannot pass "
@@ -186,6 +221,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
     methodDevice_ = job.sourceStat.st_dev;
     methodFolder_ = job.folder;
     method_ = Method::Clone;
+    naming_ = Naming::NoReplace;
     unnamed_ = procFds_;
   }
 
@@ -212,21 +248,18 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   job.out = out.get();
   NoteTarget(job, out.get());
 
+  // Closed first: some file systems (NTFS through FUSE) refuse to remove a file still open.
   const auto discard = [&] {
-    if (!job.temporary.empty()) {
-      Sys(Call::Unlink, [&] { return ::unlink(job.temporary.c_str()); });
-    }
+    if (out.get() >= 0) out.Close();
+    RemoveTemporary(job.temporary);
   };
   if (!CopyData(job, in.get(), out.get())) {
     const int error = errno;
     discard();
     return job.cancelled ? CopyOutcome::Cancelled : Fail(job, target, error);
   }
-  const mode_t mode = job.sourceStat.st_mode & 0777;
   const struct timespec times[2] = {job.sourceStat.st_atim, job.sourceStat.st_mtim};
   if (!CopyAttributes(in.get(), out.get()) ||
-      ((mode & ~umask_) != mode &&
-       Sys(Call::Chmod, [&] { return ::fchmod(out.get(), mode); }) != 0) ||
       Sys(Call::SetTimes, [&] { return ::futimens(out.get(), times); }) != 0 ||
       // The old file is given up only for a replacement that is already on the device: a crash
       // at any moment then leaves one of the two, whole.
@@ -263,7 +296,14 @@ int CopyEngine::MakeFolders(const std::string& folder) {
 
 // Returns the descriptor, -1 with errno set, or -2 when the user declined to create the folder.
 int CopyEngine::OpenOutput(Job& job) {
+  // The source's permission bits less the umask, as for any new file: the copy of a file from
+  // a FAT stick, where every file is 0777, is not left writable by all. Set-user-ID and
+  // set-group-ID bits never go along.
   const mode_t mode = job.sourceStat.st_mode & 0777;
+  if (swept_ != job.folder) {
+    swept_ = job.folder;
+    RemoveLeftovers(job.folder);
+  }
   bool folderMade = false;
   for (;;) {
     if (unnamed_) {
@@ -445,15 +485,17 @@ bool CopyEngine::CopyAttributes(int in, int out) {
       value_.resize(static_cast<std::size_t>(needed) + 64);
     }
     if (size < 0) {
-      if (errno == ENODATA || Refused(errno, name)) continue;  // gone meanwhile, or not ours
+      if (errno == ENODATA || Unreadable(errno, name)) continue;  // gone meanwhile, or not ours
       return false;
     }
-    if (Sys(Call::SetAttribute,
-            [&] {
-              return ::fsetxattr(out, name, value_.data(), static_cast<std::size_t>(size), 0);
-            }) != 0 &&
-        !Refused(errno, name)) {
-      return false;
+    if (Sys(Call::SetAttribute, [&] {
+          return ::fsetxattr(out, name, value_.data(), static_cast<std::size_t>(size), 0);
+        }) != 0) {
+      if (!Refused(errno, name)) return false;
+      if (std::none_of(notKept_.begin(), notKept_.end(),
+                       [&](const auto& kept) { return kept.first == name; })) {
+        notKept_.emplace_back(name, errno);
+      }
     }
   }
   return true;
@@ -536,12 +578,22 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
     }
     ::close(target.fd);
     if (error != 0) {
-      delegate_.ReportError({"", "", target.folder, std::strerror(error), true});
+      delegate_.ReportError(
+          {"", "", target.folder, std::strerror(error), CopyFailure::Kind::Unwritten});
       whole = false;
     }
   }
   targets_.clear();
   notedFolder_.clear();
+  swept_.clear();
+  if (!notKept_.empty()) {
+    std::string names;
+    for (const auto& [name, error] : notKept_) {
+      names += (names.empty() ? "" : ", ") + name + " (" + std::strerror(error) + ")";
+    }
+    notKept_.clear();
+    delegate_.ReportError({"", "", "", names, CopyFailure::Kind::NotKept});
+  }
   return whole;
 }
 
@@ -575,9 +627,7 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
   const char* to = job.target.c_str();
   const auto unlinkTemporary = [&] {
     const int error = errno;
-    if (!job.temporary.empty()) {
-      Sys(Call::Unlink, [&] { return ::unlink(job.temporary.c_str()); });
-    }
+    RemoveTemporary(job.temporary);
     errno = error;
   };
   bool raced = false;
@@ -588,21 +638,14 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
       linked = Sys(Call::Link,
                    [&] { return ::linkat(AT_FDCWD, self, AT_FDCWD, to, AT_SYMLINK_FOLLOW); });
     } else {
-      const char* from = job.temporary.c_str();
-      linked = Sys(Call::Rename,
-                   [&] { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); });
-      if (linked != 0 && (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)) {
-        // The file system cannot rename without replacing; a hard link refuses an existing
-        // name just as well.
-        linked = Sys(Call::Link, [&] { return ::link(from, to); });
-        if (linked == 0 && Sys(Call::Unlink, [&] { return ::unlink(from); }) != 0) {
-          // The copy is in place; what is left is a second name for it, and the user should
-          // know it is there.
-          const int error = errno;
-          const std::string stray = job.temporary;
-          job.temporary.clear();
-          return Fail(job, stray, error);
-        }
+      linked = NameTemporary(job);
+      if (linked == -2) {
+        // The copy is in place; what is left is a second name for it, and the user should
+        // know it is there.
+        const int error = errno;
+        const std::string stray = job.temporary;
+        job.temporary.clear();
+        return Fail(job, stray, error);
       }
     }
     if (linked == 0) return CopyOutcome::Copied;
@@ -638,6 +681,86 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
     return Fail(job, job.target, error);
   }
   return CopyOutcome::Copied;
+}
+
+// Gives a named temporary the target's name, never replacing a file that exists. 0 when it
+// has the name, -1 with errno when not, -2 with errno when it has the name but its hidden name
+// could not be removed.
+int CopyEngine::NameTemporary(Job& job) {
+  const char* from = job.temporary.c_str();
+  const char* to = job.target.c_str();
+  // A name the drive forbids fails whichever way it is given; it says nothing of the methods.
+  const bool forbidden = !NameRefusal(job.target, EINVAL).empty();
+  if (naming_ == Naming::NoReplace) {
+    if (Sys(Call::Rename,
+            [&] { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); }) == 0) {
+      return 0;
+    }
+    if (forbidden || (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)) return -1;
+    naming_ = Naming::Link;
+  }
+  if (naming_ == Naming::Link) {
+    // A hard link refuses an existing name just as well.
+    if (Sys(Call::Link, [&] { return ::link(from, to); }) == 0) {
+      return Sys(Call::Unlink, [&] { return ::unlink(from); }) == 0 ? 0 : -2;
+    }
+    if (forbidden || (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)) return -1;
+    naming_ = Naming::Check;
+  }
+  // FAT, exFAT and NTFS through FUSE have neither. What holds here: no file that exists when
+  // the name is checked is ever replaced, and a crash leaves the name free or the copy whole
+  // under it. What does not: a file that another program creates under the same name between
+  // the check and the rename, a window of two system calls, would be replaced. Taking the name
+  // first with an empty file would close that window, but a crash would then leave an empty
+  // file under the copy's name, which looks like a copy and is not one.
+  struct stat existing {};
+  if (Sys(Call::TargetStat,
+          [&] { return ::fstatat(AT_FDCWD, to, &existing, AT_SYMLINK_NOFOLLOW); }) == 0) {
+    errno = EEXIST;
+    return -1;
+  }
+  if (errno != ENOENT) return -1;
+  return Sys(Call::Rename, [&] { return ::rename(from, to); });
+}
+
+// Removes the copy's hidden name, if it has one. A file system that refuses once (busy, or
+// NTFS short of space for its own records) is asked again: nothing of ours may stay behind.
+void CopyEngine::RemoveTemporary(std::string& temporary) {
+  if (temporary.empty()) return;
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
+    if (Sys(Call::Unlink, [&] { return ::unlink(temporary.c_str()); }) == 0 || errno == ENOENT) {
+      temporary.clear();
+      return;
+    }
+  }
+}
+
+// A killed run leaves its hidden temporary where the folder's file system has no unnamed files.
+// The next copy into the folder removes such files, but only ours: our prefix, and a process
+// number that is no longer a running copy of this program.
+void CopyEngine::RemoveLeftovers(const std::string& folder) {
+  DIR* listing = ::opendir(folder.c_str());
+  if (listing == nullptr) return;
+  static constexpr std::string_view kPrefix = ".~ferrowick-";
+  std::vector<std::string> stale;
+  while (const dirent* entry = ::readdir(listing)) {
+    const std::string_view name = entry->d_name;
+    if (name.substr(0, kPrefix.size()) != kPrefix || name.size() < kPrefix.size() + 7 ||
+        name.substr(name.size() - 4) != ".tmp") {
+      continue;
+    }
+    const std::string pid(
+        name.substr(kPrefix.size(), name.find('-', kPrefix.size()) - kPrefix.size()));
+    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (pid == pid_ || FirstLine("/proc/" + pid + "/comm") == comm_) continue;  // still at work
+    stale.emplace_back(name);
+  }
+  ::closedir(listing);
+  for (const std::string& name : stale) {
+    std::string path = (folder == "/" ? "" : folder) + "/" + name;
+    RemoveTemporary(path);
+  }
 }
 
 }  // namespace ferrowick

@@ -22,8 +22,13 @@ struct CopyFailure {
   std::string target;
   std::string path;    // the file or folder the system complained about
   std::string reason;  // the system's own words, or ours where they would mislead
-  // Not one copy but the run's copies in `path`'s file system: the device did not take them.
-  bool unwritten = false;
+  enum class Kind {
+    Copy,       // this copy was not made
+    Unwritten,  // not one copy but the run's copies in `path`'s file system: the device did
+                // not take them
+    NotKept,    // the run's copies were made, but the target kept none of the extended
+                // attributes that `reason` names
+  } kind = Kind::Copy;
 };
 
 // What the user needs to know of a file to decide whether to replace it.
@@ -72,7 +77,6 @@ enum class Call {
   ListAttributes,  // flistxattr
   GetAttribute,    // fgetxattr
   SetAttribute,    // fsetxattr
-  Chmod,
   SetTimes,
   Link,       // linkat: an unnamed file gets its name, or a temporary its target's
   Rename,     // rename / renameat2
@@ -110,11 +114,15 @@ class CopyEngine {
 
   // Puts every copy made since the last call on its device: one syncfs per file system the
   // copies went to. `waiting` is called every few milliseconds meanwhile. A file system that
-  // fails is reported as an `unwritten` failure. False when one did.
+  // fails is reported as an Unwritten failure, and attributes that targets refused since the
+  // last call as one NotKept report. False when a file system failed.
   bool MakeDurable(const std::function<void()>& waiting);
 
  private:
   enum class Method { Clone, Range, ReadWrite };
+  // How a named temporary takes its name without replacing a file: renameat2 with
+  // RENAME_NOREPLACE, else a hard link, else a check and a plain rename.
+  enum class Naming { NoReplace, Link, Check };
   struct Job;
 
   template <typename F>
@@ -131,6 +139,9 @@ class CopyEngine {
   bool CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
   bool CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
   bool CopyAttributes(int in, int out);
+  void RemoveTemporary(std::string& temporary);
+  int NameTemporary(Job& job);
+  void RemoveLeftovers(const std::string& folder);
   bool Tick(Job& job, std::uint64_t done);
   bool WriteBack(Job& job, std::uint64_t done);
   void NoteTarget(const Job& job, int out);
@@ -149,9 +160,9 @@ class CopyEngine {
 
   CopyDelegate& delegate_;
   Tuning tuning_;
-  mode_t umask_;
-  bool procFds_;     // /proc/self/fd names an unnamed file for linkat
-  std::string pid_;  // names our temporaries apart from another instance's
+  bool procFds_;      // /proc/self/fd names an unnamed file for linkat
+  std::string pid_;   // names our temporaries apart from another instance's
+  std::string comm_;  // our process name: a temporary of a process by another name is stale
   unsigned long long tempSerial_ = 0;
   std::unique_ptr<char[]> buffer_;
   std::vector<char> names_;
@@ -160,7 +171,10 @@ class CopyEngine {
   dev_t methodDevice_ = 0;
   std::string methodFolder_;
   Method method_ = Method::Clone;
+  Naming naming_ = Naming::NoReplace;
   bool unnamed_ = true;
+  std::string swept_;  // the last folder cleared of killed runs' temporaries, this run
+  std::vector<std::pair<std::string, int>> notKept_;  // attributes refused, with the reason
   std::vector<Target> targets_;
   std::string notedFolder_;  // the last folder whose file system is in targets_
 };

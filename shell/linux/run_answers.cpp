@@ -8,12 +8,16 @@ namespace {
 
 // Nobody reads a display that changes faster than the screen does.
 constexpr auto kFrame = std::chrono::milliseconds(30);
+// The end of a run names this many of the copies it did not make, and counts the rest.
+constexpr std::size_t kUnmadeListed = 5;
 // A wait for the device that lasts longer than this is worth a word, even after a quick run.
 constexpr auto kWritingAfter = std::chrono::milliseconds(500);
 
 }  // namespace
 
 void RunAnswers::Reset() {
+  unmade_.clear();
+  unmadeCount_ = 0;
   replace_ = Standing::Ask;
   noFolders_ = false;
   skipErrors_ = false;
@@ -70,6 +74,7 @@ void RunAnswers::Writing() {
 void RunAnswers::End() {
   if (shown_) questions_.ProgressDone();
   shown_ = false;
+  if (unmadeCount_ > 0) questions_.ReportUnmade(unmadeCount_, unmade_);
   Reset();
 }
 
@@ -127,7 +132,14 @@ bool RunAnswers::AskCreateFolder(const std::string& folder) {
 
 void RunAnswers::ReportError(const CopyFailure& failure) {
   // Copies that may not be on the device are news whatever the user answered before.
-  if (!failure.unwritten && (stopped_ || skipErrors_)) return;
+  if (failure.kind == CopyFailure::Kind::Copy && (stopped_ || skipErrors_)) {
+    // Nobody was told at the time: the end of the run says which copies were not made.
+    if (!stopped_) {
+      if (unmade_.size() < kUnmadeListed) unmade_.push_back(failure);
+      ++unmadeCount_;
+    }
+    return;
+  }
   switch (questions_.ReportError(failure)) {
     case ErrorAnswer::SkipAll:
       skipErrors_ = true;

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "copy_engine.h"
 
@@ -43,6 +44,9 @@ class CopyQuestions {
   virtual void ProgressDone() = 0;
   // Lets the window breathe while the run waits with nothing to show.
   virtual void Idle() = 0;
+  // At the end of a run: `count` copies failed without a box at the time (after Skip All);
+  // `first` holds the first few of them.
+  virtual void ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) = 0;
 };
 
 class RunAnswers : public CopyDelegate {
@@ -86,6 +90,8 @@ class RunAnswers : public CopyDelegate {
   Clock::time_point nextShow_{};
   Clock::time_point writingSince_{};
   bool shown_ = false;
+  std::vector<CopyFailure> unmade_;
+  std::size_t unmadeCount_ = 0;
   Standing replace_ = Standing::Ask;
   bool noFolders_ = false;
   bool skipErrors_ = false;

@@ -16,10 +16,17 @@
 #include <utility>
 #include <vector>
 
+#include "utf.h"
+
 namespace ferrowick {
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+// A name as the user sees it, each control character in it shown as its picture.
+QString Q(const std::string& text) {
+  std::u16string visible;
+  AppendVisible(visible, FromUtf8(text));
+  return QString::fromStdU16String(visible);
+}
 
 QString Facts(const FileFacts& facts) {
   const QLocale locale;
@@ -185,7 +192,16 @@ Answer CopyDialogs::AskCreateFolder(const std::string& folder) {
 }
 
 ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
-  if (failure.unwritten) {
+  if (failure.kind == CopyFailure::Kind::NotKept) {
+    return static_cast<ErrorAnswer>(
+        Ask(QMessageBox::Information, QStringLiteral("Attributes Not Kept"),
+            QStringLiteral("The copies were made, but their drive did not keep these extended "
+                           "attributes of the source:\n\n%1")
+                .arg(QString::fromStdString(failure.reason)),
+            {{"OK", int(ErrorAnswer::Skip)}}, int(ErrorAnswer::Skip), int(ErrorAnswer::Skip),
+            int(ErrorAnswer::Skip)));
+  }
+  if (failure.kind == CopyFailure::Kind::Unwritten) {
     return static_cast<ErrorAnswer>(Ask(
         QMessageBox::Warning, QStringLiteral("Error Writing Copies"),
         QStringLiteral("The copies in \"%1\" may not be on the device: it did not take them.\n\n%2")
@@ -220,5 +236,15 @@ ProgressAnswer CopyDialogs::Progress(const RunProgress& progress) {
 void CopyDialogs::ProgressDone() { progress_.reset(); }
 
 void CopyDialogs::Idle() { host_.Breathe(); }
+
+void CopyDialogs::ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) {
+  QString text = count == 1 ? QStringLiteral("1 copy was not made:\n")
+                            : QStringLiteral("%1 copies were not made:\n").arg(count);
+  for (const CopyFailure& failure : first) {
+    text += QStringLiteral("\n%1: %2").arg(Q(failure.target), Q(failure.reason));
+  }
+  if (count > first.size()) text += QStringLiteral("\n... and %1 more.").arg(count - first.size());
+  Ask(QMessageBox::Warning, QStringLiteral("Copies Not Made"), text, {{"OK", 0}}, 0, 0, 0);
+}
 
 }  // namespace ferrowick

@@ -36,6 +36,7 @@ class CopyDialogs : public CopyQuestions {
   ProgressAnswer Progress(const RunProgress& progress) override;
   void ProgressDone() override;
   void Idle() override;
+  void ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) override;
 
  private:
   struct Choice {
