@@ -25,8 +25,9 @@ ensure_packages() {
 
 # What the program itself needs to build; the tests and the package need more.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
-# xfsprogs: the durability check makes an xfs file system as well as an ext4 one.
-TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs)
+# xfsprogs: the durability check makes an xfs file system as well as an ext4 one; the drives
+# test makes exFAT, FAT32 and NTFS ones and mounts them through their FUSE drivers.
+TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs exfatprogs exfat-fuse dosfstools fusefat ntfs-3g)
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What tests/package_test.sh checks the package with.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream)

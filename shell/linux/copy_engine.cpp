@@ -554,7 +554,9 @@ void CopyEngine::NoteTarget(const Job& job, int out) {
   for (const Target& target : targets_) {
     if (target.device == st.st_dev) return;
   }
-  if (const int fd = ::fcntl(out, F_DUPFD_CLOEXEC, 0); fd >= 0) {
+  // The folder rather than the copy: a FUSE file system keeps a file removed while open under
+  // a hidden name until it is closed, and a failed copy is removed.
+  if (const int fd = ::open(job.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
     targets_.push_back({st.st_dev, job.folder, fd});
   }
 }
