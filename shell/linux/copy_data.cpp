@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: MIT
+// The data of a copy: cloned where the file system shares blocks, copied in the kernel where it
+// can, read and written where not; holes kept; large copies written back as they go.
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+
+#include <algorithm>
+#include <memory>
+
+#include "engine_parts.h"
+
+namespace ferrowick {
+
+using namespace engine;
+
+bool CopyEngine::CopyData(Job& job, int in, int out) {
+  const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
+  std::uint64_t at = 0;
+  // Files of /proc, /sys and many FUSE file systems say they are empty and yet read as text;
+  // for a file that really is empty, finding out costs one read.
+  if (size == 0) return CopyReads(job, in, out, at, kToEnd);
+
+  if (method_ == Method::Clone) {
+    if (Sys(Call::Clone, [&] { return ::ioctl(out, FICLONE, in); }) == 0) return true;
+    if (!Unsupported(errno)) return false;
+    method_ = Method::Range;
+  }
+  const bool copied = MaybeSparse(job.sourceStat) ? CopySparse(job, in, out)
+                                                  // To where reading ends, not to the size
+                                                  // stat gave: one call more confirms the end.
+                                                  : CopySpan(job, in, out, at, kToEnd);
+  // The tail of a large copy starts for the device too; the run's last wait then covers a
+  // chunk at most.
+  return copied && (size <= tuning_.chunk || WriteBack(job, kToEnd));
+}
+
+// Only the data goes over; the holes between stay holes in the copy.
+bool CopyEngine::CopySparse(Job& job, int in, int out) {
+  const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
+  std::uint64_t length = size;
+  std::uint64_t at = 0;
+  while (at < size) {
+    const off_t data =
+        Sys(Call::Seek, [&] { return ::lseek(in, static_cast<off_t>(at), SEEK_DATA); });
+    if (data < 0) {
+      if (errno == ENXIO) break;  // nothing but a hole to the end
+      if (at == 0 && errno == EINVAL) return CopySpan(job, in, out, at, kToEnd);
+      return false;
+    }
+    const off_t hole = Sys(Call::Seek, [&] { return ::lseek(in, data, SEEK_HOLE); });
+    if (hole < 0) return false;
+    at = static_cast<std::uint64_t>(data);
+    const std::uint64_t end = std::min(static_cast<std::uint64_t>(hole), size);
+    if (!CopySpan(job, in, out, at, end)) return false;
+    if (at < end) {
+      length = at;  // the file shrank meanwhile: the copy ends where reading ended
+      break;
+    }
+  }
+  // The copy is as long as the source, though nothing was written at its end.
+  return Sys(Call::Truncate, [&] { return ::ftruncate(out, static_cast<off_t>(length)); }) == 0;
+}
+
+// Copies from `at` to `end`, or to where reading ends; `at` follows what has been copied.
+bool CopyEngine::CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end) {
+  const std::uint64_t start = at;
+  while (method_ == Method::Range && at < end) {
+    auto inAt = static_cast<loff_t>(at);
+    auto outAt = inAt;
+    const ssize_t n = Sys(Call::CopyRange, [&] {
+      return ::copy_file_range(in, &inAt, out, &outAt, std::min(tuning_.chunk, end - at), 0);
+    });
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      if (at != start || !Unsupported(errno)) return false;
+      method_ = Method::ReadWrite;
+      break;
+    }
+    if (n == 0) {
+      // Some file systems answer "nothing" where they cannot copy in the kernel; a read says
+      // for sure.
+      if (at == 0) break;
+      return true;
+    }
+    at += static_cast<std::uint64_t>(n);
+    if (!Tick(job, at)) return false;
+  }
+  return at >= end || CopyReads(job, in, out, at, end);
+}
+
+bool CopyEngine::CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end) {
+  if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
+  bool stream = false;  // the file cannot be read at an offset, only in order
+  while (at < end) {
+    const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(kBufferSize, end - at));
+    const ssize_t n = Sys(Call::Read, [&] {
+      return stream ? ::read(in, buffer_.get(), want)
+                    : ::pread(in, buffer_.get(), want, static_cast<off_t>(at));
+    });
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == ESPIPE && at == 0 && !stream) {
+      stream = true;
+      continue;
+    }
+    if (n < 0) return false;
+    if (n == 0) return true;
+    for (ssize_t written = 0; written < n;) {
+      const ssize_t w = Sys(Call::Write, [&] {
+        return ::pwrite(out, buffer_.get() + written, static_cast<std::size_t>(n - written),
+                        static_cast<off_t>(at) + written);
+      });
+      if (w < 0 && errno == EINTR) continue;
+      if (w < 0) return false;
+      written += w;
+    }
+    at += static_cast<std::uint64_t>(n);
+    if (!Tick(job, at)) return false;
+  }
+  return true;
+}
+
+// Between the chunks of a large copy: the data goes on to the device, and the delegate hears how
+// far the copy is and may cancel it.
+bool CopyEngine::Tick(Job& job, std::uint64_t done) {
+  const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
+  if (size <= tuning_.chunk) return true;
+  if (done - job.pushed >= tuning_.chunk && !WriteBack(job, done)) return false;
+  if (delegate_.Progress(job.source, job.target, std::min(done, size), size)) return true;
+  job.cancelled = true;
+  errno = ECANCELED;
+  return false;
+}
+
+// Starts the device writing the copy's data up to `done` and waits for what was started the
+// time before. The progress display then moves with the device, not with memory, and no more
+// than two chunks of the copy wait in memory at any time.
+bool CopyEngine::WriteBack(Job& job, std::uint64_t done) {
+  const auto range = [&](std::uint64_t from, std::uint64_t to, unsigned flags) {
+    const auto length = static_cast<off64_t>(to == kToEnd ? 0 : to - from);  // 0: to the end
+    // Only a hint where the file system cannot take it; a failed write is a failed copy.
+    return Sys(Call::WriteBack,
+               [&] {
+                 return ::sync_file_range(job.out, static_cast<off64_t>(from), length, flags);
+               }) == 0 ||
+           Unsupported(errno) || errno == ESPIPE;
+  };
+  if (!range(job.pushed, done, SYNC_FILE_RANGE_WRITE)) return false;
+  if (job.waited < job.pushed &&
+      !range(job.waited, job.pushed,
+             SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER)) {
+    return false;
+  }
+  job.waited = job.pushed;
+  job.pushed = done;
+  return true;
+}
+
+}  // namespace ferrowick

@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// What the copy engine's parts share: the copy in hand, descriptors that close themselves, the
+// one seam to the system, and the facts about errors and names that more than one part needs.
+// Only the engine's own files include this.
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "copy_engine.h"
+
+namespace ferrowick::engine {
+
+constexpr std::size_t kBufferSize = 1u << 20;
+constexpr std::uint64_t kToEnd = UINT64_MAX;
+// What a name turns into when it held bytes that are not UTF-8 and went through the window.
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+class Fd {
+ public:
+  explicit Fd(int fd = -1) : fd_(fd) {}
+  ~Fd() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  int Close() {
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
+inline std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// The first line of a small file, or "" where it cannot be read.
+std::string FirstLine(const std::string& path);
+
+// The kernel cannot do this copy itself, though a plainer way may.
+inline bool Unsupported(int error) {
+  return error == EOPNOTSUPP || error == ENOTTY || error == EXDEV || error == EINVAL ||
+         error == ENOSYS || error == EBADF;
+}
+
+// The folder is there, but its file system (vfat, many network and FUSE ones) or the kernel
+// has no unnamed files.
+inline bool NoUnnamedFiles(int error) {
+  return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
+}
+
+// Why a drive refused a name, where the name says so: FAT, exFAT and NTFS forbid some printable
+// characters and a name that ends in a dot or a space. "" where the name looks fine.
+std::string NameRefusal(const std::string& path, int error);
+
+// Fewer blocks than the size needs: there may be holes to keep.
+inline bool MaybeSparse(const struct stat& st) {
+  return static_cast<std::uint64_t>(st.st_blocks) * 512 < static_cast<std::uint64_t>(st.st_size);
+}
+
+}  // namespace ferrowick::engine
+
+namespace ferrowick {
+
+struct CopyEngine::Job {
+  Job(const std::string& from, const std::string& to)
+      : source(from), target(to), folder(engine::FolderOf(to)) {}
+
+  const std::string& source;
+  const std::string& target;
+  std::string folder;
+  std::string temporary;  // the copy's hidden name, while it has one
+  bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
+  struct stat sourceStat {};
+  int out = -1;
+  std::uint64_t pushed = 0;  // the copy's data up to here has been started for the device,
+  std::uint64_t waited = 0;  // and up to here is on it
+  bool cancelled = false;
+};
+
+template <typename F>
+auto CopyEngine::Sys(Call call, F&& f) -> decltype(f()) {
+  if (tuning_.faults != nullptr) {
+    if (const int error = tuning_.faults->Before(call); error != 0) {
+      errno = error;
+      return -1;
+    }
+  }
+  return f();
+}
+
+}  // namespace ferrowick
