@@ -166,14 +166,19 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
 int CopyEngine::NameTemporary(Job& job) {
   const char* from = job.temporary.c_str();
   const char* to = job.target.c_str();
-  // A name the drive forbids fails whichever way it is given; it says nothing of the methods.
-  const bool forbidden = !NameRefusal(job.target, EINVAL).empty();
+  // A name the drive forbids fails whichever way it is given: it says nothing of the methods.
+  const auto forbidden = [&] {
+    const int error = errno;
+    const bool refused = !NameRefusal(job.target, error).empty();
+    errno = error;
+    return refused;
+  };
   if (naming_ == Naming::NoReplace) {
     if (Sys(Call::Rename,
             [&] { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); }) == 0) {
       return 0;
     }
-    if (forbidden || (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)) return -1;
+    if ((errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) || forbidden()) return -1;
     naming_ = Naming::Link;
   }
   if (naming_ == Naming::Link) {
@@ -181,7 +186,7 @@ int CopyEngine::NameTemporary(Job& job) {
     if (Sys(Call::Link, [&] { return ::link(from, to); }) == 0) {
       return Sys(Call::Unlink, [&] { return ::unlink(from); }) == 0 ? 0 : -2;
     }
-    if (forbidden || (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)) return -1;
+    if ((errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) || forbidden()) return -1;
     naming_ = Naming::Check;
   }
   // FAT, exFAT and NTFS through FUSE have neither. What holds here: no file that exists when

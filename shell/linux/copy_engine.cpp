@@ -4,10 +4,12 @@
 // have files of their own.
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 #include "engine_parts.h"
 
@@ -26,8 +28,29 @@ std::string FirstLine(const std::string& path) {
   return line.substr(0, line.find('\n'));
 }
 
+namespace {
+
+// The file systems whose names follow other systems' rules: FAT, exFAT and NTFS, in the kernel
+// or through FUSE, and Windows shares. Asked of the nearest folder of `path` that exists.
+bool ForeignNames(std::string path) {
+  constexpr unsigned long kForeign[] = {0x4d44,     0x2011BAB0, 0x5346544e, 0x7366746e,
+                                        0x65735546, 0xFF534D42, 0xFE534D42, 0x517B};
+  struct statfs st {};
+  while (::statfs(path.c_str(), &st) != 0) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos || slash == 0) return false;
+    path.resize(slash);
+  }
+  const auto type = static_cast<unsigned long>(st.f_type);
+  return std::find(std::begin(kForeign), std::end(kForeign), type) != std::end(kForeign);
+}
+
+}  // namespace
+
 std::string NameRefusal(const std::string& path, int error) {
   if (error != EINVAL && error != EPERM && error != EILSEQ) return {};
+  // Elsewhere these characters are fine, and the error has another cause.
+  if (!ForeignNames(path)) return {};
   static constexpr std::string_view kForbidden = "\"*:<>?\\|";
   std::size_t start = 0;
   while (start < path.size()) {

@@ -45,17 +45,8 @@ bool RunAnswers::BeginCopy(const std::string& source, const std::string& target,
   progress_.target = target;
   progress_.total =
       progress_.done + size * static_cast<std::uint64_t>(progress_.count - progress_.copy + 1);
-  if (stopped_) return false;
-  switch (Show(0, false)) {
-    case ProgressAnswer::Go:
-      return true;
-    case ProgressAnswer::Stop:
-      stopped_ = true;
-      break;
-    case ProgressAnswer::Cancel:
-      break;
-  }
-  return false;
+  // As if the copy had begun: Cancel now is for this copy.
+  return Progress(source, target, 0, size);
 }
 
 void RunAnswers::Writing() {
