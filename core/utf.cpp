@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "utf.h"
 
+#include <algorithm>
+
 namespace ferrowick {
 namespace {
 
@@ -88,8 +90,13 @@ std::u16string FromUtf8(std::string_view text) {
 }
 
 void AppendVisible(std::u16string& to, std::u16string_view text) {
-  for (const char16_t c : text) {
-    to += c < 0x20 ? static_cast<char16_t>(0x2400 + c) : c == 0x7F ? u'\u2421' : c;
+  const auto control = [](char16_t c) { return c < 0x20 || c == 0x7F; };
+  for (auto at = text.begin();;) {
+    const auto next = std::find_if(at, text.end(), control);
+    to.append(at, next);  // most names hold none: one append
+    if (next == text.end()) return;
+    to += *next == 0x7F ? u'\u2421' : static_cast<char16_t>(0x2400 + *next);
+    at = next + 1;
   }
 }
 

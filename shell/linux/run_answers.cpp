@@ -41,8 +41,6 @@ bool RunAnswers::BeginCopy(const std::string& source, const std::string& target,
   copySize_ = size;
   ++progress_.copy;
   progress_.count = std::max(progress_.count, progress_.copy);
-  progress_.source = source;
-  progress_.target = target;
   progress_.total =
       progress_.done + size * static_cast<std::uint64_t>(progress_.count - progress_.copy + 1);
   // As if the copy had begun: Cancel now is for this copy.
@@ -59,7 +57,8 @@ void RunAnswers::Writing() {
   if (!shown_ && now - writingSince_ < kWritingAfter) return questions_.Idle();
   if (!shown_) nextShow_ = now;
   if (now < nextShow_) return questions_.Idle();
-  Show(0, true);  // neither Cancel nor Stop can take back what is on its way to the device
+  // Neither Cancel nor Stop can take back what is on its way to the device.
+  Show(progress_.source, progress_.target, 0, true);
 }
 
 void RunAnswers::End() {
@@ -69,10 +68,14 @@ void RunAnswers::End() {
   Reset();
 }
 
-ProgressAnswer RunAnswers::Show(std::uint64_t doneInCopy, bool writing) {
+ProgressAnswer RunAnswers::Show(const std::string& source, const std::string& target,
+                                std::uint64_t doneInCopy, bool writing) {
   const auto now = Clock::now();
   if (now < nextShow_) return ProgressAnswer::Go;
   nextShow_ = now + kFrame;
+  // Copied only when shown: most copies of a quick run are never shown.
+  if (&source != &progress_.source) progress_.source = source;
+  if (&target != &progress_.target) progress_.target = target;
   shown_ = true;
   progress_.elapsed = now - began_;
   progress_.writing = writing;
@@ -143,10 +146,10 @@ void RunAnswers::ReportError(const CopyFailure& failure) {
   }
 }
 
-bool RunAnswers::Progress(const std::string&, const std::string&, std::uint64_t done,
+bool RunAnswers::Progress(const std::string& source, const std::string& target, std::uint64_t done,
                           std::uint64_t) {
   if (stopped_) return false;
-  switch (Show(done, false)) {
+  switch (Show(source, target, done, false)) {
     case ProgressAnswer::Go:
       return true;
     case ProgressAnswer::Stop:

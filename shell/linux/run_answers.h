@@ -80,7 +80,8 @@ class RunAnswers : public CopyDelegate {
 
   void Reset();
   // Shows how far the run is, at most once a frame, once it has lasted long enough.
-  ProgressAnswer Show(std::uint64_t doneInCopy, bool writing);
+  ProgressAnswer Show(const std::string& source, const std::string& target,
+                      std::uint64_t doneInCopy, bool writing);
 
   CopyQuestions& questions_;
   std::chrono::milliseconds progressAfter_;

@@ -225,10 +225,11 @@ ProgressAnswer CopyDialogs::Progress(const RunProgress& progress) {
     progress_ = std::make_unique<ProgressWindow>();
     progress_->Show(progress);
     progress_->show();
+    host_.Breathe();
   } else {
     progress_->Show(progress);
+    host_.BreatheWhenDue();
   }
-  host_.Breathe();
   if (host_.Closing()) return ProgressAnswer::Stop;
   return progress_->Take();
 }
@@ -238,8 +239,9 @@ void CopyDialogs::ProgressDone() { progress_.reset(); }
 void CopyDialogs::Idle() { host_.Breathe(); }
 
 void CopyDialogs::ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) {
-  QString text = count == 1 ? QStringLiteral("1 copy was not made:\n")
-                            : QStringLiteral("%1 copies were not made:\n").arg(count);
+  // The others had a box of their own at the time.
+  QString text = count == 1 ? QStringLiteral("One more copy was not made:\n")
+                            : QStringLiteral("%1 more copies were not made:\n").arg(count);
   for (const CopyFailure& failure : first) {
     text += QStringLiteral("\n%1: %2").arg(Q(failure.target), Q(failure.reason));
   }

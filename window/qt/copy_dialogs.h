@@ -20,6 +20,8 @@ class DialogHost {
   virtual int RunCopyDialog(QDialog& dialog) = 0;
   // Puts the status box on screen and lets pending events through.
   virtual void Breathe() = 0;
+  // The same, but no more often than drawing leaves the copies most of the time.
+  virtual void BreatheWhenDue() = 0;
   virtual bool Closing() const = 0;
 };
 

@@ -45,6 +45,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   // DialogHost
   int RunCopyDialog(QDialog& dialog) override;
   void Breathe() override;
+  void BreatheWhenDue() override { RepaintStatus(); }
   bool Closing() const override { return closing_; }
 
   // FolderDialog
