@@ -176,6 +176,23 @@ TEST_F(CopyEngineTest, FailureHalfWayLeavesNothingAndIsReported) {
   ASSERT_EQ(delegate.errors.size(), 1u);
   EXPECT_EQ(delegate.errors[0].reason, std::strerror(ENOSPC));
   EXPECT_EQ(delegate.errors[0].target, (dir / "copy.bin").string());
+
+  // A hidden temporary that its file system will not let go of is named, not left in silence.
+  struct : CallFaults {
+    int Before(Call call) override {
+      return call == Call::OpenUnnamed                        ? EOPNOTSUPP
+             : call == Call::Write || call == Call::CopyRange ? ENOSPC
+             : call == Call::Unlink                           ? EBUSY
+                                                              : 0;
+    }
+  } stubborn;
+  tuning.faults = &stubborn;
+  EXPECT_EQ(Copy(source, dir / "copy.bin", tuning), CopyOutcome::Failed);
+  ASSERT_EQ(delegate.errors.size(), 2u);
+  const std::vector<std::string> left = Listing(dir);
+  ASSERT_EQ(left.size(), 2u);
+  EXPECT_NE(delegate.errors[1].reason.find(left[0] + "\" could not be removed"), std::string::npos)
+      << delegate.errors[1].reason;
 }
 
 TEST_F(CopyEngineTest, ExistingTargetReplacedOnlyWithConsent) {

@@ -102,6 +102,11 @@ CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error)
         "The name holds characters that are not UTF-8 text, and such a name cannot pass "
         "through this program's text boxes. Rename the file or folder and try again.";
   }
+  // Every failure path removes the copy's hidden name first; one still here would not go.
+  if (!job.temporary.empty()) {
+    reason +=
+        ". The unfinished copy \"" + job.temporary + "\" could not be removed: delete it by hand.";
+  }
   delegate_.ReportError({job.source, job.target, path, reason});
   return CopyOutcome::Failed;
 }
