@@ -14,6 +14,7 @@
 #include <random>
 
 #include "copy_engine.h"
+#include "temporary_name.h"
 
 namespace ferrowick {
 namespace {
@@ -146,7 +147,9 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
       const fs::path source = work / (c.what == Case::Full ? "huge.bin" : "report.txt");
       if (c.what == Case::Replace) Write(target, "old");
       // Left by a run that was killed: a process number no running program has.
-      if (c.what == Case::KilledRunsLeftover) Write(root / ".~ferrowick-99999999-1.tmp", "part");
+      if (c.what == Case::KilledRunsLeftover) {
+        Write(root / TemporaryName{TemporaryName::ThisMachine(), 99999999, 1}.Format(), "part");
+      }
       Answers answers;
       CopyEngine engine(answers);
       const CopyOutcome outcome = engine.Copy(source, target);

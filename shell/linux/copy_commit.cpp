@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "engine_parts.h"
+#include "temporary_name.h"
 
 namespace ferrowick {
 
@@ -84,7 +85,7 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
 // The unnamed file gets a hidden name of its own, in the target's folder.
 bool CopyEngine::LinkHidden(Job& job, const char* self) {
   for (;;) {
-    job.temporary = TemporaryName(job.folder);
+    job.temporary = NewTemporary(job.folder);
     if (Sys(Call::Link, [&] {
           return ::linkat(AT_FDCWD, self, AT_FDCWD, job.temporary.c_str(), AT_SYMLINK_FOLLOW);
         }) == 0) {
@@ -166,28 +167,28 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
 int CopyEngine::NameTemporary(Job& job) {
   const char* from = job.temporary.c_str();
   const char* to = job.target.c_str();
-  // A name the drive forbids fails whichever way it is given: it says nothing of the methods.
-  const auto forbidden = [&] {
-    const int error = errno;
-    const bool refused = !NameRefusal(job.target, error).empty();
-    errno = error;
-    return refused;
-  };
-  if (naming_ == Naming::NoReplace) {
+  // Each way starts from the one that last worked. A file system without a way says so with one
+  // of these errors whatever the name (sshfs answers EINVAL to any renameat2 flag), so the next
+  // way is tried before anything is made of the error; only a way that worked is kept, for a
+  // name the drive refuses fails every way and says nothing of them.
+  Naming way = naming_;
+  if (way == Naming::NoReplace) {
     if (Sys(Call::Rename,
             [&] { return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE); }) == 0) {
       return 0;
     }
-    if ((errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) || forbidden()) return -1;
-    naming_ = Naming::Link;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return -1;
+    way = Naming::Link;
   }
-  if (naming_ == Naming::Link) {
+  if (way == Naming::Link) {
     // A hard link refuses an existing name just as well.
     if (Sys(Call::Link, [&] { return ::link(from, to); }) == 0) {
-      return Sys(Call::Unlink, [&] { return ::unlink(from); }) == 0 ? 0 : -2;
+      naming_ = way;
+      const int removed = Sys(Call::Unlink, [&] { return ::unlink(from); });
+      return removed == 0 ? 0 : -2;
     }
-    if ((errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) || forbidden()) return -1;
-    naming_ = Naming::Check;
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) return -1;
+    way = Naming::Check;
   }
   // FAT, exFAT and NTFS through FUSE have neither. What holds here: no file that exists when
   // the name is checked is ever replaced, and a crash leaves the name free or the copy whole
@@ -202,40 +203,51 @@ int CopyEngine::NameTemporary(Job& job) {
     return -1;
   }
   if (errno != ENOENT) return -1;
-  return Sys(Call::Rename, [&] { return ::rename(from, to); });
+  if (Sys(Call::Rename, [&] { return ::rename(from, to); }) != 0) return -1;
+  naming_ = way;
+  return 0;
 }
 
 // Removes the copy's hidden name, if it has one. A file system that refuses once (busy, or
-// NTFS short of space for its own records) is asked again: nothing of ours may stay behind.
+// NTFS short of space for its own records) is asked again: nothing of ours may stay behind. Only
+// a removal that succeeded counts: a network mount whose server went away answers "no such
+// file" for a file that is still there.
 void CopyEngine::RemoveTemporary(std::string& temporary) {
   if (temporary.empty()) return;
   for (int attempt = 0; attempt < 4; ++attempt) {
     if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
-    if (Sys(Call::Unlink, [&] { return ::unlink(temporary.c_str()); }) == 0 || errno == ENOENT) {
+    if (Sys(Call::Unlink, [&] { return ::unlink(temporary.c_str()); }) == 0) {
       temporary.clear();
       return;
     }
+    if (errno == ENOENT) return;  // asking again will not change the answer
   }
 }
 
 // A killed run leaves its hidden temporary where the folder's file system has no unnamed files.
-// The next copy into the folder removes such files, but only ours: our prefix, and a process
-// number that is no longer a running copy of this program.
+// The next copy into the folder removes this computer's such files at once when the process
+// that wrote one is gone. A network folder may also hold another computer's, whose processes
+// cannot be seen from here, and earlier versions' names tell no computer: those go only once
+// nothing has written to them for a day, so that a copy under way elsewhere is never touched.
 void CopyEngine::RemoveLeftovers(const std::string& folder) {
   DIR* listing = ::opendir(folder.c_str());
   if (listing == nullptr) return;
-  static constexpr std::string_view kPrefix = ".~ferrowick-";
+  const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
   std::vector<std::string> stale;
   while (const dirent* entry = ::readdir(listing)) {
     const std::string_view name = entry->d_name;
-    if (name.substr(0, kPrefix.size()) != kPrefix || name.size() < kPrefix.size() + 7 ||
-        name.substr(name.size() - 4) != ".tmp") {
-      continue;
+    if (!TemporaryName::Ours(name)) continue;
+    const auto parsed = TemporaryName::Parse(name);
+    if (parsed && parsed->machine == TemporaryName::ThisMachine()) {
+      const std::string pid = std::to_string(parsed->pid);
+      if (parsed->pid == ::getpid() || FirstLine("/proc/" + pid + "/comm") == comm_) continue;
+    } else {
+      struct stat st {};
+      if (::fstatat(::dirfd(listing), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+          !S_ISREG(st.st_mode) || now - st.st_mtime < 24 * 60 * 60) {
+        continue;
+      }
     }
-    const std::string pid(
-        name.substr(kPrefix.size(), name.find('-', kPrefix.size()) - kPrefix.size()));
-    if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
-    if (pid == pid_ || FirstLine("/proc/" + pid + "/comm") == comm_) continue;  // still at work
     stale.emplace_back(name);
   }
   ::closedir(listing);
@@ -243,6 +255,75 @@ void CopyEngine::RemoveLeftovers(const std::string& folder) {
     std::string path = (folder == "/" ? "" : folder) + "/" + name;
     RemoveTemporary(path);
   }
+}
+
+// Where the server decides where a name leads, the copy counts as made only once its name is
+// found in its folder: an answer of "done" is not enough.
+CopyOutcome CopyEngine::CheckName(const Job& job) {
+  struct stat st {};
+  if (Sys(Call::NameCheck,
+          [&] { return ::fstatat(AT_FDCWD, job.target.c_str(), &st, AT_SYMLINK_NOFOLLOW); }) == 0 &&
+      S_ISREG(st.st_mode)) {
+    return CopyOutcome::Copied;
+  }
+  const int error = errno;
+  delegate_.ReportError({job.source, job.target, job.target,
+                         "The server took the copy, but its folder does not show it under this "
+                         "name (" +
+                             std::string(error != 0 ? std::strerror(error) : "not a file") +
+                             "). It may have been stored under another name or in another "
+                             "folder."});
+  return CopyOutcome::Failed;
+}
+
+// The temporary's name, as built and as read.
+namespace {
+constexpr std::string_view kPrefix = ".~ferrowick-";
+constexpr std::string_view kSuffix = ".tmp";
+}  // namespace
+
+std::string TemporaryName::Format() const {
+  return std::string(kPrefix) + machine + "-" + std::to_string(pid) + "-" + std::to_string(serial) +
+         std::string(kSuffix);
+}
+
+bool TemporaryName::Ours(std::string_view name) {
+  return name.size() > kPrefix.size() + kSuffix.size() &&
+         name.substr(0, kPrefix.size()) == kPrefix &&
+         name.substr(name.size() - kSuffix.size()) == kSuffix;
+}
+
+std::optional<TemporaryName> TemporaryName::Parse(std::string_view name) {
+  if (!Ours(name)) return std::nullopt;
+  const std::string middle(
+      name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size()));
+  char machine[9] = "";
+  long pid = 0;
+  unsigned long long serial = 0;
+  int end = 0;
+  if (std::sscanf(middle.c_str(), "%8[0-9a-f]-%ld-%llu%n", machine, &pid, &serial, &end) != 3 ||
+      static_cast<std::size_t>(end) != middle.size() || std::strlen(machine) != 8 || pid <= 0) {
+    return std::nullopt;
+  }
+  return TemporaryName{machine, pid, serial};
+}
+
+const std::string& TemporaryName::ThisMachine() {
+  static const std::string machine = [] {
+    std::string id = FirstLine("/etc/machine-id");
+    if (id.empty()) id = FirstLine("/var/lib/dbus/machine-id");
+    if (id.empty()) {
+      char host[256] = "";
+      ::gethostname(host, sizeof host - 1);
+      id = host;
+    }
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char c : id) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", hash);
+    return std::string(hex);
+  }();
+  return machine;
 }
 
 }  // namespace ferrowick

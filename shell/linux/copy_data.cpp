@@ -32,7 +32,8 @@ bool CopyEngine::CopyData(Job& job, int in, int out) {
                                                   : CopySpan(job, in, out, at, kToEnd);
   // The tail of a large copy starts for the device too; the run's last wait then covers a
   // chunk at most.
-  return copied && (size <= tuning_.chunk || WriteBack(job, kToEnd));
+  return copied &&
+         (size <= tuning_.chunk || !volume_.durability.writeBack || WriteBack(job, kToEnd));
 }
 
 // Only the data goes over; the holes between stay holes in the copy.
@@ -125,7 +126,9 @@ bool CopyEngine::CopyReads(Job& job, int in, int out, std::uint64_t& at, std::ui
 bool CopyEngine::Tick(Job& job, std::uint64_t done) {
   const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
   if (size <= tuning_.chunk) return true;
-  if (done - job.pushed >= tuning_.chunk && !WriteBack(job, done)) return false;
+  if (volume_.durability.writeBack && done - job.pushed >= tuning_.chunk && !WriteBack(job, done)) {
+    return false;
+  }
   if (delegate_.Progress(job.source, job.target, std::min(done, size), size)) return true;
   job.cancelled = true;
   errno = ECANCELED;

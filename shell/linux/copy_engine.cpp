@@ -4,14 +4,13 @@
 // have files of their own.
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 
 #include "engine_parts.h"
+#include "temporary_name.h"
 
 namespace ferrowick {
 
@@ -28,63 +27,12 @@ std::string FirstLine(const std::string& path) {
   return line.substr(0, line.find('\n'));
 }
 
-namespace {
-
-// The file systems whose names follow other systems' rules: FAT, exFAT and NTFS, in the kernel
-// or through FUSE, and Windows shares. Asked of the nearest folder of `path` that exists.
-bool ForeignNames(std::string path) {
-  constexpr unsigned long kForeign[] = {0x4d44,     0x2011BAB0, 0x5346544e, 0x7366746e,
-                                        0x65735546, 0xFF534D42, 0xFE534D42, 0x517B};
-  struct statfs st {};
-  while (::statfs(path.c_str(), &st) != 0) {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos || slash == 0) return false;
-    path.resize(slash);
-  }
-  const auto type = static_cast<unsigned long>(st.f_type);
-  return std::find(std::begin(kForeign), std::end(kForeign), type) != std::end(kForeign);
-}
-
-}  // namespace
-
-std::string NameRefusal(const std::string& path, int error) {
-  if (error != EINVAL && error != EPERM && error != EILSEQ) return {};
-  // Elsewhere these characters are fine, and the error has another cause.
-  if (!ForeignNames(path)) return {};
-  static constexpr std::string_view kForbidden = "\"*:<>?\\|";
-  std::size_t start = 0;
-  while (start < path.size()) {
-    std::size_t end = path.find('/', start);
-    if (end == std::string::npos) end = path.size();
-    const std::string_view name(path.data() + start, end - start);
-    std::string why;
-    if (const auto bad = name.find_first_of(kForbidden); bad != std::string_view::npos) {
-      why = std::string("the character ") + name[bad] + " is not allowed in names there";
-    } else if (!name.empty() && name != "." && name != ".." &&
-               (name.back() == '.' || name.back() == ' ')) {
-      why = "a name may not end in a dot or a space there";
-    }
-    if (!why.empty()) {
-      return "The drive does not allow the name \"" + std::string(name) + "\": " + why +
-             " (FAT, exFAT and NTFS drives forbid \" * : < > ? \\ | and a dot or space at the "
-             "end). Choose another name or folder.";
-    }
-    start = end + 1;
-  }
-  if (error == EILSEQ) {
-    return "The drive cannot store a character of this name: its file system takes only the "
-           "characters of its own character set. Choose another name or folder.";
-  }
-  return {};
-}
-
 }  // namespace engine
 
 using namespace engine;
 
 CopyEngine::CopyEngine(CopyDelegate& delegate, const Tuning& tuning)
     : delegate_(delegate), tuning_(tuning) {
-  pid_ = std::to_string(::getpid());
   comm_ = FirstLine("/proc/self/comm");
   procFds_ = ::access("/proc/self/fd", X_OK) == 0;
   unnamed_ = procFds_;
@@ -95,7 +43,8 @@ CopyEngine::~CopyEngine() {
 }
 
 CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error) {
-  std::string reason = NameRefusal(path, error);
+  // Only the copy's own name: a folder above it was taken by the file system already.
+  std::string reason = path == job.target ? NameRefusal(NameOf(path), volume_.names, error) : "";
   if (reason.empty()) reason = std::strerror(error);
   if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
     reason =
@@ -153,6 +102,16 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
     naming_ = Naming::NoReplace;
     unnamed_ = procFds_;
   }
+  if (volumeFolder_ != job.folder) {
+    volumeFolder_ = job.folder;
+    volume_ =
+        tuning_.mountType != nullptr ? VolumeFor(tuning_.mountType, "") : VolumeOf(job.folder);
+  }
+  // Before the target is even looked up: on a share that reads \ as a separator, the lookup
+  // would already find another file, in another folder.
+  if (volume_.names == NameRules::Share && !NameRefusal(NameOf(target), volume_.names, 0).empty()) {
+    return Fail(job, target, 0);
+  }
 
   // Ask before the data is copied, so a refused replace costs no time.
   bool replaceAgreed = false;
@@ -175,7 +134,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   }
 
   job.out = out.get();
-  NoteTarget(job, out.get());
+  if (volume_.durability.syncFs) NoteTarget(job, out.get());
 
   // Closed first: some file systems (NTFS through FUSE) refuse to remove a file still open.
   const auto discard = [&] {
@@ -191,8 +150,9 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   if (!CopyAttributes(in.get(), out.get()) ||
       Sys(Call::SetTimes, [&] { return ::futimens(out.get(), times); }) != 0 ||
       // The old file is given up only for a replacement that is already on the device: a crash
-      // at any moment then leaves one of the two, whole.
-      (replaceAgreed && SyncData(job, out.get()) != 0) ||
+      // at any moment then leaves one of the two, whole. Where the run's last syncfs cannot
+      // reach the device, no copy takes its name before it is there.
+      ((replaceAgreed || volume_.durability.syncEachCopy) && SyncData(job, out.get()) != 0) ||
       // A named temporary is closed before it takes the target's name, because closing is where
       // a network file system reports a write that failed.
       (!job.unnamed && Sys(Call::Close, [&] { return out.Close(); }) != 0)) {
@@ -202,12 +162,13 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   }
   // An unnamed file is closed only once it has its name; until then closing would delete it.
   // Only local file systems have unnamed files, and their close has no write left to report.
-  return Commit(job, out.get(), replaceAgreed);  // -1 for a named temporary: it is closed
+  const CopyOutcome outcome = Commit(job, out.get(), replaceAgreed);  // -1: a closed temporary
+  return outcome == CopyOutcome::Copied && volume_.durability.checkName ? CheckName(job) : outcome;
 }
 
-std::string CopyEngine::TemporaryName(const std::string& folder) {
-  return (folder == "/" ? "" : folder) + "/.~ferrowick-" + pid_ + "-" +
-         std::to_string(++tempSerial_) + ".tmp";
+std::string CopyEngine::NewTemporary(const std::string& folder) {
+  const TemporaryName name{TemporaryName::ThisMachine(), ::getpid(), ++tempSerial_};
+  return (folder == "/" ? "" : folder) + "/" + name.Format();
 }
 
 // Like mkdir -p. Returns 0 or the errno of the component that could not be made.
@@ -268,7 +229,7 @@ int CopyEngine::OpenOutput(Job& job) {
 
 int CopyEngine::OpenNamed(Job& job, mode_t mode) {
   for (;;) {
-    job.temporary = TemporaryName(job.folder);
+    job.temporary = NewTemporary(job.folder);
     const int fd = Sys(Call::OpenNamed, [&] {
       return ::open(job.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
                     mode);

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "volume.h"
+
 namespace ferrowick {
 
 struct CopyFailure {
@@ -82,8 +84,10 @@ enum class Call {
   Rename,     // rename / renameat2
   Close,      // of a named temporary, where a deferred write error can surface
   Unlink,     // of a temporary
+  NameCheck,  // the copy's name looked up once given, where the server decides where it leads
   WriteBack,  // sync_file_range: a large copy's chunks go to the device as they are copied
-  SyncData,   // fdatasync: a replacement is on the device before it takes the old file's name
+  SyncData,   // fdatasync: a replacement, or on a network folder any copy, is on the device
+              // before it takes its name
   SyncFs,     // syncfs: the run's copies are on the device before the run is over
 };
 
@@ -102,6 +106,8 @@ class CopyEngine {
     // The run's progress display waits this long, so that quick runs show none.
     std::chrono::milliseconds progressAfter{1000};
     CallFaults* faults = nullptr;
+    // For tests: the target's file system is taken to be of this type ("fuse.sshfs", ...).
+    const char* mountType = nullptr;
   };
 
   explicit CopyEngine(CopyDelegate& delegate) : CopyEngine(delegate, Tuning{}) {}
@@ -130,7 +136,7 @@ class CopyEngine {
 
   CopyOutcome Fail(const Job& job, const std::string& path, int error);
   CopyOutcome FailNotRegular(const Job& job, mode_t mode);
-  std::string TemporaryName(const std::string& folder);
+  std::string NewTemporary(const std::string& folder);
   int MakeFolders(const std::string& folder);
   int OpenOutput(Job& job);
   int OpenNamed(Job& job, mode_t mode);
@@ -147,6 +153,7 @@ class CopyEngine {
   void NoteTarget(const Job& job, int out);
   int SyncData(const Job& job, int out);
   bool LinkHidden(Job& job, const char* self);
+  CopyOutcome CheckName(const Job& job);
   bool AskReplace(const Job& job, const struct stat& existing);
   CopyOutcome Commit(Job& job, int out, bool replaceAgreed);
 
@@ -161,7 +168,6 @@ class CopyEngine {
   CopyDelegate& delegate_;
   Tuning tuning_;
   bool procFds_;      // /proc/self/fd names an unnamed file for linkat
-  std::string pid_;   // names our temporaries apart from another instance's
   std::string comm_;  // our process name: a temporary of a process by another name is stale
   unsigned long long tempSerial_ = 0;
   std::unique_ptr<char[]> buffer_;
@@ -173,6 +179,8 @@ class CopyEngine {
   Method method_ = Method::Clone;
   Naming naming_ = Naming::NoReplace;
   bool unnamed_ = true;
+  std::string volumeFolder_;  // the folder whose file system volume_ is
+  Volume volume_;
   std::string swept_;  // the last folder cleared of killed runs' temporaries, this run
   std::vector<std::pair<std::string, int>> notKept_;  // attributes refused, with the reason
   std::vector<Target> targets_;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "copy_engine.h"
+#include "volume.h"
 
 namespace ferrowick::engine {
 
@@ -62,9 +63,12 @@ inline bool NoUnnamedFiles(int error) {
   return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
-// Why a drive refused a name, where the name says so: FAT, exFAT and NTFS forbid some printable
-// characters and a name that ends in a dot or a space. "" where the name looks fine.
-std::string NameRefusal(const std::string& path, int error);
+// The last component of a path.
+inline std::string_view NameOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string_view(path)
+                                    : std::string_view(path).substr(slash + 1);
+}
 
 // Fewer blocks than the size needs: there may be holes to keep.
 inline bool MaybeSparse(const struct stat& st) {

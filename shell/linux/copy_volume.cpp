@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+// What the file system a copy goes to means for it: which names it takes, and how its copies
+// reach the device. Read from the mount table, because a FUSE mount's magic number says only
+// "FUSE": an sshfs folder on a Linux server takes every Linux name, an NTFS drive does not.
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "engine_parts.h"
+
+namespace ferrowick {
+
+using engine::FolderOf;
+
+namespace {
+
+bool OneOf(std::string_view value, std::initializer_list<std::string_view> list) {
+  return std::find(list.begin(), list.end(), value) != list.end();
+}
+
+// The mount table escapes blanks and backslashes in paths as \ooo.
+std::string Unescape(const std::string& field) {
+  std::string out;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 3 < field.size()) {
+      out += static_cast<char>(std::strtol(field.substr(i + 1, 3).c_str(), nullptr, 8));
+      i += 3;
+    } else {
+      out += field[i];
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+Volume VolumeFor(std::string_view type, std::string_view top) {
+  Volume volume;
+  volume.type = type;
+  const bool fuse = type == "fuse" || type.substr(0, 5) == "fuse.";
+  const bool network = OneOf(type, {"nfs", "nfs4", "cifs", "smb3", "smbfs", "9p", "ceph", "afs"});
+  if (OneOf(type, {"cifs", "smb3", "smbfs"}) ||
+      (type == "fuse.gvfsd-fuse" && top.substr(0, 10) == "smb-share:") ||
+      (type == "fuse.kio-fuse" && top == "smb")) {
+    volume.names = NameRules::Share;
+  } else if (OneOf(type, {"vfat", "msdos", "exfat", "ntfs", "ntfs3", "fuseblk", "fuse.fusefat",
+                          "fuse.exfat", "fuse.ntfs-3g", "fuse.lowntfs-3g"})) {
+    volume.names = NameRules::Windows;
+  }
+  // Behind a FUSE mount that is not a block device, and on a network file system, syncfs and
+  // write-back reach at most this computer's cache; only a flush of the file goes through to
+  // the server, and the server may answer otherwise than asked.
+  if (fuse || network) volume.durability = {false, true, false, true};
+  return volume;
+}
+
+Volume VolumeOf(const std::string& folder) {
+  std::string existing = folder;
+  struct stat st {};
+  while (::stat(existing.c_str(), &st) != 0) {
+    if (existing == "/" || existing.empty()) return VolumeFor("", "");
+    existing = FolderOf(existing);
+  }
+  char real[PATH_MAX];
+  const std::string path = ::realpath(existing.c_str(), real) != nullptr ? real : existing;
+  std::ifstream table("/proc/self/mountinfo");
+  std::string line;
+  std::string type;
+  std::string mountPoint;
+  while (std::getline(table, line)) {
+    // ID PARENT MAJOR:MINOR ROOT MOUNTPOINT OPTIONS [TAGS...] - TYPE SOURCE SUPEROPTIONS
+    std::istringstream fields(line);
+    std::string id, parent, device, root, point;
+    fields >> id >> parent >> device >> root >> point;
+    unsigned major = 0, minor = 0;
+    if (std::sscanf(device.c_str(), "%u:%u", &major, &minor) != 2 ||
+        ::makedev(major, minor) != st.st_dev) {
+      continue;
+    }
+    const auto dash = line.find(" - ");
+    if (dash == std::string::npos) continue;
+    point = Unescape(point);
+    // Bind mounts show one file system in several places: the one the folder is below wins.
+    const bool below = path.compare(0, point.size(), point) == 0 &&
+                       (path.size() == point.size() || path[point.size()] == '/' || point == "/");
+    if (!type.empty() && !(below && point.size() > mountPoint.size())) continue;
+    std::istringstream(line.substr(dash + 3)) >> type;
+    mountPoint = below ? point : "";
+  }
+  std::string_view top;
+  if (!mountPoint.empty() && path.size() > mountPoint.size()) {
+    top = std::string_view(path).substr(mountPoint.size() + (mountPoint == "/" ? 0 : 1));
+    top = top.substr(0, top.find('/'));
+  }
+  return VolumeFor(type, top);
+}
+
+std::string NameRefusal(std::string_view name, NameRules rules, int error) {
+  if (rules == NameRules::Linux) return {};
+  // exFAT through FUSE answers "no such file" for a name it will not make.
+  if (error != 0 && error != EINVAL && error != EPERM && error != EILSEQ && error != ENOENT) {
+    return {};
+  }
+  static constexpr std::string_view kForbidden = "\"*:<>?\\|";
+  std::string why;
+  if (const auto bad = name.find_first_of(kForbidden); bad != std::string_view::npos) {
+    why = std::string("the character ") + name[bad] + " is not allowed in names there";
+  } else if (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
+    why = "a name may not end in a dot or a space there";
+  }
+  if (why.empty()) {
+    if (error != EILSEQ) return {};
+    return "The drive cannot store a character of this name: its file system takes only the "
+           "characters of its own character set. Choose another name or folder.";
+  }
+  if (rules == NameRules::Share) {
+    return "The shared folder does not allow the name \"" + std::string(name) + "\": " + why +
+           " (Windows shares read \\ as a folder separator and forbid \" * : < > ? | and a dot "
+           "or space at the end). Choose another name or folder.";
+  }
+  return "The drive does not allow the name \"" + std::string(name) + "\": " + why +
+         " (FAT, exFAT and NTFS drives forbid \" * : < > ? \\ | and a dot or space at the "
+         "end). Choose another name or folder.";
+}
+
+}  // namespace ferrowick

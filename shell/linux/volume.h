@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// What the file system a copy goes to means for the copy: which names it takes, and how its
+// copies reach the device.
+
+#include <string>
+#include <string_view>
+
+namespace ferrowick {
+
+// Which names a file system takes beyond Linux's own rule (anything but "/" and NUL).
+enum class NameRules {
+  Linux,
+  // FAT, exFAT and NTFS: " * : < > ? \ | and a dot or space at the end may be refused. Judged
+  // only once the drive has refused a name: NTFS mounted without windows_names takes them all.
+  Windows,
+  // A Windows share: the same names, refused before any data goes, because the protocol reads
+  // \ as a folder separator and the server shows other such names under made-up short ones.
+  Share,
+};
+
+// How a file system's copies reach its device. One policy per type of file system: the places
+// that write, flush and sync ask it rather than deciding for themselves.
+struct Durability {
+  bool writeBack = true;      // a large copy's chunks are started for the device as they go
+  bool syncEachCopy = false;  // every copy is flushed before it takes its name, not only a
+                              // replacement: syncfs does not reach the server
+  bool syncFs = true;         // one syncfs at the end of the run puts the copies on the device
+  bool checkName = false;     // the name is looked up once given: the server decides where
+                              // a name leads, not this computer
+};
+
+// The file system a folder is on, as far as copying into it goes.
+struct Volume {
+  std::string type;  // as the mount table names it: "ext4", "fuse.sshfs", "fuseblk", ...
+  NameRules names = NameRules::Linux;
+  Durability durability;
+};
+
+// The policy for a type of file system. `top` is the first folder below the mount point, which
+// tells the kind of server behind a desktop's one FUSE mount for all of them (gvfs, kio-fuse).
+Volume VolumeFor(std::string_view type, std::string_view top);
+// The file system of `folder`, or of its nearest folder that exists, from /proc/self/mountinfo.
+Volume VolumeOf(const std::string& folder);
+
+// Why a file system refused the copy's own name `name` (never a folder above it), in its rules;
+// "" where the name looks fine there and the error has another cause. `error` 0 asks before
+// anything is written.
+std::string NameRefusal(std::string_view name, NameRules rules, int error);
+
+}  // namespace ferrowick
