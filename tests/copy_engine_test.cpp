@@ -14,52 +14,17 @@
 #include <fstream>
 #include <random>
 
+#include "fake_delegate.h"
+
 namespace ferrowick {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ScriptedDelegate : public CopyDelegate {
- public:
-  bool replace = false;
-  bool createFolder = false;
-  bool cancelOnProgress = false;
-  std::vector<std::string> asked;
-  std::vector<ReplaceQuestion> facts;
-  std::vector<CopyFailure> errors;
-  int progressCalls = 0;
-
-  bool AskReplace(const ReplaceQuestion& question) override {
-    asked.push_back("replace " + question.target);
-    facts.push_back(question);
-    return replace;
-  }
-  bool AskCreateFolder(const std::string& folder) override {
-    asked.push_back("folder " + folder);
-    return createFolder;
-  }
-  void ReportError(const CopyFailure& failure) override { errors.push_back(failure); }
-  bool Progress(const std::string&, const std::string&, std::uint64_t, std::uint64_t) override {
-    ++progressCalls;
-    return !cancelOnProgress;
-  }
-};
-
-std::string Bytes(std::size_t size, unsigned salt = 1) {
-  std::string data(size, '\0');
-  std::mt19937 random(salt);
-  for (char& c : data) c = static_cast<char>(random());
-  return data;
-}
-
-void Write(const fs::path& path, const std::string& data) {
-  std::ofstream(path, std::ios::binary) << data;
-}
-
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
+using testing::Bytes;
+using testing::Read;
+using testing::ScriptedDelegate;
+using testing::Write;
 
 // Data at the given offsets, holes everywhere else, `size` long.
 void WriteSparse(const fs::path& path, std::uint64_t size,

@@ -14,6 +14,7 @@
 #include <random>
 
 #include "copy_engine.h"
+#include "fake_delegate.h"
 #include "temporary_name.h"
 
 namespace ferrowick {
@@ -42,34 +43,9 @@ std::string Format(const char* pattern, const std::string& a, const std::string&
 
 bool Run(const std::string& command) { return std::system(command.c_str()) == 0; }
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void Write(const fs::path& path, const std::string& data) {
-  std::ofstream(path, std::ios::binary) << data;
-}
-
-std::vector<std::string> Listing(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    names.push_back(fs::relative(entry.path(), folder));
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-class Answers : public CopyDelegate {
- public:
-  std::vector<CopyFailure> errors;
-  bool AskReplace(const ReplaceQuestion&) override { return true; }
-  bool AskCreateFolder(const std::string&) override { return true; }
-  void ReportError(const CopyFailure& failure) override { errors.push_back(failure); }
-  bool Progress(const std::string&, const std::string&, std::uint64_t, std::uint64_t) override {
-    return true;
-  }
-};
+using testing::Listing;
+using testing::Read;
+using testing::Write;
 
 // A 64 MiB drive of one kind, on a loop device, mounted through its FUSE driver; unmounted and
 // detached however the test ends.
@@ -150,7 +126,8 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
       if (c.what == Case::KilledRunsLeftover) {
         Write(root / TemporaryName{TemporaryName::ThisMachine(), 99999999, 1}.Format(), "part");
       }
-      Answers answers;
+      testing::ScriptedDelegate answers;
+      answers.replace = answers.createFolder = true;
       CopyEngine engine(answers);
       const CopyOutcome outcome = engine.Copy(source, target);
       EXPECT_EQ(outcome == CopyOutcome::Copied, c.copied);

@@ -37,18 +37,36 @@ void CopyEngine::NoteTarget(const Job& job, int out) {
   for (const Target& target : targets_) {
     if (target.device == st.st_dev) return;
   }
+  if (!volume_.durability.syncFs) {
+    targets_.push_back({st.st_dev, job.folder, -1, {}});
+    return;
+  }
   // The folder rather than the copy: a FUSE file system keeps a file removed while open under
   // a hidden name until it is closed, and a failed copy is removed.
   if (const int fd = ::open(job.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
-    targets_.push_back({st.st_dev, job.folder, fd});
+    targets_.push_back({st.st_dev, job.folder, fd, {}});
+  }
+}
+
+void CopyEngine::NoteCopy(const Job& job) {
+  if (!volume_.durability.syncEachCopy) return;
+  for (Target& target : targets_) {
+    if (target.fd < 0 && target.folder == job.folder) target.lastCopy = job.target;
   }
 }
 
 bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   bool whole = true;
   for (const Target& target : targets_) {
+    if (target.fd < 0 && target.lastCopy.empty()) continue;
     const auto sync = [&] {
-      return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? 0 : errno;
+      if (target.fd >= 0) {
+        return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? 0 : errno;
+      }
+      // Removed or renamed since by someone else: nothing of ours is left to flush there.
+      const Fd copy(::open(target.lastCopy.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+      if (copy.get() < 0) return 0;
+      return Sys(Call::SyncFs, [&] { return ::fsync(copy.get()); }) == 0 ? 0 : errno;
     };
     int error;
     try {
@@ -61,7 +79,7 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
     } catch (const std::system_error&) {
       error = sync();  // no thread to be had: the window waits with the device
     }
-    ::close(target.fd);
+    if (target.fd >= 0) ::close(target.fd);
     if (error != 0) {
       delegate_.ReportError(
           {"", "", target.folder, std::strerror(error), CopyFailure::Kind::Unwritten});

@@ -39,7 +39,9 @@ CopyEngine::CopyEngine(CopyDelegate& delegate, const Tuning& tuning)
 }
 
 CopyEngine::~CopyEngine() {
-  for (const Target& target : targets_) ::close(target.fd);
+  for (const Target& target : targets_) {
+    if (target.fd >= 0) ::close(target.fd);
+  }
 }
 
 CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error) {
@@ -134,7 +136,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   }
 
   job.out = out.get();
-  if (volume_.durability.syncFs) NoteTarget(job, out.get());
+  NoteTarget(job, out.get());
 
   // Closed first: some file systems (NTFS through FUSE) refuse to remove a file still open.
   const auto discard = [&] {
@@ -162,8 +164,10 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   }
   // An unnamed file is closed only once it has its name; until then closing would delete it.
   // Only local file systems have unnamed files, and their close has no write left to report.
-  const CopyOutcome outcome = Commit(job, out.get(), replaceAgreed);  // -1: a closed temporary
-  return outcome == CopyOutcome::Copied && volume_.durability.checkName ? CheckName(job) : outcome;
+  CopyOutcome outcome = Commit(job, out.get(), replaceAgreed);  // -1: a closed temporary
+  if (outcome == CopyOutcome::Copied && volume_.durability.checkName) outcome = CheckName(job);
+  if (outcome == CopyOutcome::Copied) NoteCopy(job);
+  return outcome;
 }
 
 std::string CopyEngine::NewTemporary(const std::string& folder) {

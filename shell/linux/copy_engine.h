@@ -88,7 +88,8 @@ enum class Call {
   WriteBack,  // sync_file_range: a large copy's chunks go to the device as they are copied
   SyncData,   // fdatasync: a replacement, or on a network folder any copy, is on the device
               // before it takes its name
-  SyncFs,     // syncfs: the run's copies are on the device before the run is over
+  SyncFs,     // syncfs, or fsync of the last copy where syncfs does not reach the server: the
+              // run's copies are on the device before the run is over
 };
 
 // The one seam between the engine and the system, for tests: it is asked before every call.
@@ -151,6 +152,7 @@ class CopyEngine {
   bool Tick(Job& job, std::uint64_t done);
   bool WriteBack(Job& job, std::uint64_t done);
   void NoteTarget(const Job& job, int out);
+  void NoteCopy(const Job& job);
   int SyncData(const Job& job, int out);
   bool LinkHidden(Job& job, const char* self);
   CopyOutcome CheckName(const Job& job);
@@ -158,11 +160,14 @@ class CopyEngine {
   CopyOutcome Commit(Job& job, int out, bool replaceAgreed);
 
   // A file system the copies went to, until MakeDurable: where to name it, and a descriptor
-  // on it for syncfs.
+  // on it for syncfs. Where syncfs does not reach the device, the descriptor is -1 and the run's
+  // last copy there is flushed once more instead: on the server, that commits the names given
+  // since the copies' own flushes.
   struct Target {
     dev_t device;
     std::string folder;
     int fd;
+    std::string lastCopy;
   };
 
   CopyDelegate& delegate_;
