@@ -19,15 +19,28 @@ ensure_packages() {
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo=sudo
   step "Installing ${missing[*]} (apt-get; the first time this takes a few minutes)"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  # Nothing installed here is to run as a service: the tests start their own servers, on
+  # 127.0.0.1 only, and stop them. Packages that would start one at once (ssh, samba) are told
+  # not to, where nothing tells them so already.
+  local policy=/usr/sbin/policy-rc.d made=0 rc=0
+  if [ ! -e $policy ]; then
+    printf '#!/bin/sh\nexit 101\n' | $sudo tee $policy >/dev/null && $sudo chmod +x $policy && made=1
+  fi
+  $sudo apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends \
+      "${missing[@]}" || rc=$?
+  [ $made -eq 0 ] || $sudo rm -f $policy
+  return $rc
 }
 
 # What the program itself needs to build; the tests and the package need more.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
 # xfsprogs: the durability check makes an xfs file system as well as an ext4 one; the drives
-# test makes exFAT, FAT32 and NTFS ones and mounts them through their FUSE drivers.
-TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs exfatprogs exfat-fuse dosfstools fusefat ntfs-3g)
+# test makes exFAT, FAT32 and NTFS ones and mounts them through their FUSE drivers; the network
+# test serves an sshfs folder and an SMB share mounted through gvfs from 127.0.0.1.
+TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs exfatprogs exfat-fuse dosfstools fusefat ntfs-3g
+  openssh-server openssh-client sshfs samba dbus libglib2.0-bin gvfs-daemons gvfs-backends
+  gvfs-fuse procps)
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What tests/package_test.sh checks the package with.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream)

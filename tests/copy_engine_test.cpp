@@ -15,6 +15,7 @@
 #include <random>
 
 #include "fake_delegate.h"
+#include "temporary_name.h"
 
 namespace ferrowick {
 namespace {
@@ -371,6 +372,7 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
     bool noUnnamed;
     bool noKernelCopy;
     bool noAtomicNaming = false;
+    const char* mountType = nullptr;
   } scenarios[] = {
       {"new target", false, false, false, false, false},
       {"new target, sparse source", true, false, false, false, false},
@@ -381,6 +383,10 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
       {"no in-kernel copy: new target", false, false, false, false, true},
       {"FAT through FUSE: new target", false, false, false, true, false, true},
       {"FAT through FUSE: missing folder", false, false, true, true, false, true},
+      // Every copy flushed and its name looked up; the run ends with a flush of its last copy.
+      {"sshfs: new target", false, false, false, true, true, false, "fuse.sshfs"},
+      {"sshfs: existing target, replace agreed", false, true, false, true, true, false,
+       "fuse.sshfs"},
   };
   ::umask(022);  // so that the source's mode 0666 needs its own chmod
   delegate.replace = true;
@@ -412,6 +418,7 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
     // A temporary's removal may be refused once (NTFS short of space): it is asked again.
     plan.removalRefusals = s.noUnnamed ? 1 : 0;
     tuning.faults = &plan;
+    tuning.mountType = s.mountType;
     prepare();
     {
       CopyEngine engine(delegate, tuning);
@@ -446,6 +453,10 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
           ASSERT_EQ(delegate.errors.size(), 1u);
           EXPECT_EQ(delegate.errors[0].kind, CopyFailure::Kind::Unwritten);
           EXPECT_EQ(delegate.errors[0].path, to.parent_path().string());
+        } else if (calls[i] == Call::NameCheck) {
+          EXPECT_EQ(outcome, CopyOutcome::Failed);
+          ASSERT_EQ(delegate.errors.size(), 1u);
+          EXPECT_NE(delegate.errors[0].reason.find("does not show it"), std::string::npos);
         } else if (error == EINTR || error == EEXIST) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           EXPECT_TRUE(delegate.errors.empty());
@@ -465,6 +476,43 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
   }
   std::printf("%d injected failures\n", injections);
   RecordProperty("injections", injections);
+}
+
+TEST(VolumeTest, TheMountsTypeDecidesNamesAndDurability) {
+  const struct {
+    const char* type;
+    const char* top;  // the first folder below the mount point
+    NameRules names;
+    bool network;  // each copy flushed and its name looked up; neither syncfs nor write-back
+  } cases[] = {
+      {"ext4", "", NameRules::Linux, false},
+      {"vfat", "", NameRules::Windows, false},
+      {"fuseblk", "", NameRules::Windows, false},  // ntfs-3g, exfat-fuse
+      {"fuse.fusefat", "", NameRules::Windows, true},
+      {"fuse.sshfs", "", NameRules::Linux, true},
+      {"fuse.gvfsd-fuse", "sftp:host=example", NameRules::Linux, true},
+      {"fuse.gvfsd-fuse", "smb-share:server=example,share=s", NameRules::Share, true},
+      {"fuse.kio-fuse", "smb", NameRules::Share, true},
+      {"cifs", "", NameRules::Share, true},
+      {"nfs4", "", NameRules::Linux, true},
+  };
+  for (const auto& c : cases) {
+    const Volume volume = VolumeFor(c.type, c.top);
+    EXPECT_EQ(volume.names, c.names) << c.type << " " << c.top;
+    const Durability& d = volume.durability;
+    EXPECT_EQ(d.syncEachCopy && d.checkName && !d.syncFs && !d.writeBack, c.network) << c.type;
+    EXPECT_EQ(!d.syncEachCopy && !d.checkName && d.syncFs && d.writeBack, !c.network) << c.type;
+  }
+  // Only the current form is read, and only in full; an earlier version's is still ours.
+  const TemporaryName name{"0badcafe", 4242, 17};
+  const auto read = TemporaryName::Parse(name.Format());
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(read->Format(), name.Format());
+  for (const char* other : {".~ferrowick-4242-1.tmp", ".~ferrowick-0badcafe-4242-1.tmpx",
+                            ".~ferrowick-0BADCAFE-4242-1.tmp", ".~ferrowick-0badcafe-42x-1.tmp"}) {
+    EXPECT_FALSE(TemporaryName::Parse(other).has_value()) << other;
+  }
+  EXPECT_TRUE(TemporaryName::Ours(".~ferrowick-4242-1.tmp"));
 }
 
 }  // namespace

@@ -42,14 +42,21 @@ wait_for() {  # wait_for SECONDS COMMAND...: true once COMMAND succeeds
   return 1
 }
 
+listening() { (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null; }
+
+# A port in the dynamic range that nothing on 127.0.0.1 answers at.
 free_port() {
-  python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+  local port
+  while :; do
+    port=$((49152 + RANDOM % 16000))
+    listening "$port" || { echo "$port"; return; }
+  done
 }
 
 up() {
   [ "$(id -u)" -eq 0 ] && [ -e /dev/fuse ] || { echo "needs root and /dev/fuse" >&2; exit 77; }
   for program in /usr/sbin/sshd sshfs /usr/sbin/smbd smbpasswd /usr/libexec/gvfsd \
-    /usr/libexec/gvfsd-fuse gio dbus-daemon python3; do
+    /usr/libexec/gvfsd-fuse gio gdbus dbus-daemon setsid; do
     command -v "$program" >/dev/null || { echo "missing $program" >&2; exit 77; }
   done
   local served=${1:-$work/served}
@@ -86,7 +93,7 @@ EOF
   # stop; and none keeps this script's output open, which whoever reads it waits to end.
   setsid /usr/sbin/sshd -D -f "$work/ssh/sshd_config" -E "$work/ssh/log" </dev/null >/dev/null 2>&1 &
   record sshd $!
-  wait_for 10 python3 -c "import socket; socket.create_connection(('127.0.0.1', $port))"
+  wait_for 10 listening "$port"
   setsid sshfs -f -o "IdentityFile=$work/ssh/user_key,StrictHostKeyChecking=no,UserKnownHostsFile=/dev/null" \
     -o "port=$port,ServerAliveInterval=2,ServerAliveCountMax=2" \
     "root@127.0.0.1:$served" "$work/sshfs" </dev/null >/dev/null 2>"$work/ssh/sshfs.log" &
@@ -118,7 +125,7 @@ EOF
   printf 'secret\nsecret\n' | smbpasswd -c "$work/smb/smb.conf" -s -a root >/dev/null
   setsid /usr/sbin/smbd -F --no-process-group -s "$work/smb/smb.conf" </dev/null >/dev/null 2>&1 &
   record smbd $!
-  wait_for 10 python3 -c "import socket; socket.create_connection(('127.0.0.1', $port))"
+  wait_for 10 listening "$port"
 
   # No volume monitors: the bus would start them as daemons of their own, out of our reach.
   export XDG_RUNTIME_DIR=$work/run GVFS_REMOTE_VOLUME_MONITOR_IGNORE=1 GIO_USE_VOLUME_MONITOR=unix
