@@ -3,11 +3,14 @@
 # What a power cut, or a stick pulled out, leaves the moment a run is over. Real runs onto fresh
 # ext4 and xfs file systems on loop devices; the moment each run returns, the device's backing
 # file is copied as it stands, recovered as the next mount would recover it (journal or log
-# replay), and every copy is compared with its source. Needs root and loop devices; without
-# them it is skipped (77).
-#   durability_test.sh PROBE
+# replay), and every copy is compared with its source. The same for the disk of a server that
+# the copies reach through sshfs, and through an SMB share as gvfs mounts it, the servers on
+# 127.0.0.1 (tests/loopback_servers.sh). Needs root and loop devices; without them it is
+# skipped (77).
+#   durability_test.sh PROBE LOOPBACK_SERVERS_SCRIPT
 set -euo pipefail
 probe=$1
+servers_script=$2
 if [ "$(id -u)" -ne 0 ] || ! losetup -f >/dev/null 2>&1; then
   echo "skipped: needs root and loop devices"
   exit 77
@@ -15,6 +18,7 @@ fi
 work=$(mktemp -d /var/tmp/ferrowick-durability.XXXXXX)
 mounted=()
 cleanup() {
+  [ -d "$work/servers" ] && "$servers_script" down "$work/servers"
   for m in "${mounted[@]}"; do mountpoint -q "$m" && { umount "$m" || umount -l "$m"; }; done
   rm -rf "$work"
 }
@@ -25,9 +29,10 @@ head -c 4K /dev/urandom >"$work/small.bin"
 head -c 3M /dev/urandom >"$work/new.bin"
 
 failed=0
-# check FS NAME SOURCE COUNT [replace]
+# check FS VIA NAME SOURCE COUNT [replace]: VIA is local, sshfs or smb (gvfs): the server's disk
+# is then the file system on the loop device, and the copies go to it through the server.
 check() {
-  local fs=$1 name=$2 source=$3 count=$4 replace=${5:-}
+  local fs=$1 via=$2 name=$3 source=$4 count=$5 replace=${6:-}
   local image=$work/device.img mnt=$work/mnt snap=$work/after.img file
   local last=$((count + 1))
   local width=${#last}
@@ -37,6 +42,16 @@ check() {
   mount -o loop "$image" "$mnt"
   mounted+=("$mnt")
   mkdir "$mnt/copies"
+  local folder=$mnt/copies
+  if [ "$via" != local ]; then
+    local mounts
+    mounts=$(LOOPBACK_OWNER=$$ "$servers_script" up "$work/servers" "$mnt" "$mnt") || {
+      [ $? -eq 77 ] && { echo "$fs via $via, $name: skipped, no servers"; umount "$mnt"; return; }
+      echo "$fs via $via: the servers did not start"; failed=1; umount "$mnt"; return
+    }
+    # "up" prints the sshfs folder, then the share.
+    folder=$(sed -n "$([ "$via" = sshfs ] && echo 1 || echo 2)p" <<<"$mounts")/copies
+  fi
   local names=()
   for i in $(seq 1 "$count"); do names+=("$(printf '%0*d' "$width" "$i")$(basename "$source")"); done
   if [ -n "$replace" ]; then
@@ -45,8 +60,9 @@ check() {
     sync -f "$mnt"
   fi
 
-  "$probe" "$source" "$mnt/copies" "$count"
+  "$probe" "$source" "$folder" "$count"
   cp --sparse=always "$image" "$snap"
+  [ "$via" = local ] || "$servers_script" down "$work/servers"
 
   umount "$mnt"
   if [ "$fs" = ext4 ]; then
@@ -61,14 +77,19 @@ check() {
   for file in "${names[@]}"; do cmp -s "$source" "$mnt/copies/$file" && whole=$((whole + 1)); done
   umount "$mnt"
   rm -f "$image" "$snap"
-  echo "$fs, $name: $whole of $count copies whole on the device"
-  [ "$whole" -eq "$count" ] || failed=1
+  echo "$fs via $via, $name: $whole of $count copies whole on the device"
+  # gvfs passes no flush to an SMB server: nothing a program does through it reaches the disk
+  # sooner, so the share is measured but not held to it.
+  [ "$whole" -eq "$count" ] || [ "$via" = smb ] || failed=1
 }
 
-check ext4 "3 x 20 MiB" "$work/big.bin" 3
-check ext4 "500 x 4 KiB" "$work/small.bin" 500
-check ext4 "replace" "$work/new.bin" 1 replace
-check xfs "3 x 20 MiB" "$work/big.bin" 3
-check xfs "500 x 4 KiB" "$work/small.bin" 500
-check xfs "replace" "$work/new.bin" 1 replace
+check ext4 local "3 x 20 MiB" "$work/big.bin" 3
+check ext4 local "500 x 4 KiB" "$work/small.bin" 500
+check ext4 local "replace" "$work/new.bin" 1 replace
+check xfs local "3 x 20 MiB" "$work/big.bin" 3
+check xfs local "500 x 4 KiB" "$work/small.bin" 500
+check xfs local "replace" "$work/new.bin" 1 replace
+check ext4 sshfs "3 x 20 MiB" "$work/big.bin" 3
+check ext4 sshfs "replace" "$work/new.bin" 1 replace
+check ext4 smb "3 x 20 MiB" "$work/big.bin" 3
 exit $failed

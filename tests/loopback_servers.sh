@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Network folders as a Linux desktop has them, served from this machine on 127.0.0.1 only:
-#   loopback_servers.sh up WORK [SERVED]   an sshd serving SERVED (default WORK/served), mounted
-#                                          through sshfs at WORK/sshfs; an smbd serving
-#                                          WORK/share, mounted through gvfs as GNOME Files does
+#   loopback_servers.sh up WORK [SERVED [SHARED]]
+#                                          an sshd serving SERVED (default WORK/served), mounted
+#                                          through sshfs at WORK/sshfs; an smbd serving SHARED
+#                                          (default WORK/share), mounted through gvfs as GNOME Files does
 #                                          (private session bus, gvfsd, gvfsd-fuse at WORK/gvfs);
 #                                          prints the two mounted folders, one a line
 #                                          With LOOPBACK_OWNER=PID, they are stopped as well
@@ -59,8 +60,9 @@ up() {
     /usr/libexec/gvfsd-fuse gio gdbus dbus-daemon setsid; do
     command -v "$program" >/dev/null || { echo "missing $program" >&2; exit 77; }
   done
-  local served=${1:-$work/served}
-  mkdir -p "$served" "$work/share" "$work/sshfs" "$work/gvfs" "$work/ssh" "$work/run" \
+  local served=${1:-$work/served} shared=${2:-$work/share}
+  rm -rf "$work/ssh" "$work/smb" "$work/run" "$work/bus"
+  mkdir -p "$served" "$shared" "$work/sshfs" "$work/gvfs" "$work/ssh" "$work/run" \
     "$work/smb"/{lock,state,cache,private,pid,ncalrpc} /run/sshd
   chmod 700 "$work/run"
   trap 'down' ERR
@@ -119,7 +121,7 @@ EOF
   log file = $work/smb/log
   passdb backend = tdbsam:$work/smb/private/passdb.tdb
 [share]
-  path = $work/share
+  path = $shared
   read only = no
 EOF
   printf 'secret\nsecret\n' | smbpasswd -c "$work/smb/smb.conf" -s -a root >/dev/null
@@ -160,8 +162,8 @@ cut() {
 }
 
 case $command in
-  up) up "${3:-}" ;;
+  up) up "${3:-}" "${4:-}" ;;
   cut) cut ;;
   down) down ;;
-  *) echo "usage: $0 up|cut|down WORK [SERVED]" >&2; exit 2 ;;
+  *) echo "usage: $0 up|cut|down WORK [SERVED [SHARED]]" >&2; exit 2 ;;
 esac
