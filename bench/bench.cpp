@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // End-to-end speed of a duplication run, against the bare system calls it cannot avoid.
 //   ferrowick_bench [work folder]     (QT_QPA_PLATFORM picks offscreen or an X server)
+// With BENCH_SSHFS=FOLDER, also copies into that sshfs folder against cp.
 // Prints one figure a line; the last line is the run's ratio to the floor.
 
 #include <fcntl.h>
@@ -150,15 +151,49 @@ double Cp(const fs::path& source, const fs::path& folder, int copies) {
   return Seconds(start);
 }
 
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// cp, and cp with each copy flushed to the server (coreutils' sync FILE: fsync), which is the
+// only way to have cp's copies on a network server's disk when it returns.
+double CpEach(const fs::path& source, const fs::path& folder, int copies, bool flush) {
+  const auto start = Clock::now();
+  for (int i = 1; i <= copies; ++i) {
+    const std::string copy = (folder / ("cp" + std::to_string(i))).string();
+    std::string command = "cp '" + source.string() + "' '" + copy + "'";
+    if (flush) command += " && sync '" + copy + "'";
+    if (std::system(command.c_str()) != 0) Fail("cp");
+  }
+  return Seconds(start);
+}
+
+// Ferrowick against cp and against cp with a flush of each copy, in a network folder: medians
+// of `rounds` rounds, each side going first in turn.
+void NetworkContest(ferrowick::Form1& form, const fs::path& folder, const char* name,
+                    const fs::path& source, int copies, int rounds) {
+  std::vector<double> times[3];
+  for (int round = 0; round <= rounds; ++round) {
+    for (int turn = 0; turn < 3; ++turn) {
+      const int who = (turn + round) % 3;
+      const fs::path dir = folder / (std::string(name) + std::to_string(round) + "-" +
+                                     std::to_string(who));
+      Fresh(dir);
+      const double time = who == 0 ? RunForm(form, source, dir, copies)
+                                   : CpEach(source, dir, copies, /*flush=*/who == 2);
+      if (round > 0) times[who].push_back(time);
+      fs::remove_all(dir);
+    }
+  }
+  std::printf("sshfs %s: Form1 %.3f s, cp %.3f s, cp + sync of each %.3f s\n", name,
+              Median(times[0]), Median(times[1]), Median(times[2]));
+}
+
 long PeakRssKiB() {
   struct rusage usage {};
   ::getrusage(RUSAGE_SELF, &usage);
   return usage.ru_maxrss;
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 int Env(const char* name, int fallback) {
@@ -301,6 +336,12 @@ int main(int argc, char* argv[]) {
                 disk[0]);
     std::printf("Form1 2 x sparse 2 GiB (64 MiB data): %.3f s, %.0f MiB on disk\n", sparse.second,
                 disk[1]);
+  }
+  if (const char* sshfs = std::getenv("BENCH_SSHFS"); sshfs != nullptr && *sshfs != '\0') {
+    const fs::path medium = work / "medium.bin";
+    MakeFile(medium, 200u << 20);
+    NetworkContest(form, sshfs, "3 x 200 MiB", medium, 3, rounds);
+    NetworkContest(form, sshfs, "500 x 4 KiB", small, 500, rounds);
   }
   fs::remove_all(work);
   std::printf("ratio %.2f\n", small4k.second / small4k.first);
