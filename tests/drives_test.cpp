@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: MIT
-// The copy engine on the drives people carry between systems, mounted as Linux desktops mount
-// them: exFAT and FAT32 sticks and an NTFS drive, each through its FUSE driver, on a loop
-// device. Needs root, /dev/fuse and the drivers (scripts/test installs them); skipped without.
+// The copy engine on the drives and folders people share with other systems, mounted as Linux
+// desktops mount them: exFAT and FAT32 sticks and an NTFS drive, each through its FUSE driver
+// on a loop device; and network folders, an sshfs folder and an SMB share mounted through gvfs,
+// served on 127.0.0.1 by servers started here (scripts/loopback-servers). Everything is
+// unmounted, detached and stopped however the test ends. Needs root, /dev/fuse, the drivers and
+// the servers (scripts/test installs them); skipped without root or /dev/fuse.
+//   drives_tests LOOPBACK_SERVERS_SCRIPT
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <random>
+#include <ctime>
+#include <sstream>
 
 #include "copy_engine.h"
 #include "fake_delegate.h"
@@ -20,19 +24,25 @@
 namespace ferrowick {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace testing;
+
+std::string serversScript;
 
 struct Drive {
   const char* name;
-  const char* format;  // %s: the loop device
-  const char* mount;   // %s %s: the loop device, the mount point
+  const char* format;  // %s: the loop device; nullptr for a network folder
+  const char* mount;   // %s %s: the loop device, the mount point; for a network folder, the
+                       // line of the servers' output that names its mount
+  NameRules names;     // which names it refuses
 };
 
 const Drive kDrives[] = {
-    {"exFAT", "mkfs.exfat %s", "mount.exfat-fuse %s %s"},
-    {"FAT32", "mkfs.vfat -F 32 %s", "fusefat -o rw+ %s %s"},
+    {"exFAT", "mkfs.exfat %s", "mount.exfat-fuse %s %s", NameRules::Windows},
+    {"FAT32", "mkfs.vfat -F 32 %s", "fusefat -o rw+ %s %s", NameRules::Windows},
     // As a desktop mounts it: names Windows could not open are refused.
-    {"NTFS", "mkntfs -F -Q -q %s", "ntfs-3g -o windows_names %s %s"},
+    {"NTFS", "mkntfs -F -Q -q %s", "ntfs-3g -o windows_names %s %s", NameRules::Windows},
+    {"sshfs", nullptr, "1", NameRules::Linux},
+    {"SMB share through gvfs", nullptr, "2", NameRules::Share},
 };
 
 std::string Format(const char* pattern, const std::string& a, const std::string& b = "") {
@@ -41,36 +51,52 @@ std::string Format(const char* pattern, const std::string& a, const std::string&
   return std::string(command) + " >/dev/null 2>&1";
 }
 
-bool Run(const std::string& command) { return std::system(command.c_str()) == 0; }
+bool Shell(const std::string& command) { return std::system(command.c_str()) == 0; }
 
-using testing::Listing;
-using testing::Read;
-using testing::Write;
+std::string Output(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char line[4096];
+    while (std::fgets(line, sizeof line, pipe) != nullptr) out += line;
+    if (::pclose(pipe) != 0) out.clear();
+  }
+  return out;
+}
 
-// A 64 MiB drive of one kind, on a loop device, mounted through its FUSE driver; unmounted and
-// detached however the test ends.
+// A 64 MiB drive of one kind, on a loop device, mounted through its FUSE driver; or a network
+// folder. `root` is where the copies go, `truth` the same folder as its own disk holds it.
 class MountedDrive {
  public:
-  MountedDrive(const Drive& drive, const fs::path& work) : work_(work) {
+  MountedDrive(const Drive& drive, const fs::path& work, const std::string& servers) : work_(work) {
     fs::create_directories(work / "mnt");
+    if (drive.format == nullptr) {
+      std::istringstream lines(servers);
+      std::string line;
+      for (int i = std::atoi(drive.mount); i > 0; --i) std::getline(lines, line);
+      root = line;
+      const fs::path base = work.parent_path() / "servers";
+      truth = base / (drive.names == NameRules::Share ? "share" : "served");
+      mounted_ = !root.empty();
+      return;
+    }
     const fs::path image = work / "drive.img";
     fs::resize_file((std::ofstream(image), image), 64u << 20);
-    char device[64] = "";
-    if (FILE* out = ::popen(("losetup -f --show " + image.string()).c_str(), "r")) {
-      if (std::fgets(device, sizeof device, out) == nullptr) device[0] = '\0';
-      ::pclose(out);
-    }
-    loop_ = std::string(device).substr(0, std::string(device).find('\n'));
-    mounted_ = !loop_.empty() && Run(Format(drive.format, loop_)) &&
-               Run(Format(drive.mount, loop_, (work / "mnt").string()));
+    loop_ = Output("losetup -f --show " + image.string());
+    loop_ = loop_.substr(0, loop_.find('\n'));
+    root = truth = work / "mnt";
+    mounted_ = !loop_.empty() && Shell(Format(drive.format, loop_)) &&
+               Shell(Format(drive.mount, loop_, root.string()));
   }
   ~MountedDrive() {
-    if (mounted_ && ::umount((work_ / "mnt").c_str()) != 0)
-      ::umount2((work_ / "mnt").c_str(), MNT_DETACH);
-    if (!loop_.empty()) Run("losetup -d " + loop_);
+    if (!loop_.empty() && mounted_ && ::umount(root.c_str()) != 0) {
+      ::umount2(root.c_str(), MNT_DETACH);
+    }
+    if (!loop_.empty()) Shell("losetup -d " + loop_);
     fs::remove_all(work_);
   }
   bool mounted() const { return mounted_; }
+
+  fs::path root, truth;
 
  private:
   fs::path work_;
@@ -78,74 +104,145 @@ class MountedDrive {
   bool mounted_ = false;
 };
 
-enum class Case { NewCopy, Replace, MissingFolder, ForbiddenName, Full, KilledRunsLeftover };
+enum class Case {
+  NewCopy,
+  Replace,
+  MissingFolder,
+  ForbiddenName,
+  Backslash,
+  Full,
+  KilledRunsLeftover,
+  OtherComputers,
+  ServerGone
+};
 
 TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
   if (::geteuid() != 0 || !fs::exists("/dev/fuse")) GTEST_SKIP() << "needs root and /dev/fuse";
   const fs::path work =
       fs::temp_directory_path() / ("ferrowick-drives-" + std::to_string(::getpid()));
   fs::create_directories(work);
-  std::string data(300000, '\0');
-  std::mt19937 random(7);
-  for (char& c : data) c = static_cast<char>(random());
+  const std::string data = Bytes(300000, 7);
   Write(work / "report.txt", data);
   Write(work / "huge.bin", std::string(80u << 20, 'h'));  // more than the drive holds
+  Write(work / "large.bin", Bytes(8u << 20));
+  // Stopped by their process ids however the test ends: by the last line here, or when this
+  // process is gone.
+  const std::string servers = Output("LOOPBACK_OWNER=" + std::to_string(::getpid()) + " " +
+                                     serversScript + " up " + (work / "servers").string());
+  const struct Stop {
+    fs::path work;
+    ~Stop() {
+      Shell(serversScript + " down " + (work / "servers").string());
+      fs::remove_all(work);
+    }
+  } stop{work};
 
+  const TemporaryName killed{TemporaryName::ThisMachine(), 99999999, 1};
+  const TemporaryName live{"0badcafe", 4242, 1};  // another computer's, growing as we copy
+  const std::string earlierVersions = ".~ferrowick-4242-7.tmp";  // untouched for two days
   const struct {
     const char* name;
     Case what;
-    const char* target;  // below the drive's root
-    bool copied;
-    std::vector<std::string> after;  // everything on the drive afterwards
+    const char* target;              // below the case's folder
+    std::vector<std::string> after;  // in that folder afterwards, besides the copy
   } cases[] = {
-      {"new copy", Case::NewCopy, "1report.txt", true, {"1report.txt"}},
-      {"replace", Case::Replace, "2report.txt", true, {"2report.txt"}},
-      {"missing folder",
-       Case::MissingFolder,
-       "new/sub/3report.txt",
-       true,
-       {"new", "new/sub", "new/sub/3report.txt"}},
-      {"forbidden name", Case::ForbiddenName, "re:port?.txt", false, {}},
-      {"full drive", Case::Full, "huge.bin", false, {}},
-      {"killed run's leftover", Case::KilledRunsLeftover, "4report.txt", true, {"4report.txt"}},
+      {"new copy", Case::NewCopy, "1report.txt", {}},
+      {"replace", Case::Replace, "2report.txt", {}},
+      {"missing folder", Case::MissingFolder, "new/sub/3report.txt", {"new", "new/sub"}},
+      {"a name only Linux takes", Case::ForbiddenName, "re:port?.txt", {}},
+      // The share would read it as 1a/b.txt.
+      {"a name holding \\", Case::Backslash, "1a\\b.txt", {"1a"}},
+      {"full drive", Case::Full, "huge.bin", {}},
+      {"killed run's leftover", Case::KilledRunsLeftover, "4report.txt", {}},
+      {"other computers' temporaries", Case::OtherComputers, "5report.txt", {live.Format()}},
+      // Last: the sshfs folder is gone after it.
+      {"server gone mid-copy", Case::ServerGone, "6report.txt", {}},
   };
   for (const Drive& drive : kDrives) {
-    const MountedDrive mounted(drive, work / drive.name);
+    const bool network = drive.format == nullptr;
+    const MountedDrive mounted(drive, work / drive.name, servers);
     if (!mounted.mounted()) {
-      ADD_FAILURE() << drive.name << ": could not be made or mounted";
+      ADD_FAILURE() << drive.name << ": could not be made, mounted or served";
       continue;
     }
-    const fs::path root = work / drive.name / "mnt";
+    int n = 0;
     for (const auto& c : cases) {
+      // A network server's disk is not ours to fill, and only the ssh server is cut.
+      if ((c.what == Case::Full && network) ||
+          (c.what == Case::ServerGone && drive.names != NameRules::Linux)) {
+        continue;
+      }
       SCOPED_TRACE(std::string(drive.name) + ", " + c.name);
-      for (const auto& entry : fs::directory_iterator(root)) fs::remove_all(entry.path());
-      const fs::path target = root / c.target;
-      const fs::path source = work / (c.what == Case::Full ? "huge.bin" : "report.txt");
-      if (c.what == Case::Replace) Write(target, "old");
-      // Left by a run that was killed: a process number no running program has.
-      if (c.what == Case::KilledRunsLeftover) {
-        Write(root / TemporaryName{TemporaryName::ThisMachine(), 99999999, 1}.Format(), "part");
+      // A folder of its own, made on the drive's own disk, so that no cache of the mount
+      // remembers the case before.
+      const std::string folder = "case" + std::to_string(++n);
+      const fs::path truth = mounted.truth / folder;
+      fs::create_directories(truth);
+      if (c.what == Case::Backslash) fs::create_directory(truth / "1a");
+      if (c.what == Case::Replace) Write(truth / c.target, "old");
+      if (c.what == Case::KilledRunsLeftover) Write(truth / killed.Format(), "part");
+      if (c.what == Case::OtherComputers) {
+        Write(truth / live.Format(), "part");
+        Write(truth / earlierVersions, "part");
+        // Both times: the FUSE FAT drivers keep neither when one is left as it is.
+        const timespec old[2] = {{std::time(nullptr) - 48 * 3600, 0},
+                                 {std::time(nullptr) - 48 * 3600, 0}};
+        ::utimensat(AT_FDCWD, (truth / earlierVersions).c_str(), old, 0);
       }
-      testing::ScriptedDelegate answers;
-      answers.replace = answers.createFolder = true;
-      CopyEngine engine(answers);
-      const CopyOutcome outcome = engine.Copy(source, target);
-      EXPECT_EQ(outcome == CopyOutcome::Copied, c.copied);
-      if (c.copied) {
-        EXPECT_TRUE(Read(target) == data);
-        EXPECT_TRUE(answers.errors.empty());
-      } else {
-        ASSERT_EQ(answers.errors.size(), 1u);
-        if (c.what == Case::ForbiddenName) {
-          EXPECT_NE(answers.errors[0].reason.find("does not allow the name"), std::string::npos)
-              << answers.errors[0].reason;
-        }
+      const bool copied = c.what != Case::Full && c.what != Case::ServerGone &&
+                          (drive.names == NameRules::Linux ||
+                           (c.what != Case::ForbiddenName && c.what != Case::Backslash));
+      std::vector<std::string> after = c.after;
+      if (copied) after.push_back(c.target);
+      std::sort(after.begin(), after.end());
+
+      ScriptedDelegate user;
+      user.replace = user.createFolder = true;
+      bool cut = false;
+      if (c.what == Case::ServerGone) {
+        user.onProgress = [&] {
+          cut = cut || Shell(serversScript + " cut " + (work / "servers").string());
+        };
       }
-      EXPECT_EQ(Listing(root), c.after);
+      CopyEngine::Tuning tuning;
+      tuning.chunk = 1u << 20;
+      CopyEngine engine(user, tuning);
+      const char* source = c.what == Case::Full         ? "huge.bin"
+                           : c.what == Case::ServerGone ? "large.bin"
+                                                        : "report.txt";
+      const CopyOutcome outcome =
+          engine.Copy((work / source).string(), (mounted.root / folder / c.target).string());
+      engine.MakeDurable([] {});
+
+      EXPECT_EQ(outcome == CopyOutcome::Copied, copied);
+      if (copied) {
+        EXPECT_TRUE(Read(truth / c.target) == data);
+        EXPECT_TRUE(user.errors.empty()) << user.errors[0].reason;
+        EXPECT_EQ(Listing(truth), after);
+        continue;
+      }
+      ASSERT_EQ(user.errors.size(), 1u);
+      const std::string& reason = user.errors[0].reason;
+      if (c.what == Case::ForbiddenName || c.what == Case::Backslash) {
+        EXPECT_NE(reason.find(std::string("not allow the name \"") + c.target), std::string::npos)
+            << reason;
+      }
+      // What a dead server keeps of the copy is named, or there is none.
+      const std::vector<std::string> left = Listing(truth);
+      if (c.what == Case::ServerGone && left.size() == 1) {
+        EXPECT_NE(reason.find(left[0] + "\" could not be removed"), std::string::npos) << reason;
+        after = left;
+      }
+      EXPECT_EQ(left, after);
     }
   }
-  fs::remove_all(work);
 }
 
 }  // namespace
 }  // namespace ferrowick
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc > 1) ferrowick::serversScript = argv[1];
+  return RUN_ALL_TESTS();
+}

@@ -5,7 +5,7 @@
 # file is copied as it stands, recovered as the next mount would recover it (journal or log
 # replay), and every copy is compared with its source. The same for the disk of a server that
 # the copies reach through sshfs, and through an SMB share as gvfs mounts it, the servers on
-# 127.0.0.1 (tests/loopback_servers.sh). Needs root and loop devices; without them it is
+# 127.0.0.1 (scripts/loopback-servers). Needs root and loop devices; without them it is
 # skipped (77).
 #   durability_test.sh PROBE LOOPBACK_SERVERS_SCRIPT
 set -euo pipefail
