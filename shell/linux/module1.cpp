@@ -10,6 +10,7 @@ namespace ferrowick {
 void Module1::BeginRun(int count) {
   answers_.Begin(count);
   sized_ = false;
+  made_ = 0;
 }
 
 void Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
@@ -21,11 +22,13 @@ void Module1::CopyOneFile(const std::u16string& source, const std::u16string& ta
     sourceSize_ = ::stat(from.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
     sized_ = true;
   }
-  if (answers_.BeginCopy(from, to, sourceSize_)) engine_.Copy(from, to);
+  if (answers_.BeginCopy(from, to, sourceSize_) && engine_.Copy(from, to) == CopyOutcome::Copied) {
+    ++made_;
+  }
 }
 
 void Module1::EndRun() {
-  engine_.MakeDurable([this] { answers_.Writing(); });
+  durable_ = engine_.MakeDurable([this] { answers_.Writing(); });
   answers_.End();
 }
 

@@ -33,6 +33,9 @@ class Module1 : public FileCopier {
 
   // The user chose Stop in one of the run's dialogs.
   bool Stopped() const { return answers_.Stopped(); }
+  // Copies of the run that are in place, and whether the device took them all at its end.
+  int Made() const { return made_; }
+  bool Durable() const { return durable_; }
 
  private:
   RunAnswers answers_;
@@ -40,6 +43,8 @@ class Module1 : public FileCopier {
   FolderDialog& folders_;
   std::uint64_t sourceSize_ = 0;  // of the run's first copy
   bool sized_ = false;
+  int made_ = 0;
+  bool durable_ = true;
 };
 
 }  // namespace ferrowick

@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +27,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextCursor>
+#include <QUrl>
 #include <type_traits>
 
 #include "form_layout.h"
@@ -225,10 +233,97 @@ Form1::Form1(QWidget* parent)
   connect(cmdChooseDir, &QPushButton::clicked, this, &Form1::cmdChooseDir_Click);
   connect(cmdGo, &QPushButton::clicked, this, &Form1::cmdGo_Click);
 
+  // Only whole files and folders are dropped, and only on the window: never text into a box.
+  setAcceptDrops(true);
+  for (QLineEdit* box : {txtFile, txtCopies, txtPrefix, txtDir}) box->setAcceptDrops(false);
+  txtStatus->setAcceptDrops(false);
+
   Form_Load();
 }
 
 Form1::~Form1() = default;
+
+namespace {
+
+// Why `path` cannot be duplicated, or "" for a regular file. Folders are for Step 4.
+QString NotAFile(const QString& path, bool folderTaken) {
+  const QFileInfo info(path);
+  if (!info.exists() && !info.isSymLink()) {
+    return QStringLiteral("\"%1\" does not exist.").arg(path);
+  }
+  if (info.isDir()) {
+    return folderTaken ? QString()
+                       : QStringLiteral(
+                             "\"%1\" is a folder. Ferrowick duplicates one file: "
+                             "choose a file.")
+                             .arg(path);
+  }
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    const char* kind = S_ISFIFO(st.st_mode)   ? "a named pipe (FIFO)"
+                       : S_ISSOCK(st.st_mode) ? "a socket"
+                       : S_ISCHR(st.st_mode)  ? "a character device"
+                       : S_ISBLK(st.st_mode)  ? "a block device"
+                                              : "a special file";
+    return QStringLiteral("\"%1\" is %2, not a regular file. Only regular files can be copied.")
+        .arg(path, QLatin1String(kind));
+  }
+  return {};
+}
+
+const QString kOneAtATime =
+    QStringLiteral("Ferrowick duplicates one file at a time. Choose one file.");
+
+}  // namespace
+
+void Form1::Say(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(layout::kTitle), text, QMessageBox::Ok,
+                  this);
+  RunModal(box);
+}
+
+void Form1::OpenFiles(QStringList paths) {
+  if (!paths.isEmpty() && paths.constFirst() == QLatin1String("--")) paths.removeFirst();
+  if (paths.isEmpty()) return;
+  if (paths.size() > 1) return Say(kOneAtATime);
+  const QString path = QFileInfo(paths.constFirst()).absoluteFilePath();
+  if (const QString refusal = NotAFile(path, false); !refusal.isEmpty()) return Say(refusal);
+  txtFile->setText(path);
+}
+
+Form1::Drop Form1::Dropped(const QMimeData* data) const {
+  Drop drop;
+  const QList<QUrl> urls = data->hasUrls() ? data->urls() : QList<QUrl>();
+  if (urls.size() > 1) {
+    drop.refusal = kOneAtATime;
+  } else if (urls.size() != 1 || !urls.constFirst().isLocalFile()) {
+    drop.refusal = QStringLiteral("Only a file or a folder on this computer can be dropped here.");
+  } else {
+    drop.path = QFileInfo(urls.constFirst().toLocalFile()).absoluteFilePath();
+    drop.refusal = NotAFile(drop.path, true);
+    drop.box = QFileInfo(drop.path).isDir() ? txtDir : txtFile;
+  }
+  return drop;
+}
+
+// Whatever is dragged over the window is let through, so that a refused drop can say why; the
+// cursor shows beforehand whether it would be taken.
+void Form1::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+  event->setDropAction(Dropped(event->mimeData()).refusal.isEmpty() ? Qt::CopyAction
+                                                                    : Qt::IgnoreAction);
+  event->accept();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+  const Drop drop = Dropped(event->mimeData());
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  if (!drop.refusal.isEmpty()) return Say(drop.refusal);
+  if (duplicator_.Running()) return;
+  drop.box->setText(drop.path);
+}
 
 void Form1::FitTo(int room, int frame) {
   const int client = Px(layout::kClientHeight);

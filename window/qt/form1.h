@@ -2,6 +2,7 @@
 #pragma once
 // The main window on Qt: controls, layout and event handlers. The work itself is the core's.
 
+#include <QStringList>
 #include <QTextCursor>
 #include <QWidget>
 #include <array>
@@ -16,6 +17,7 @@
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -76,6 +78,10 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   // `frame`, the status box alone is made shorter until it can; otherwise the design holds.
   void FitTo(int room, int frame);
 
+  // Started with files to open (a file manager's "Open With", a command line): one regular file
+  // fills Step 1; anything else is refused in a box that says why.
+  void OpenFiles(QStringList paths);
+
   void txtCopies_KeyPress(char16_t& KeyAscii);
   void txtPrefix_KeyPress(char16_t& KeyAscii);
   void cmdChooseFile_Click();
@@ -86,6 +92,10 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // One local file dropped fills Step 1, one folder Step 4.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void Form_Load();
@@ -93,6 +103,14 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   void FlushStatus();
   void ResetStatusEnd();
   QLineEdit* BoxFor(Box box) const;
+  // What a drop of `data` would do: the box it fills and the path, or why it is refused.
+  struct Drop {
+    QLineEdit* box = nullptr;
+    QString path;
+    QString refusal;
+  };
+  Drop Dropped(const QMimeData* data) const;
+  void Say(const QString& text);
 
   CopyDialogs copyDialogs_;
   Module1 module1_;

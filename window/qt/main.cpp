@@ -1,13 +1,90 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
+#include <cstring>
 
 #include "form1.h"
+#include "terminal.h"
+
+namespace {
+
+// One of our own options makes this a command-line run, which needs no display; anything else
+// (a file to open, Qt's own options) is the window's.
+bool CommandLineRun(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--") == 0) return false;
+    for (const char* option : {"-h", "--help", "--help-all", "-v", "--version", "--copies",
+                               "--start", "--suffix", "--to", "--yes", "--no"}) {
+      const std::size_t n = std::strlen(option);
+      if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == '\0' || argv[i][n] == '=')) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+int RunWithoutWindow(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationVersion(QStringLiteral(FERROWICK_VERSION));
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Makes numbered copies of one file.\n\n"
+      "With no option but FILE, opens the window with FILE chosen. With --copies and --start,\n"
+      "makes the copies without a window: one \"Copying to:\" line per copy on stdout;\n"
+      "questions on the terminal, or answered by --yes or --no. Exit status: 0 when every\n"
+      "copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted."));
+  const QCommandLineOption copies(
+      QStringLiteral("copies"), QStringLiteral("Make N copies (1 to 32767)."), QStringLiteral("N"));
+  const QCommandLineOption start(QStringLiteral("start"),
+                                 QStringLiteral("Number the copies from S (start + copies at most "
+                                                "32767)."),
+                                 QStringLiteral("S"));
+  const QCommandLineOption suffix(QStringLiteral("suffix"),
+                                  QStringLiteral("Put the number behind the name, not in front."));
+  const QCommandLineOption to(QStringLiteral("to"),
+                              QStringLiteral("Put the copies in FOLDER, not next to FILE."),
+                              QStringLiteral("FOLDER"));
+  const QCommandLineOption yes(QStringLiteral("yes"),
+                               QStringLiteral("Replace existing files and create missing folders "
+                                              "without asking."));
+  const QCommandLineOption no(QStringLiteral("no"),
+                              QStringLiteral("Keep existing files and create no folder, without "
+                                             "asking."));
+  parser.addOptions({copies, start, suffix, to, yes, no});
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to copy."));
+  const auto fail = [](const QString& text) {
+    std::fprintf(stderr, "ferrowick: %s\nTry 'ferrowick --help'.\n", qPrintable(text));
+    return 2;
+  };
+  if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
+  if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+  if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
+  const QStringList files = parser.positionalArguments();
+  if (files.size() != 1) return fail(QStringLiteral("name one file to copy"));
+  if (parser.isSet(yes) && parser.isSet(no)) return fail(QStringLiteral("--yes or --no, not both"));
+  ferrowick::CommandLine line;
+  line.file = files[0].toStdString();
+  line.copies = parser.value(copies).toStdString();
+  line.start = parser.value(start).toStdString();
+  line.folder = parser.value(to).toStdString();
+  line.suffix = parser.isSet(suffix);
+  if (parser.isSet(yes)) line.consent = ferrowick::CommandLine::Consent::Yes;
+  if (parser.isSet(no)) line.consent = ferrowick::CommandLine::Consent::No;
+  return ferrowick::RunCommandLine(line);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
+  if (CommandLineRun(argc, argv)) return RunWithoutWindow(argc, argv);
   QApplication app(argc, argv);
   // Also the Wayland app id: the desktop shows the entry's name and icon for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.ferrowick.Ferrowick"));
@@ -25,5 +102,7 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(icon);
   ferrowick::Form1 form;
   form.show();
+  // Started from a file manager's "Open With", or with a file on the command line.
+  form.OpenFiles(QCoreApplication::arguments().mid(1));
   return app.exec();
 }
