@@ -3,13 +3,18 @@
 
 #include "form1.h"
 
+#include <sys/stat.h>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -388,6 +393,59 @@ class Form1Test : public QObject {
     QCOMPARE(form->txtDir->text(), dir->path());
     form->cmdChooseDir->click();  // cancelled: back to the source's own folder
     QVERIFY(form->txtDir->text().isEmpty());
+  }
+
+  // A start with files (Open With) and drops on the window: what fills which box, and what is
+  // refused with a box that leaves every box as it was.
+  void startsWithAFileAndTakesDrops() {
+    WriteAll(Path("report.txt"), "x");
+    QVERIFY(::mkfifo(qPrintable(Path("pipe")), 0644) == 0);
+    const auto urls = [](const QStringList& paths) {
+      QList<QUrl> list;
+      for (const QString& path : paths) list << QUrl::fromLocalFile(path);
+      return list;
+    };
+    const struct {
+      bool drop;
+      QList<QUrl> items;
+      QString file, folder;  // the boxes afterwards
+      QString refusal;       // words of the box, or none
+    } cases[] = {
+        {false, urls({Path("report.txt")}), Path("report.txt"), "", ""},
+        {false, urls({Path("report.txt"), Path("report.txt")}), "", "", "one file at a time"},
+        {false, urls({Path("gone.txt")}), "", "", "does not exist"},
+        {false, urls({dir->path()}), "", "", "is a folder"},
+        {false, urls({Path("pipe")}), "", "", "a named pipe (FIFO), not a regular file"},
+        {true, urls({Path("report.txt")}), Path("report.txt"), "", ""},
+        {true, urls({dir->path()}), "", dir->path(), ""},
+        {true, urls({Path("report.txt"), dir->path()}), "", "", "one file at a time"},
+        {true, {QUrl("https://example.org/report.txt")}, "", "", "on this computer"},
+    };
+    for (const auto& c : cases) {
+      form->txtFile->clear();
+      form->txtDir->clear();
+      answers.seen.clear();
+      QStringList paths;
+      for (const QUrl& url : c.items) paths << url.toLocalFile();
+      if (!c.drop) {
+        form->OpenFiles(paths);
+      } else {
+        QMimeData data;
+        data.setUrls(c.items);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(form.get(), &enter);
+        QCOMPARE(enter.dropAction(), c.refusal.isEmpty() ? Qt::CopyAction : Qt::IgnoreAction);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(form.get(), &drop);
+      }
+      QCOMPARE(form->txtFile->text(), c.file);
+      QCOMPARE(form->txtDir->text(), c.folder);
+      QCOMPARE(answers.seen.size(), c.refusal.isEmpty() ? 0 : 1);
+      if (!c.refusal.isEmpty())
+        QVERIFY2(answers.seen[0].contains(c.refusal), qPrintable(answers.seen[0]));
+    }
+    // Nothing but whole files and folders, and only on the window: no text into a number box.
+    QVERIFY(!form->txtCopies->acceptDrops() && !form->txtPrefix->acceptDrops());
   }
 
   void validationShowsOneBoxAndKeepsTheLog() {

@@ -157,9 +157,13 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
                                          {'t', "S[t]op", int(ErrorAnswer::Stop)}},
                                         int(ErrorAnswer::Stop)));
   }
+  // Asked every frame from the start of a run, so that a signal stops a large copy at once; shown
+  // once the run has lasted a second, as the window's display is.
   ProgressAnswer Progress(const RunProgress& p) override {
     if (caught != 0) return ProgressAnswer::Stop;
-    if (!showProgress_) return ProgressAnswer::Go;
+    if (!showProgress_ || (p.elapsed < std::chrono::seconds(1) && !p.writing)) {
+      return ProgressAnswer::Go;
+    }
     std::string line;
     if (p.writing) {
       line = "Writing the copies to the device...";
@@ -229,8 +233,13 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
 
 int RunCommandLine(const CommandLine& line) {
   CatchSignals();
+  // Each status line is out before the copy it announces begins, as in the window's box, also
+  // for a program reading the log through a pipe.
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
   Terminal terminal(line);
-  Module1 module1(terminal, terminal);
+  CopyEngine::Tuning tuning;
+  tuning.progressAfter = std::chrono::milliseconds(0);
+  Module1 module1(terminal, terminal, tuning);
   Duplicator(terminal, module1, u'/').Run();
   std::fflush(stdout);
   if (terminal.badInput) return 2;

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The command line as a user meets it: the real program, with neither DISPLAY nor
+# WAYLAND_DISPLAY, stdin not a terminal (or a pseudo-terminal, where asked), in a folder of its
+# own holding report.txt. Each case checks the exit status, stdout, stderr and the files after.
+#   command_line_test.sh FERROWICK
+set -uo pipefail
+program=$(realpath "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+head -c 3000 /dev/urandom >"$work/report.bin"
+head -c 1G /dev/zero | tr '\0' x >"$work/large.bin"
+failed=0
+
+# check NAME STATUS STDOUT STDERR-WORDS FILES [pty:ANSWER|old|sigint]... -- ARGS...
+#   STDOUT: the "Copying to:" targets, space-separated; FILES: every file afterwards, besides
+#   report.txt, space-separated, "name=old" where it must still hold the old content.
+check() {
+  local name=$1 status=$2 stdout=$3 words=$4 files=$5
+  shift 5
+  local pty="" old=0 sigint=0
+  while [ "$1" != -- ]; do
+    case $1 in pty:*) pty=${1#pty:} ;; old) old=1 ;; sigint) sigint=1 ;; esac
+    shift
+  done
+  shift
+  local dir=$work/case
+  rm -rf "$dir" && mkdir "$dir" && cp "$work/report.bin" "$dir/report.txt"
+  [ $old -eq 1 ] && echo old >"$dir/1report.txt"
+  local run=(env -u DISPLAY -u WAYLAND_DISPLAY "$program" "$@")
+  local got
+  if [ -n "$pty" ]; then
+    (cd "$dir" && printf '%s\n' "$pty" | script -qec "$(printf '%q ' "${run[@]}")" /dev/null >"$work/out" 2>&1)
+    got=$?
+    tr -d '\r' <"$work/out" >"$work/err" && grep '^Copying to: ' "$work/err" >"$work/out"
+  elif [ $sigint -eq 1 ]; then
+    cp "$work/large.bin" "$dir/report.txt"
+    (cd "$dir" && exec "${run[@]}" </dev/null >"$work/out" 2>"$work/err") &
+    local pid=$!
+    for _ in $(seq 100); do grep -q Copying "$work/out" 2>/dev/null && break; sleep 0.05; done
+    sleep 0.3
+    kill -INT $pid
+    wait $pid
+    got=$?
+  else
+    (cd "$dir" && "${run[@]}" </dev/null >"$work/out" 2>"$work/err")
+    got=$?
+  fi
+  local want="" t
+  for t in $stdout; do want+="Copying to: $t"$'\n'; done
+  local bad=()
+  [ "$got" = "$status" ] || bad+=("exit status $got, not $status")
+  [ -z "$pty" ] && [ $sigint -eq 0 ] && [ "$(cat "$work/out")"$'\n' != "$want" ] && [ -n "$want$(cat "$work/out")" ] &&
+    bad+=("stdout: $(cat "$work/out")")
+  [ -n "$words" ] && ! grep -qF -- "$words" "$work/err" && bad+=("stderr lacks \"$words\": $(cat "$work/err")")
+  [ -z "$words" ] && [ -z "$pty" ] && [ -s "$work/err" ] && bad+=("stderr: $(cat "$work/err")")
+  local listed
+  listed=$(cd "$dir" && find . -type f ! -name report.txt | sed 's|^\./||' | sort | tr '\n' ' ')
+  local expected
+  expected=$(tr ' ' '\n' <<<"$files" | sed 's/=old$//' | grep . | sort | tr '\n' ' ')
+  # Interrupted: a copy made before the signal may stay, whole; nothing else may.
+  [ $sigint -eq 1 ] && expected=$(grep -oE '(^| )[0-9]report.txt' <<<"$listed" | tr -d ' ' | tr '\n' ' ')
+  [ $sigint -eq 1 ] && files=$expected
+  [ "$listed" = "$expected" ] || bad+=("files: $listed, not $expected")
+  for f in $files; do
+    if [[ $f == *=old ]]; then
+      [ "$(cat "$dir/${f%=old}")" = old ] || bad+=("${f%=old} was replaced")
+    else
+      cmp -s "$dir/report.txt" "$dir/$f" || bad+=("$f is not a whole copy")
+    fi
+  done
+  if [ ${#bad[@]} -eq 0 ]; then echo "ok: $name"; else failed=1; echo "FAILED: $name"; printf "  %s\n" "${bad[@]}"; fi
+}
+
+check "worked example" 0 "1report.txt 2report.txt 3report.txt" "" \
+  "1report.txt 2report.txt 3report.txt" -- --copies 3 --start 1 report.txt
+check "suffix and folder, the tag as wide as start + count" 0 "out/report09.txt out/report10.txt" "" \
+  "out/report09.txt out/report10.txt" -- --copies 2 --start 9 --suffix --to out/ --yes report.txt
+check "bad numbers: the window's words, nothing copied" 2 "" \
+  "Error: Number of copies must be greater than zero." "" -- --copies 0 --start 1 report.txt
+check "sum above the limit" 2 "" "must not exceed 32767" "" -- --copies 2 --start 32767 report.txt
+check "an existing target, no terminal: kept" 1 "1report.txt" 'not replaced: "1report.txt" exists' \
+  "1report.txt=old" old -- --copies 1 --start 1 report.txt
+check "an existing target, --yes" 0 "1report.txt" "" "1report.txt" old -- --copies 1 --start 1 --yes report.txt
+check "an existing target, --no" 1 "1report.txt" "not replaced" "1report.txt=old" old -- \
+  --copies 1 --start 1 --no report.txt
+check "an existing target, asked on a terminal: Yes" 0 "1report.txt" "" "1report.txt" old pty:y -- \
+  --copies 1 --start 1 report.txt
+check "a missing folder, no terminal" 1 "new/1report.txt" 'the folder "new" does not exist' "" -- \
+  --copies 1 --start 1 --to new report.txt
+check "SIGINT mid-copy: nothing half-written" 130 "" "" "" sigint -- --copies 3 --start 1 report.txt
+exit $failed
