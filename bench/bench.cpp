@@ -2,7 +2,8 @@
 // End-to-end speed of a duplication run, against the bare system calls it cannot avoid.
 //   ferrowick_bench [work folder]     (QT_QPA_PLATFORM picks offscreen or an X server)
 // With BENCH_SSHFS=FOLDER, also copies into that sshfs folder against cp.
-// Prints one figure a line; the last line is the run's ratio to the floor.
+// Prints one figure a line; the last line is the window's ratio to the floor, the one before it
+// the command line's.
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -177,8 +178,8 @@ void NetworkContest(ferrowick::Form1& form, const fs::path& folder, const char* 
   for (int round = 0; round <= rounds; ++round) {
     for (int turn = 0; turn < 3; ++turn) {
       const int who = (turn + round) % 3;
-      const fs::path dir = folder / (std::string(name) + std::to_string(round) + "-" +
-                                     std::to_string(who));
+      const fs::path dir =
+          folder / (std::string(name) + std::to_string(round) + "-" + std::to_string(who));
       Fresh(dir);
       const double time = who == 0 ? RunForm(form, source, dir, copies)
                                    : CpEach(source, dir, copies, /*flush=*/who == 2);
@@ -201,7 +202,6 @@ int Env(const char* name, int fallback) {
   return value != nullptr ? std::atoi(value) : fallback;
 }
 
-using Medians = std::pair<double, double>;
 using Timed = std::function<double(const fs::path&)>;
 
 // What the page cache holds that is not on a device yet.
@@ -248,32 +248,46 @@ void Settle() {
   }
 }
 
-// Median times of `first` and `second` over several rounds, each into a new folder. They take
-// turns at going first and each starts with nothing left to write, so that neither pays for
-// the other's write-back. Small files are kept to the end: ext4 is slow to hand out inodes right
-// after many were freed, which would charge one side for the other's clean-up.
-Medians Contest(const fs::path& work, const std::string& name, int rounds, bool deleteEachRound,
-                const Timed& first, const Timed& second) {
-  std::vector<double> firsts;
-  std::vector<double> seconds;
+// Median times of each side over several rounds, each into a new folder. They take turns at
+// going first and each starts with nothing left to write, so that none pays for another's
+// write-back. Small files are kept to the end: ext4 is slow to hand out inodes right after many
+// were freed, which would charge one side for the other's clean-up.
+std::vector<double> Contest(const fs::path& work, const std::string& name, int rounds,
+                            bool deleteEachRound, const std::vector<Timed>& sides) {
+  const std::size_t n = sides.size();
+  std::vector<std::vector<double>> times(n);
   // Round 0 is not timed. Before it the kernel lets a device that has written little keep
   // little in memory: on a new file system the first gigabytes are throttled to the disk's pace,
   // and whichever side met that limit first lost to the other by a factor of three.
   for (int round = 0; round <= rounds; ++round) {
-    const fs::path dirs[2] = {work / (name + "-a" + std::to_string(round)),
-                              work / (name + "-b" + std::to_string(round))};
-    for (int turn = 0; turn < 2; ++turn) {
-      const int who = (turn + round) % 2;
+    std::vector<fs::path> dirs;
+    for (std::size_t who = 0; who < n; ++who) {
+      dirs.push_back(work / (name + "-" + char('a' + who) + std::to_string(round)));
+    }
+    for (std::size_t turn = 0; turn < n; ++turn) {
+      const std::size_t who = (turn + static_cast<std::size_t>(round)) % n;
       Fresh(dirs[who]);
       Settle();
-      const double time = (who == 0 ? first : second)(dirs[who]);
-      if (round > 0) (who == 0 ? firsts : seconds).push_back(time);
+      const double time = sides[who](dirs[who]);
+      if (round > 0) times[who].push_back(time);
     }
     if (deleteEachRound) {
       for (const fs::path& dir : dirs) fs::remove_all(dir);
     }
   }
-  return {Median(firsts), Median(seconds)};
+  std::vector<double> medians;
+  for (const auto& side : times) medians.push_back(Median(side));
+  return medians;
+}
+
+// The command line's run, as a script would make it: the program started, its log to nowhere.
+double RunCommandLine(const fs::path& source, const fs::path& folder, int copies) {
+  const std::string command = std::string(FERROWICK_PROGRAM) + " --copies " +
+                              std::to_string(copies) + " --start 1 --to '" + folder.string() +
+                              "' '" + source.string() + "' >/dev/null </dev/null";
+  const auto start = Clock::now();
+  if (std::system(command.c_str()) != 0) Fail("command line");
+  return Seconds(start);
 }
 
 }  // namespace
@@ -292,49 +306,49 @@ int main(int argc, char* argv[]) {
   QCoreApplication::processEvents();
 
   const int copies = kCopies;
-  const Medians small4k =
+  const std::vector<double> small4k =
       Env("BENCH_SMALL", 1) == 0
-          ? Medians{1, 1}
-          : Contest(
-                work, "small", rounds, /*deleteEachRound=*/false,
-                [&](const fs::path& dir) { return Floor(small, dir); },
-                [&](const fs::path& dir) { return RunForm(form, small, dir, copies); });
+          ? std::vector<double>{1, 1, 1}
+          : Contest(work, "small", rounds, /*deleteEachRound=*/false,
+                    {[&](const fs::path& dir) { return Floor(small, dir); },
+                     [&](const fs::path& dir) { return RunForm(form, small, dir, copies); },
+                     [&](const fs::path& dir) { return RunCommandLine(small, dir, copies); }});
   std::printf("platform %s, %d rounds, medians\n", qPrintable(QGuiApplication::platformName()),
               rounds);
-  std::printf("floor %d copies of 4 KiB: %.3f s\n", kCopies, small4k.first);
-  std::printf("Form1 run of %d copies: %.3f s\n", kCopies, small4k.second);
+  std::printf("floor %d copies of 4 KiB: %.3f s\n", kCopies, small4k[0]);
+  std::printf("Form1 run of %d copies: %.3f s\n", kCopies, small4k[1]);
+  std::printf("command line, %d copies: %.3f s\n", kCopies, small4k[2]);
   std::printf("peak RSS after the runs: %.1f MB\n", PeakRssKiB() / 1024.0);
 
   if (Env("BENCH_LARGE", 1) != 0) {
     const fs::path large = work / "large.bin";
     MakeFile(large, 1ull << 30);
-    const Medians big = Contest(
-        work, "large", rounds, /*deleteEachRound=*/true,
-        [&](const fs::path& dir) { return Cp(large, dir, 3); },
-        [&](const fs::path& dir) { return RunForm(form, large, dir, 3); });
-    std::printf("cp 3 x 1 GiB: %.3f s\n", big.first);
-    std::printf("Form1 3 x 1 GiB: %.3f s\n", big.second);
-    std::printf("1 GiB throughput vs cp: %.2f\n", big.first / big.second);
+    const std::vector<double> big =
+        Contest(work, "large", rounds, /*deleteEachRound=*/true,
+                {[&](const fs::path& dir) { return Cp(large, dir, 3); },
+                 [&](const fs::path& dir) { return RunForm(form, large, dir, 3); }});
+    std::printf("cp 3 x 1 GiB: %.3f s\n", big[0]);
+    std::printf("Form1 3 x 1 GiB: %.3f s\n", big[1]);
+    std::printf("1 GiB throughput vs cp: %.2f\n", big[0] / big[1]);
     fs::remove(large);
 
     const fs::path image = work / "image.bin";
     MakeSparse(image);
     double disk[2] = {0, 0};
-    const Medians sparse = Contest(
-        work, "sparse", rounds, /*deleteEachRound=*/true,
-        [&](const fs::path& dir) {
-          const double t = Cp(image, dir, 2);
-          disk[0] = MiBOnDisk(dir);
-          return t;
-        },
-        [&](const fs::path& dir) {
-          const double t = RunForm(form, image, dir, 2);
-          disk[1] = MiBOnDisk(dir);
-          return t;
-        });
-    std::printf("cp 2 x sparse 2 GiB (64 MiB data): %.3f s, %.0f MiB on disk\n", sparse.first,
+    const std::vector<double> sparse = Contest(work, "sparse", rounds, /*deleteEachRound=*/true,
+                                               {[&](const fs::path& dir) {
+                                                  const double t = Cp(image, dir, 2);
+                                                  disk[0] = MiBOnDisk(dir);
+                                                  return t;
+                                                },
+                                                [&](const fs::path& dir) {
+                                                  const double t = RunForm(form, image, dir, 2);
+                                                  disk[1] = MiBOnDisk(dir);
+                                                  return t;
+                                                }});
+    std::printf("cp 2 x sparse 2 GiB (64 MiB data): %.3f s, %.0f MiB on disk\n", sparse[0],
                 disk[0]);
-    std::printf("Form1 2 x sparse 2 GiB (64 MiB data): %.3f s, %.0f MiB on disk\n", sparse.second,
+    std::printf("Form1 2 x sparse 2 GiB (64 MiB data): %.3f s, %.0f MiB on disk\n", sparse[1],
                 disk[1]);
   }
   if (const char* sshfs = std::getenv("BENCH_SSHFS"); sshfs != nullptr && *sshfs != '\0') {
@@ -344,6 +358,7 @@ int main(int argc, char* argv[]) {
     NetworkContest(form, sshfs, "500 x 4 KiB", small, 500, rounds);
   }
   fs::remove_all(work);
-  std::printf("ratio %.2f\n", small4k.second / small4k.first);
+  std::printf("command line ratio %.2f\n", small4k[2] / small4k[0]);
+  std::printf("ratio %.2f\n", small4k[1] / small4k[0]);
   return 0;
 }

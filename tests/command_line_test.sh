@@ -30,7 +30,8 @@ check() {
   local run=(env -u DISPLAY -u WAYLAND_DISPLAY "$program" "$@")
   local got
   if [ -n "$pty" ]; then
-    (cd "$dir" && printf '%s\n' "$pty" | script -qec "$(printf '%q ' "${run[@]}")" /dev/null >"$work/out" 2>&1)
+    (cd "$dir" && printf '%s\n' "$pty" |
+      script -qec "$(printf '%q ' "${run[@]}")" /dev/null >"$work/out" 2>&1)
     got=$?
     tr -d '\r' <"$work/out" >"$work/err" && grep '^Copying to: ' "$work/err" >"$work/out"
   elif [ $sigint -eq 1 ]; then
@@ -50,9 +51,12 @@ check() {
   for t in $stdout; do want+="Copying to: $t"$'\n'; done
   local bad=()
   [ "$got" = "$status" ] || bad+=("exit status $got, not $status")
-  [ -z "$pty" ] && [ $sigint -eq 0 ] && [ "$(cat "$work/out")"$'\n' != "$want" ] && [ -n "$want$(cat "$work/out")" ] &&
-    bad+=("stdout: $(cat "$work/out")")
-  [ -n "$words" ] && ! grep -qF -- "$words" "$work/err" && bad+=("stderr lacks \"$words\": $(cat "$work/err")")
+  local out
+  out=$(cat "$work/out")
+  [ -z "$pty" ] && [ $sigint -eq 0 ] && [ "$out"$'\n' != "$want" ] && [ -n "$want$out" ] &&
+    bad+=("stdout: $out")
+  [ -n "$words" ] && ! grep -qF -- "$words" "$work/err" &&
+    bad+=("stderr lacks \"$words\": $(cat "$work/err")")
   [ -z "$words" ] && [ -z "$pty" ] && [ -s "$work/err" ] && bad+=("stderr: $(cat "$work/err")")
   local listed
   listed=$(cd "$dir" && find . -type f ! -name report.txt | sed 's|^\./||' | sort | tr '\n' ' ')

@@ -493,7 +493,7 @@ TEST(VolumeTest, TheMountsTypeDecidesNamesAndDurability) {
       {"fuse.gvfsd-fuse", "sftp:host=example", NameRules::Linux, true},
       {"fuse.gvfsd-fuse", "smb-share:server=example,share=s", NameRules::Share, true},
       {"fuse.kio-fuse", "smb", NameRules::Share, true},
-      {"cifs", "", NameRules::Share, true},
+      {"cifs", "", NameRules::Windows, true},
       {"nfs4", "", NameRules::Linux, true},
   };
   for (const auto& c : cases) {

@@ -45,12 +45,14 @@ Volume VolumeFor(std::string_view type, std::string_view top) {
   volume.type = type;
   const bool fuse = type == "fuse" || type.substr(0, 5) == "fuse.";
   const bool network = OneOf(type, {"nfs", "nfs4", "cifs", "smb3", "smbfs", "9p", "ceph", "afs"});
-  if (OneOf(type, {"cifs", "smb3", "smbfs"}) ||
-      (type == "fuse.gvfsd-fuse" && top.substr(0, 10) == "smb-share:") ||
+  // The desktops' own SMB clients pass a name on as it is; the kernel's maps the characters
+  // Windows forbids to others (mapposix) and refuses what it cannot store.
+  if ((type == "fuse.gvfsd-fuse" && top.substr(0, 10) == "smb-share:") ||
       (type == "fuse.kio-fuse" && top == "smb")) {
     volume.names = NameRules::Share;
-  } else if (OneOf(type, {"vfat", "msdos", "exfat", "ntfs", "ntfs3", "fuseblk", "fuse.fusefat",
-                          "fuse.exfat", "fuse.ntfs-3g", "fuse.lowntfs-3g"})) {
+  } else if (OneOf(type,
+                   {"vfat", "msdos", "exfat", "ntfs", "ntfs3", "fuseblk", "fuse.fusefat",
+                    "fuse.exfat", "fuse.ntfs-3g", "fuse.lowntfs-3g", "cifs", "smb3", "smbfs"})) {
     volume.names = NameRules::Windows;
   }
   // Behind a FUSE mount that is not a block device, and on a network file system, syncfs and

@@ -17,7 +17,9 @@
 
 namespace ferrowick::engine {
 
-constexpr std::size_t kBufferSize = 1u << 20;
+// Read and write in pieces large enough that a FUSE mount's round trips to its server do not
+// set the pace: 4 MiB copies to sshfs about a tenth faster than 1 MiB did.
+constexpr std::size_t kBufferSize = 4u << 20;
 constexpr std::uint64_t kToEnd = UINT64_MAX;
 // What a name turns into when it held bytes that are not UTF-8 and went through the window.
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
