@@ -87,6 +87,7 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
   void SetText(Box box, const std::u16string& text) override { text_[box] = text; }
   bool PrefixSelected() const override { return !suffix_; }
   void AppendStatusLine(std::u16string_view line) override {
+    ProgressDone();  // the log and the progress line may share one terminal
     std::fputs(Lines(std::u16string(line)).c_str(), stdout);
   }
   void RepaintStatus() override {}
