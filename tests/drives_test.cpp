@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <sstream>
 
@@ -109,6 +110,7 @@ enum class Case {
   Replace,
   MissingFolder,
   ForbiddenName,
+  TooLong,
   Backslash,
   Full,
   KilledRunsLeftover,
@@ -143,13 +145,14 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
   const struct {
     const char* name;
     Case what;
-    const char* target;              // below the case's folder
+    std::string target;              // below the case's folder
     std::vector<std::string> after;  // in that folder afterwards, besides the copy
   } cases[] = {
       {"new copy", Case::NewCopy, "1report.txt", {}},
       {"replace", Case::Replace, "2report.txt", {}},
       {"missing folder", Case::MissingFolder, "new/sub/3report.txt", {"new", "new/sub"}},
       {"a name only Linux takes", Case::ForbiddenName, "re:port?.txt", {}},
+      {"a name too long for any", Case::TooLong, std::string(300, 'n'), {}},
       // The share would read it as 1a/b.txt.
       {"a name holding \\", Case::Backslash, "1a\\b.txt", {"1a"}},
       {"full drive", Case::Full, "huge.bin", {}},
@@ -190,6 +193,7 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
         ::utimensat(AT_FDCWD, (truth / earlierVersions).c_str(), old, 0);
       }
       const bool copied = c.what != Case::Full && c.what != Case::ServerGone &&
+                          c.what != Case::TooLong &&
                           (drive.names == NameRules::Linux ||
                            (c.what != Case::ForbiddenName && c.what != Case::Backslash));
       std::vector<std::string> after = c.after;
@@ -224,8 +228,10 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
       ASSERT_EQ(user.errors.size(), 1u);
       const std::string& reason = user.errors[0].reason;
       if (c.what == Case::ForbiddenName || c.what == Case::Backslash) {
-        EXPECT_NE(reason.find(std::string("not allow the name \"") + c.target), std::string::npos)
-            << reason;
+        EXPECT_NE(reason.find("not allow the name \"" + c.target), std::string::npos) << reason;
+      }
+      if (c.what == Case::TooLong) {
+        EXPECT_EQ(reason, std::strerror(ENAMETOOLONG));
       }
       // What a dead server keeps of the copy is named, or there is none.
       const std::vector<std::string> left = Listing(truth);

@@ -114,6 +114,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   if (volume_.names == NameRules::Share && !NameRefusal(NameOf(target), volume_.names, 0).empty()) {
     return Fail(job, target, 0);
   }
+  if (NameTooLong(NameOf(target), volume_)) return Fail(job, target, ENAMETOOLONG);
 
   // Ask before the data is copied, so a refused replace costs no time.
   bool replaceAgreed = false;

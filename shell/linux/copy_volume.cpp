@@ -3,6 +3,7 @@
 // reach the device. Read from the mount table, because a FUSE mount's magic number says only
 // "FUSE": an sshfs folder on a Linux server takes every Linux name, an NTFS drive does not.
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 
 #include <algorithm>
@@ -100,7 +101,24 @@ Volume VolumeOf(const std::string& folder) {
     top = std::string_view(path).substr(mountPoint.size() + (mountPoint == "/" ? 0 : 1));
     top = top.substr(0, top.find('/'));
   }
-  return VolumeFor(type, top);
+  Volume volume = VolumeFor(type, top);
+  // Windows' names are at most 255 UTF-16 units whatever the mount says.
+  struct statvfs limits {};
+  if (volume.names == NameRules::Linux && ::statvfs(existing.c_str(), &limits) == 0 &&
+      limits.f_namemax > 0) {
+    volume.nameMax = limits.f_namemax;
+  }
+  return volume;
+}
+
+bool NameTooLong(std::string_view name, const Volume& volume) {
+  if (volume.names == NameRules::Linux) return name.size() > volume.nameMax;
+  std::size_t units = 0;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte & 0xC0) != 0x80) units += byte >= 0xF0 ? 2 : 1;  // beyond 0xFFFF: a pair
+  }
+  return units > volume.nameMax;
 }
 
 std::string NameRefusal(std::string_view name, NameRules rules, int error) {

@@ -3,6 +3,7 @@
 // What the file system a copy goes to means for the copy: which names it takes, and how its
 // copies reach the device.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -35,7 +36,13 @@ struct Volume {
   std::string type;  // as the mount table names it: "ext4", "fuse.sshfs", "fuseblk", ...
   NameRules names = NameRules::Linux;
   Durability durability;
+  // The longest name it takes, in bytes where names are Linux's, else in UTF-16 units.
+  std::size_t nameMax = 255;
 };
+
+// A network server's own answer to a name longer than it takes may not say so (sshfs: "Bad
+// message", gvfs: "Invalid argument"), so such a name is refused before anything is written.
+bool NameTooLong(std::string_view name, const Volume& volume);
 
 // The policy for a type of file system. `top` is the first folder below the mount point, which
 // tells the kind of server behind a desktop's one FUSE mount for all of them (gvfs, kio-fuse).
