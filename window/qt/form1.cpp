@@ -248,7 +248,7 @@ namespace {
 // Why `path` cannot be duplicated, or "" for a regular file. Folders are for Step 4.
 QString NotAFile(const QString& path, bool folderTaken) {
   const QFileInfo info(path);
-  if (!info.exists() && !info.isSymLink()) {
+  if (!info.exists()) {  // a link to nothing included
     return QStringLiteral("\"%1\" does not exist.").arg(path);
   }
   if (info.isDir()) {
@@ -311,17 +311,18 @@ Form1::Drop Form1::Dropped(const QMimeData* data) const {
 void Form1::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void Form1::dragMoveEvent(QDragMoveEvent* event) {
-  event->setDropAction(Dropped(event->mimeData()).refusal.isEmpty() ? Qt::CopyAction
-                                                                    : Qt::IgnoreAction);
+  const bool taken = !duplicator_.Running() && Dropped(event->mimeData()).refusal.isEmpty();
+  event->setDropAction(taken ? Qt::CopyAction : Qt::IgnoreAction);
   event->accept();
 }
 
 void Form1::dropEvent(QDropEvent* event) {
-  const Drop drop = Dropped(event->mimeData());
   event->setDropAction(Qt::CopyAction);
   event->accept();
-  if (!drop.refusal.isEmpty()) return Say(drop.refusal);
+  // A run reads the boxes as it goes: they stay as they are until it is over.
   if (duplicator_.Running()) return;
+  const Drop drop = Dropped(event->mimeData());
+  if (!drop.refusal.isEmpty()) return Say(drop.refusal);
   drop.box->setText(drop.path);
 }
 
