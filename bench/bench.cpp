@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -168,27 +169,6 @@ double CpEach(const fs::path& source, const fs::path& folder, int copies, bool f
     if (std::system(command.c_str()) != 0) Fail("cp");
   }
   return Seconds(start);
-}
-
-// Ferrowick against cp and against cp with a flush of each copy, in a network folder: medians
-// of `rounds` rounds, each side going first in turn.
-void NetworkContest(ferrowick::Form1& form, const fs::path& folder, const char* name,
-                    const fs::path& source, int copies, int rounds) {
-  std::vector<double> times[3];
-  for (int round = 0; round <= rounds; ++round) {
-    for (int turn = 0; turn < 3; ++turn) {
-      const int who = (turn + round) % 3;
-      const fs::path dir =
-          folder / (std::string(name) + std::to_string(round) + "-" + std::to_string(who));
-      Fresh(dir);
-      const double time = who == 0 ? RunForm(form, source, dir, copies)
-                                   : CpEach(source, dir, copies, /*flush=*/who == 2);
-      if (round > 0) times[who].push_back(time);
-      fs::remove_all(dir);
-    }
-  }
-  std::printf("sshfs %s: Form1 %.3f s, cp %.3f s, cp + sync of each %.3f s\n", name,
-              Median(times[0]), Median(times[1]), Median(times[2]));
 }
 
 long PeakRssKiB() {
@@ -354,8 +334,17 @@ int main(int argc, char* argv[]) {
   if (const char* sshfs = std::getenv("BENCH_SSHFS"); sshfs != nullptr && *sshfs != '\0') {
     const fs::path medium = work / "medium.bin";
     MakeFile(medium, 200u << 20);
-    NetworkContest(form, sshfs, "3 x 200 MiB", medium, 3, rounds);
-    NetworkContest(form, sshfs, "500 x 4 KiB", small, 500, rounds);
+    // Ferrowick against cp and against cp with a flush of each copy.
+    for (const auto& [name, source, count] :
+         {std::tuple{"3 x 200 MiB", medium, 3}, std::tuple{"500 x 4 KiB", small, 500}}) {
+      const std::vector<double> times = Contest(
+          sshfs, "net", rounds, /*deleteEachRound=*/true,
+          {[&](const fs::path& dir) { return RunForm(form, source, dir, count); },
+           [&](const fs::path& dir) { return CpEach(source, dir, count, /*flush=*/false); },
+           [&](const fs::path& dir) { return CpEach(source, dir, count, /*flush=*/true); }});
+      std::printf("sshfs %s: Form1 %.3f s, cp %.3f s, cp + sync of each %.3f s\n", name, times[0],
+                  times[1], times[2]);
+    }
   }
   fs::remove_all(work);
   std::printf("command line ratio %.2f\n", small4k[2] / small4k[0]);

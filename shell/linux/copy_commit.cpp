@@ -63,9 +63,12 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
       if (target.fd >= 0) {
         return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? 0 : errno;
       }
-      // Removed or renamed since by someone else: nothing of ours is left to flush there.
-      const Fd copy(::open(target.lastCopy.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
-      if (copy.get() < 0) return 0;
+      // Removed or renamed since by someone else: nothing of ours is left to flush there. Any
+      // other failure (the server gone) leaves the names unconfirmed, and the user hears of it.
+      const Fd copy(Sys(Call::SyncFs, [&] {
+        return ::open(target.lastCopy.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+      }));
+      if (copy.get() < 0) return errno == ENOENT ? 0 : errno;
       return Sys(Call::SyncFs, [&] { return ::fsync(copy.get()); }) == 0 ? 0 : errno;
     };
     int error;

@@ -62,16 +62,21 @@ CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error)
   return CopyOutcome::Failed;
 }
 
+const char* FileKind(mode_t mode) {
+  return S_ISDIR(mode)    ? "a folder"
+         : S_ISFIFO(mode) ? "a named pipe (FIFO)"
+         : S_ISSOCK(mode) ? "a socket"
+         : S_ISCHR(mode)  ? "a character device"
+         : S_ISBLK(mode)  ? "a block device"
+         : S_ISREG(mode)  ? "a regular file"
+                          : "a special file";
+}
+
 CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode) {
   if (S_ISDIR(mode)) return Fail(job, job.source, EISDIR);
-  const char* kind = S_ISFIFO(mode)   ? "a named pipe (FIFO)"
-                     : S_ISSOCK(mode) ? "a socket"
-                     : S_ISCHR(mode)  ? "a character device"
-                     : S_ISBLK(mode)  ? "a block device"
-                                      : "a special file";
-  delegate_.ReportError(
-      {job.source, job.target, job.source,
-       std::string("This is ") + kind + ", not a regular file. Only regular files can be copied."});
+  delegate_.ReportError({job.source, job.target, job.source,
+                         std::string("This is ") + FileKind(mode) +
+                             ", not a regular file. Only regular files can be copied."});
   return CopyOutcome::Failed;
 }
 

@@ -61,6 +61,9 @@ class CopyDelegate {
 
 enum class CopyOutcome { Copied, Skipped, Cancelled, Failed };
 
+// What a file of this mode is, in words: "a named pipe (FIFO)", "a socket", ...
+const char* FileKind(mode_t mode);
+
 // Every kind of system call a copy makes.
 enum class Call {
   Open,            // the source

@@ -260,13 +260,8 @@ QString NotAFile(const QString& path, bool folderTaken) {
   }
   struct stat st {};
   if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    const char* kind = S_ISFIFO(st.st_mode)   ? "a named pipe (FIFO)"
-                       : S_ISSOCK(st.st_mode) ? "a socket"
-                       : S_ISCHR(st.st_mode)  ? "a character device"
-                       : S_ISBLK(st.st_mode)  ? "a block device"
-                                              : "a special file";
     return QStringLiteral("\"%1\" is %2, not a regular file. Only regular files can be copied.")
-        .arg(path, QLatin1String(kind));
+        .arg(path, QLatin1String(FileKind(st.st_mode)));
   }
   return {};
 }
@@ -460,9 +455,7 @@ int Form1::RunCopyDialog(QDialog& dialog) {
 }
 
 void Form1::ShowMessage(const std::u16string& text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(layout::kTitle),
-                  QString::fromStdU16String(text).remove(u'\r'), QMessageBox::Ok, this);
-  RunModal(box);
+  Say(QString::fromStdU16String(text).remove(u'\r'));
 }
 
 std::u16string Form1::ChooseFolder(const std::u16string& title) {
