@@ -33,6 +33,11 @@ std::size_t LastPosition(std::u16string_view text, char16_t c) {
   return at == std::u16string_view::npos ? 0 : at + 1;
 }
 
+void AddLine(const WindowServices& window, Phrase phrase, std::u16string& message) {
+  message += window.Words(phrase);
+  message += u"\r\n";
+}
+
 bool PathTooLong(const std::u16string& source, char16_t separator) {
   const std::size_t p = LastPosition(source, separator);
   const std::size_t q = LastPosition(std::u16string_view(source).substr(p), u'.');
@@ -40,27 +45,24 @@ bool PathTooLong(const std::u16string& source, char16_t separator) {
 }
 
 // Reads one number box for ValidateMe; returns the value when it is usable, else appends the
-// box's line to the message.
-bool CheckNumberBox(WindowServices& window, Box box, const char16_t* what, std::u16string& message,
-                    std::int16_t& value) {
+// box's line to the message. `problems` are the box's phrases: not whole, too big, not positive.
+bool CheckNumberBox(WindowServices& window, Box box, const Phrase (&problems)[3],
+                    std::u16string& message, std::int16_t& value) {
   if (window.Text(box).empty()) window.SetText(box, u"0");
   const NumberText number = ReadNumber(window.Text(box));
-  const char16_t* problem = nullptr;
+  const Phrase* problem = nullptr;
   if (number.kind == NumberText::NotWhole) {
-    problem = u" must be a whole number.";
+    problem = &problems[0];
   } else if (number.kind == NumberText::TooBig) {
-    problem = u" must be 32767 or less.";
+    problem = &problems[1];
   } else if (number.value <= 0) {
-    problem = u" must be greater than zero.";
+    problem = &problems[2];
   }
   if (problem == nullptr) {
     value = number.value;
     return true;
   }
-  message += u"Error: ";
-  message += what;
-  message += problem;
-  message += u"\r\n";
+  AddLine(window, *problem, message);
   return false;
 }
 
@@ -111,16 +113,20 @@ bool ValidateMe(WindowServices& window, char16_t separator) {
   std::u16string message;
   const std::u16string source = window.Text(Box::File);
   if (source.empty()) {
-    message += u"Error: No file selected.\r\n";
+    AddLine(window, Phrase::NoFile, message);
   } else if (PathTooLong(source, separator)) {
-    message += u"Error: File path is too long.\r\n";
+    AddLine(window, Phrase::PathTooLong, message);
   }
   std::int16_t copies = 0;
   std::int16_t start = 0;
-  const bool copiesOk = CheckNumberBox(window, Box::Copies, u"Number of copies", message, copies);
-  const bool startOk = CheckNumberBox(window, Box::Prefix, u"Starting number", message, start);
+  const bool copiesOk = CheckNumberBox(
+      window, Box::Copies,
+      {Phrase::CopiesNotWhole, Phrase::CopiesTooBig, Phrase::CopiesNotPositive}, message, copies);
+  const bool startOk = CheckNumberBox(
+      window, Box::Prefix, {Phrase::StartNotWhole, Phrase::StartTooBig, Phrase::StartNotPositive},
+      message, start);
   if (copiesOk && startOk && static_cast<int>(start) + copies > kMax) {
-    message += u"Error: Starting number plus number of copies must not exceed 32767.\r\n";
+    AddLine(window, Phrase::SumTooBig, message);
   }
   if (message.empty()) return true;
   window.ShowMessage(message);
@@ -156,7 +162,7 @@ void Duplicator::RunOnce() {
     ~EndRun() { copier.EndRun(); }
   } endRun{copier_};
 
-  static constexpr std::u16string_view kLead = u"Copying to: ";
+  const std::u16string lead = window_.Words(Phrase::CopyingTo);
   std::u16string target;
   std::u16string line;
   std::int16_t next = start;
@@ -172,7 +178,7 @@ void Duplicator::RunOnce() {
     }
     target += parts.extension;
 
-    line = kLead;
+    line = lead;
     AppendVisible(line, target);
     line += u"\r\n";
     window_.AppendStatusLine(line);

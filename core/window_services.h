@@ -11,11 +11,27 @@ namespace ferrowick {
 // The window's text fields that the core reads or writes.
 enum class Box { File, Copies, Prefix, Dir, Status };
 
+// What the core has the window say. The window words each in its user's language: the message
+// box's lines (each without its line break) and the lead of a status line.
+enum class Phrase {
+  NoFile,
+  PathTooLong,
+  CopiesNotWhole,
+  CopiesTooBig,
+  CopiesNotPositive,
+  StartNotWhole,
+  StartTooBig,
+  StartNotPositive,
+  SumTooBig,
+  CopyingTo,  // followed by the copy's path
+};
+
 class WindowServices {
  public:
   virtual ~WindowServices() = default;
 
   virtual std::u16string Text(Box box) const = 0;
+  virtual std::u16string Words(Phrase phrase) const = 0;
   virtual void SetText(Box box, const std::u16string& text) = 0;
   // Selected state of TagLocation(0), the "Prefix" option.
   virtual bool PrefixSelected() const = 0;

@@ -34,7 +34,8 @@ ensure_packages() {
 }
 
 # What the program itself needs to build; the tests and the package need more.
-BUILD_PACKAGES=(cmake make g++ qt6-base-dev fonts-liberation)
+# qt6-tools-dev and qt6-l10n-tools: the catalogues are built with lupdate and lrelease.
+BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-liberation)
 # xfsprogs: the durability check makes an xfs file system as well as an ext4 one; the drives
 # test makes exFAT, FAT32 and NTFS ones and mounts them through their FUSE drivers; the network
 # test serves an sshfs folder and an SMB share mounted through gvfs from 127.0.0.1.

@@ -5,6 +5,7 @@
 //   durability_probe SOURCE FOLDER COUNT
 
 #include <cstdio>
+#include <cstring>
 
 #include "duplicator.h"
 #include "fake_window.h"
@@ -21,7 +22,7 @@ class Yes : public CopyQuestions, public FolderDialog {
   Answer AskReplace(const ReplaceQuestion&) override { return Answer::YesToAll; }
   Answer AskCreateFolder(const std::string&) override { return Answer::Yes; }
   ErrorAnswer ReportError(const CopyFailure& failure) override {
-    std::fprintf(stderr, "%s: %s\n", failure.path.c_str(), failure.reason.c_str());
+    std::fprintf(stderr, "%s: %s\n", failure.path.c_str(), std::strerror(failure.error));
     ++errors;
     return ErrorAnswer::Skip;
   }
@@ -29,7 +30,7 @@ class Yes : public CopyQuestions, public FolderDialog {
   void ProgressDone() override {}
   void Idle() override {}
   void ReportUnmade(std::size_t, const std::vector<CopyFailure>&) override { ++errors; }
-  std::u16string ChooseFolder(const std::u16string&) override { return {}; }
+  std::u16string ChooseFolder() override { return {}; }
 };
 
 }  // namespace

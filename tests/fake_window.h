@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "phrases.h"
+#include "utf.h"
 #include "window_services.h"
 
 namespace ferrowick::testing {
@@ -24,6 +26,7 @@ class FakeWindow : public WindowServices {
     return it == text.end() ? std::u16string() : it->second;
   }
   void SetText(Box box, const std::u16string& value) override { text[box] = value; }
+  std::u16string Words(Phrase phrase) const override { return FromUtf8(English(phrase)); }
   bool PrefixSelected() const override { return prefix; }
   void AppendStatusLine(std::u16string_view line) override { text[Box::Status] += line; }
   void RepaintStatus() override { ++repaints; }

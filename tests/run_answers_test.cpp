@@ -42,7 +42,7 @@ class ScriptedUser : public CopyQuestions, public FolderDialog {
   bool answersProgress = false;  // the script is for the progress display, not the boxes
   std::vector<RunProgress> shown;
   int displaysClosed = 0;
-  std::u16string ChooseFolder(const std::u16string&) override { return {}; }
+  std::u16string ChooseFolder() override { return {}; }
 
  private:
   template <typename T>

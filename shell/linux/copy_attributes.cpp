@@ -69,8 +69,8 @@ bool CopyEngine::CopyAttributes(int in, int out) {
         }) != 0) {
       if (!Refused(errno, name)) return false;
       if (std::none_of(notKept_.begin(), notKept_.end(),
-                       [&](const auto& kept) { return kept.first == name; })) {
-        notKept_.emplace_back(name, errno);
+                       [&](const auto& kept) { return kept.name == name; })) {
+        notKept_.push_back({name, errno});
       }
     }
   }

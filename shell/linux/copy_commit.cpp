@@ -84,8 +84,12 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
     }
     if (target.fd >= 0) ::close(target.fd);
     if (error != 0) {
-      delegate_.ReportError(
-          {"", "", target.folder, std::strerror(error), CopyFailure::Kind::Unwritten});
+      CopyFailure failure{};
+      failure.kind = CopyFailure::Kind::Unwritten;
+      failure.path = target.folder;
+      failure.call = Call::SyncFs;
+      failure.error = error;
+      delegate_.ReportError(failure);
       whole = false;
     }
   }
@@ -93,12 +97,12 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   notedFolder_.clear();
   swept_.clear();
   if (!notKept_.empty()) {
-    std::string names;
-    for (const auto& [name, error] : notKept_) {
-      names += (names.empty() ? "" : ", ") + name + " (" + std::strerror(error) + ")";
-    }
+    CopyFailure failure{};
+    failure.kind = CopyFailure::Kind::NotKept;
+    failure.call = Call::SetAttribute;
+    failure.attributes = std::move(notKept_);
     notKept_.clear();
-    delegate_.ReportError({"", "", "", names, CopyFailure::Kind::NotKept});
+    delegate_.ReportError(failure);
   }
   return whole;
 }
@@ -235,6 +239,13 @@ int CopyEngine::NameTemporary(Job& job) {
 // file" for a file that is still there.
 void CopyEngine::RemoveTemporary(std::string& temporary) {
   if (temporary.empty()) return;
+  // Tidying up after a failure: the step that failed stays the one to report.
+  const Call failed = lastCall_;
+  struct Restore {
+    Call& call;
+    Call value;
+    ~Restore() { call = value; }
+  } restore{lastCall_, failed};
   for (int attempt = 0; attempt < 4; ++attempt) {
     if (attempt > 0) std::this_thread::sleep_for(std::chrono::milliseconds(20 * attempt));
     if (Sys(Call::Unlink, [&] { return ::unlink(temporary.c_str()); }) == 0) {
@@ -287,13 +298,14 @@ CopyOutcome CopyEngine::CheckName(const Job& job) {
       S_ISREG(st.st_mode)) {
     return CopyOutcome::Copied;
   }
-  const int error = errno;
-  delegate_.ReportError({job.source, job.target, job.target,
-                         "The server took the copy, but its folder does not show it under this "
-                         "name (" +
-                             std::string(error != 0 ? std::strerror(error) : "not a file") +
-                             "). It may have been stored under another name or in another "
-                             "folder."});
+  CopyFailure failure{};
+  failure.source = job.source;
+  failure.target = job.target;
+  failure.path = job.target;
+  failure.call = Call::NameCheck;
+  failure.error = errno;
+  failure.cause = CopyFailure::Cause::NameNotShown;
+  delegate_.ReportError(failure);
   return CopyOutcome::Failed;
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The copy from start to end: the source opened and looked at, the question of replacing, the
-// output opened, and failures put in the user's words. The data, the attributes and the naming
+// output opened, and failures reported as what happened. The data, the attributes and the naming
 // have files of their own.
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -45,38 +45,39 @@ CopyEngine::~CopyEngine() {
 }
 
 CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error) {
-  // Only the copy's own name: a folder above it was taken by the file system already.
-  std::string reason = path == job.target ? NameRefusal(NameOf(path), volume_.names, error) : "";
-  if (reason.empty()) reason = std::strerror(error);
-  if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
-    reason =
-        "The name holds characters that are not UTF-8 text, and such a name cannot pass "
-        "through this program's text boxes. Rename the file or folder and try again.";
-  }
-  // Every failure path removes the copy's hidden name first; one still here would not go.
-  if (!job.temporary.empty()) {
-    reason +=
-        ". The unfinished copy \"" + job.temporary + "\" could not be removed: delete it by hand.";
-  }
-  delegate_.ReportError({job.source, job.target, path, reason});
-  return CopyOutcome::Failed;
+  return Fail(job, path, error, lastCall_);
 }
 
-const char* FileKind(mode_t mode) {
-  return S_ISDIR(mode)    ? "a folder"
-         : S_ISFIFO(mode) ? "a named pipe (FIFO)"
-         : S_ISSOCK(mode) ? "a socket"
-         : S_ISCHR(mode)  ? "a character device"
-         : S_ISBLK(mode)  ? "a block device"
-         : S_ISREG(mode)  ? "a regular file"
-                          : "a special file";
+CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error, Call call) {
+  CopyFailure failure{};
+  failure.source = job.source;
+  failure.target = job.target;
+  failure.path = path;
+  failure.call = call;
+  failure.error = error;
+  // Only the copy's own name: a folder above it was taken by the file system already.
+  if (path == job.target) failure.name = NameRefusal(NameOf(path), volume_.names, error);
+  if (failure.name.what != NameFault::What::None) {
+    failure.cause = CopyFailure::Cause::NameRefused;
+  } else if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
+    failure.cause = CopyFailure::Cause::NotText;
+  }
+  // Every failure path removes the copy's hidden name first; one still here would not go.
+  failure.leftover = job.temporary;
+  delegate_.ReportError(failure);
+  return CopyOutcome::Failed;
 }
 
 CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode) {
   if (S_ISDIR(mode)) return Fail(job, job.source, EISDIR);
-  delegate_.ReportError({job.source, job.target, job.source,
-                         std::string("This is ") + FileKind(mode) +
-                             ", not a regular file. Only regular files can be copied."});
+  CopyFailure failure{};
+  failure.source = job.source;
+  failure.target = job.target;
+  failure.path = job.source;
+  failure.call = lastCall_;
+  failure.cause = CopyFailure::Cause::NotRegular;
+  failure.mode = mode;
+  delegate_.ReportError(failure);
   return CopyOutcome::Failed;
 }
 
@@ -116,10 +117,13 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   }
   // Before the target is even looked up: on a share that reads \ as a separator, the lookup
   // would already find another file, in another folder.
-  if (volume_.names == NameRules::Share && !NameRefusal(NameOf(target), volume_.names, 0).empty()) {
-    return Fail(job, target, 0);
+  if (volume_.names == NameRules::Share &&
+      NameRefusal(NameOf(target), volume_.names, 0).what != NameFault::What::None) {
+    return Fail(job, target, 0, Call::TargetStat);
   }
-  if (NameTooLong(NameOf(target), volume_)) return Fail(job, target, ENAMETOOLONG);
+  if (NameTooLong(NameOf(target), volume_)) {
+    return Fail(job, target, ENAMETOOLONG, Call::TargetStat);
+  }
 
   // Ask before the data is copied, so a refused replace costs no time.
   bool replaceAgreed = false;

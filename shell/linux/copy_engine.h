@@ -19,51 +19,6 @@
 
 namespace ferrowick {
 
-struct CopyFailure {
-  std::string source;
-  std::string target;
-  std::string path;    // the file or folder the system complained about
-  std::string reason;  // the system's own words, or ours where they would mislead
-  enum class Kind {
-    Copy,       // this copy was not made
-    Unwritten,  // not one copy but the run's copies in `path`'s file system: the device did
-                // not take them
-    NotKept,    // the run's copies were made, but the target kept none of the extended
-                // attributes that `reason` names
-  } kind = Kind::Copy;
-};
-
-// What the user needs to know of a file to decide whether to replace it.
-struct FileFacts {
-  std::uint64_t size = 0;
-  std::int64_t modified = 0;  // seconds since 1970, UTC
-};
-
-struct ReplaceQuestion {
-  std::string source;
-  std::string target;
-  FileFacts replacement;  // the source
-  FileFacts existing;     // the target, or the link itself where the target is a link
-};
-
-class CopyDelegate {
- public:
-  virtual ~CopyDelegate() = default;
-  // The target (a file or a link) exists. True replaces it; a link is replaced, never followed.
-  virtual bool AskReplace(const ReplaceQuestion& question) = 0;
-  // The target's folder is missing. True creates it and any missing parents.
-  virtual bool AskCreateFolder(const std::string& folder) = 0;
-  virtual void ReportError(const CopyFailure& failure) = 0;
-  // After each chunk of a copy larger than one chunk; false cancels this copy.
-  virtual bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
-                        std::uint64_t total) = 0;
-};
-
-enum class CopyOutcome { Copied, Skipped, Cancelled, Failed };
-
-// What a file of this mode is, in words: "a named pipe (FIFO)", "a socket", ...
-const char* FileKind(mode_t mode);
-
 // Every kind of system call a copy makes.
 enum class Call {
   Open,            // the source
@@ -94,6 +49,67 @@ enum class Call {
   SyncFs,     // syncfs, or fsync of the last copy where syncfs does not reach the server: the
               // run's copies are on the device before the run is over
 };
+
+// What went wrong, as facts: the window puts them in the user's words.
+struct CopyFailure {
+  enum class Kind {
+    Copy,       // this copy was not made
+    Unwritten,  // not one copy but the run's copies in `path`'s file system: the device did
+                // not take them
+    NotKept,    // the run's copies were made, but the target kept none of `attributes`
+  } kind = Kind::Copy;
+  // Why, where the system's error alone would mislead.
+  enum class Cause {
+    System,        // `error` says it
+    NotRegular,    // the source is a file of `mode`'s kind, not a regular one
+    NameRefused,   // the file system does not take the copy's name, for `name`
+    NotText,       // a name in the path held bytes that are not UTF-8, and such a name cannot
+                   // pass through the window's text boxes
+    NameNotShown,  // the server took the copy, but its folder does not show it under its name
+                   // (`error` is the look-up's, 0 where something else is there)
+  } cause = Cause::System;
+  std::string source;
+  std::string target;
+  std::string path;        // the file or folder the system complained about
+  Call call = Call::Open;  // the step that failed
+  int error = 0;           // errno
+  mode_t mode = 0;         // NotRegular
+  NameFault name;          // NameRefused
+  std::string leftover;    // the unfinished copy, where it could not be removed
+  struct Attribute {
+    std::string name;
+    int error;
+  };
+  std::vector<Attribute> attributes;  // NotKept
+};
+
+// What the user needs to know of a file to decide whether to replace it.
+struct FileFacts {
+  std::uint64_t size = 0;
+  std::int64_t modified = 0;  // seconds since 1970, UTC
+};
+
+struct ReplaceQuestion {
+  std::string source;
+  std::string target;
+  FileFacts replacement;  // the source
+  FileFacts existing;     // the target, or the link itself where the target is a link
+};
+
+class CopyDelegate {
+ public:
+  virtual ~CopyDelegate() = default;
+  // The target (a file or a link) exists. True replaces it; a link is replaced, never followed.
+  virtual bool AskReplace(const ReplaceQuestion& question) = 0;
+  // The target's folder is missing. True creates it and any missing parents.
+  virtual bool AskCreateFolder(const std::string& folder) = 0;
+  virtual void ReportError(const CopyFailure& failure) = 0;
+  // After each chunk of a copy larger than one chunk; false cancels this copy.
+  virtual bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
+                        std::uint64_t total) = 0;
+};
+
+enum class CopyOutcome { Copied, Skipped, Cancelled, Failed };
 
 // The one seam between the engine and the system, for tests: it is asked before every call.
 class CallFaults {
@@ -138,7 +154,9 @@ class CopyEngine {
   template <typename F>
   auto Sys(Call call, F&& f) -> decltype(f());
 
+  // Reports the failure of the last call, or of `call`.
   CopyOutcome Fail(const Job& job, const std::string& path, int error);
+  CopyOutcome Fail(const Job& job, const std::string& path, int error, Call call);
   CopyOutcome FailNotRegular(const Job& job, mode_t mode);
   std::string NewTemporary(const std::string& folder);
   int MakeFolders(const std::string& folder);
@@ -190,7 +208,8 @@ class CopyEngine {
   std::string volumeFolder_;  // the folder whose file system volume_ is
   Volume volume_;
   std::string swept_;  // the last folder cleared of killed runs' temporaries, this run
-  std::vector<std::pair<std::string, int>> notKept_;  // attributes refused, with the reason
+  std::vector<CopyFailure::Attribute> notKept_;  // attributes refused, with the reason
+  Call lastCall_ = Call::Open;  // the last call made: the one that failed, when one did
   std::vector<Target> targets_;
   std::string notedFolder_;  // the last folder whose file system is in targets_
 };

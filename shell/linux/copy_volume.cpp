@@ -121,32 +121,25 @@ bool NameTooLong(std::string_view name, const Volume& volume) {
   return units > volume.nameMax;
 }
 
-std::string NameRefusal(std::string_view name, NameRules rules, int error) {
-  if (rules == NameRules::Linux) return {};
+NameFault NameRefusal(std::string_view name, NameRules rules, int error) {
+  NameFault fault;
+  fault.rules = rules;
+  if (rules == NameRules::Linux) return fault;
   // exFAT through FUSE answers "no such file" for a name it will not make.
   if (error != 0 && error != EINVAL && error != EPERM && error != EILSEQ && error != ENOENT) {
-    return {};
+    return fault;
   }
   static constexpr std::string_view kForbidden = "\"*:<>?\\|";
-  std::string why;
   if (const auto bad = name.find_first_of(kForbidden); bad != std::string_view::npos) {
-    why = std::string("the character ") + name[bad] + " is not allowed in names there";
+    fault.what = NameFault::What::Character;
+    fault.character = name[bad];
   } else if (!name.empty() && (name.back() == '.' || name.back() == ' ')) {
-    why = "a name may not end in a dot or a space there";
+    fault.what = NameFault::What::Ending;
+    fault.character = name.back();
+  } else if (error == EILSEQ) {
+    fault.what = NameFault::What::CharacterSet;
   }
-  if (why.empty()) {
-    if (error != EILSEQ) return {};
-    return "The drive cannot store a character of this name: its file system takes only the "
-           "characters of its own character set. Choose another name or folder.";
-  }
-  if (rules == NameRules::Share) {
-    return "The shared folder does not allow the name \"" + std::string(name) + "\": " + why +
-           " (Windows shares read \\ as a folder separator and forbid \" * : < > ? | and a dot "
-           "or space at the end). Choose another name or folder.";
-  }
-  return "The drive does not allow the name \"" + std::string(name) + "\": " + why +
-         " (FAT, exFAT and NTFS drives forbid \" * : < > ? \\ | and a dot or space at the "
-         "end). Choose another name or folder.";
+  return fault;
 }
 
 }  // namespace ferrowick

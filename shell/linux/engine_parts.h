@@ -99,6 +99,7 @@ struct CopyEngine::Job {
 
 template <typename F>
 auto CopyEngine::Sys(Call call, F&& f) -> decltype(f()) {
+  lastCall_ = call;
   if (tuning_.faults != nullptr) {
     if (const int error = tuning_.faults->Before(call); error != 0) {
       errno = error;

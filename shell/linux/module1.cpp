@@ -32,8 +32,6 @@ void Module1::EndRun() {
   answers_.End();
 }
 
-std::u16string Module1::PickDirectory() {
-  return folders_.ChooseFolder(u"Select a target directory");
-}
+std::u16string Module1::PickDirectory() { return folders_.ChooseFolder(); }
 
 }  // namespace ferrowick

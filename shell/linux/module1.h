@@ -15,8 +15,9 @@ namespace ferrowick {
 class FolderDialog {
  public:
   virtual ~FolderDialog() = default;
-  // Modal, owned by the main window, existing folders only. "" when cancelled.
-  virtual std::u16string ChooseFolder(const std::u16string& title) = 0;
+  // Modal, owned by the main window, existing folders only, titled as asking for the copies'
+  // folder. "" when cancelled.
+  virtual std::u16string ChooseFolder() = 0;
 };
 
 class Module1 : public FileCopier {

@@ -50,9 +50,21 @@ Volume VolumeFor(std::string_view type, std::string_view top);
 // The file system of `folder`, or of its nearest folder that exists, from /proc/self/mountinfo.
 Volume VolumeOf(const std::string& folder);
 
-// Why a file system refused the copy's own name `name` (never a folder above it), in its rules;
-// "" where the name looks fine there and the error has another cause. `error` 0 asks before
-// anything is written.
-std::string NameRefusal(std::string_view name, NameRules rules, int error);
+// What the copy's name broke of its file system's rules, where it follows Windows' rules.
+struct NameFault {
+  enum class What {
+    None,          // nothing: the error has another cause
+    Character,     // `character` is one of " * : < > ? \ |
+    Ending,        // a name may not end in `character`, a dot or a space
+    CharacterSet,  // a character outside the file system's own character set
+  } what = What::None;
+  char character = 0;
+  NameRules rules = NameRules::Linux;
+};
+
+// What of a file system's rules the copy's own name `name` (never a folder above it) broke;
+// What::None where the name looks fine there and the error has another cause. `error` 0 asks
+// before anything is written.
+NameFault NameRefusal(std::string_view name, NameRules rules, int error);
 
 }  // namespace ferrowick

@@ -2,12 +2,10 @@
 #include "copy_dialogs.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,20 +19,6 @@
 namespace ferrowick {
 namespace {
 
-// A name as the user sees it, each control character in it shown as its picture.
-QString Q(const std::string& text) {
-  std::u16string visible;
-  AppendVisible(visible, FromUtf8(text));
-  return QString::fromStdU16String(visible);
-}
-
-QString Facts(const FileFacts& facts) {
-  const QLocale locale;
-  return QStringLiteral("%1 bytes, modified %2")
-      .arg(locale.toString(static_cast<qulonglong>(facts.size)),
-           QDateTime::fromSecsSinceEpoch(facts.modified).toString("yyyy-MM-dd HH:mm:ss"));
-}
-
 // Wide enough for its title: a window manager cuts a title that does not fit, and a box
 // sizes itself to its text alone.
 void FitTitle(QDialog& dialog, const QString& title) {
@@ -47,9 +31,9 @@ void FitTitle(QDialog& dialog, const QString& title) {
   }
 }
 
-QPushButton* Button(const char* caption) {
-  auto* button = new QPushButton(QString::fromUtf8(caption));
-  button->setAccessibleName(QString::fromUtf8(caption).remove(u'&'));
+QPushButton* Button(const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setAccessibleName(QString(caption).remove(u'&'));
   button->setAutoDefault(false);
   return button;
 }
@@ -61,7 +45,7 @@ QPushButton* Button(const char* caption) {
 class ProgressWindow : public QDialog {
  public:
   ProgressWindow() {
-    setWindowTitle(QStringLiteral("Copying..."));
+    setWindowTitle(CopyDialogs::tr("Copying..."));
     auto* layout = new QVBoxLayout(this);
     for (QLabel** label : {&what_, &count_, &pace_}) {
       *label = new QLabel;
@@ -69,12 +53,12 @@ class ProgressWindow : public QDialog {
     }
     bar_ = new QProgressBar;
     bar_->setRange(0, 1000);
-    bar_->setAccessibleName(QStringLiteral("Progress"));
+    bar_->setAccessibleName(CopyDialogs::tr("Progress"));
     layout->addWidget(bar_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    cancel_ = Button("&Cancel");
-    stop_ = Button("&Stop");
+    cancel_ = Button(CopyDialogs::tr("&Cancel"));
+    stop_ = Button(CopyDialogs::tr("&Stop"));
     buttons->addWidget(cancel_);
     buttons->addWidget(stop_);
     layout->addLayout(buttons);
@@ -86,27 +70,17 @@ class ProgressWindow : public QDialog {
   }
 
   void Show(const RunProgress& p) {
-    const QLocale locale;
-    const double seconds = std::chrono::duration<double>(p.elapsed).count();
-    const double rate = seconds > 0 ? static_cast<double>(p.done) / seconds : 0;
     if (p.writing) {
-      what_->setText(QStringLiteral("Writing the copies to the device..."));
-      count_->setText(QStringLiteral("%1 of %2 copies made").arg(p.copy).arg(p.count));
-      pace_->setText(QStringLiteral("This waits for the device; nothing is left to cancel."));
+      what_->setText(Wording::Writing());
+      count_->setText(Wording::Made(p));
+      pace_->setText(CopyDialogs::tr("This waits for the device; nothing is left to cancel."));
       bar_->setRange(0, 0);  // how much the device still has to write, nobody can say
       cancel_->setEnabled(false);
       stop_->setEnabled(false);
     } else {
-      what_->setText(Elided(QStringLiteral("Copying to \"%1\"").arg(Q(p.target))));
-      count_->setText(QStringLiteral("Copy %1 of %2: %3 of %4")
-                          .arg(p.copy)
-                          .arg(p.count)
-                          .arg(locale.formattedDataSize(static_cast<qint64>(p.done)),
-                               locale.formattedDataSize(static_cast<qint64>(p.total))));
-      pace_->setText(rate <= 0 ? QString()
-                               : QStringLiteral("%1/s, %2 left")
-                                     .arg(locale.formattedDataSize(static_cast<qint64>(rate)),
-                                          Duration(static_cast<double>(p.total - p.done) / rate)));
+      what_->setText(Elided(CopyDialogs::tr("Copying to \"%1\"").arg(Wording::Visible(p.target))));
+      count_->setText(Wording::Count(p));
+      pace_->setText(Wording::Pace(p));
       bar_->setValue(p.total == 0 ? 1000 : static_cast<int>(p.done * 1000 / p.total));
     }
   }
@@ -123,12 +97,6 @@ class ProgressWindow : public QDialog {
   QString Elided(const QString& text) const {
     return what_->fontMetrics().elidedText(text, Qt::ElideMiddle, kWidth);
   }
-  static QString Duration(double seconds) {
-    if (seconds < 60) return QStringLiteral("%1 s").arg(static_cast<int>(seconds + 0.5));
-    const int minutes = static_cast<int>(seconds / 60 + 0.5);
-    if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
-  }
 
   QLabel* what_;
   QLabel* count_;
@@ -143,11 +111,11 @@ CopyDialogs::CopyDialogs(DialogHost& host) : host_(host) {}
 CopyDialogs::~CopyDialogs() = default;
 
 int CopyDialogs::Ask(int icon, const QString& title, const QString& text,
-                     std::initializer_list<Choice> choices, int byDefault, int onEscape,
+                     const std::vector<Wording::Choice>& choices, int byDefault, int onEscape,
                      int onClose) {
   QMessageBox box(static_cast<QMessageBox::Icon>(icon), title, text);
   std::vector<std::pair<QAbstractButton*, int>> buttons;
-  for (const Choice& choice : choices) {
+  for (const Wording::Choice& choice : choices) {
     QPushButton* button = Button(choice.caption);
     // One role for all keeps them in the order given.
     box.addButton(button, QMessageBox::ActionRole);
@@ -165,58 +133,35 @@ int CopyDialogs::Ask(int icon, const QString& title, const QString& text,
 }
 
 Answer CopyDialogs::AskReplace(const ReplaceQuestion& question) {
-  const QString text = QStringLiteral("\"%1\" already exists.\n%2\n\nReplace it with \"%3\"?\n%4")
-                           .arg(Q(question.target), Facts(question.existing), Q(question.source),
-                                Facts(question.replacement));
   // Nothing is replaced by a stray Enter.
-  return static_cast<Answer>(Ask(QMessageBox::Question, QStringLiteral("Confirm File Replace"),
-                                 text,
-                                 {{"&Yes", int(Answer::Yes)},
-                                  {"Yes to &All", int(Answer::YesToAll)},
-                                  {"&No", int(Answer::No)},
-                                  {"No to A&ll", int(Answer::NoToAll)},
-                                  {"&Stop", int(Answer::Stop)}},
+  return static_cast<Answer>(Ask(QMessageBox::Question, tr("Confirm File Replace"),
+                                 Wording::ReplaceQuestion(question), Wording::ReplaceChoices(),
                                  int(Answer::No), int(Answer::No), int(Answer::Stop)));
 }
 
 Answer CopyDialogs::AskCreateFolder(const std::string& folder) {
-  return static_cast<Answer>(
-      Ask(QMessageBox::Question, QStringLiteral("Confirm Folder Create"),
-          QStringLiteral("The folder \"%1\" does not exist.\n\nDo you want to create it?")
-              .arg(Q(folder)),
-          {{"&Yes", int(Answer::Yes)},
-           {"&No", int(Answer::No)},
-           {"No to &All", int(Answer::NoToAll)},
-           {"&Stop", int(Answer::Stop)}},
-          int(Answer::No), int(Answer::No), int(Answer::Stop)));
+  return static_cast<Answer>(Ask(QMessageBox::Question, tr("Confirm Folder Create"),
+                                 Wording::FolderQuestion(folder), Wording::FolderChoices(),
+                                 int(Answer::No), int(Answer::No), int(Answer::Stop)));
 }
 
 ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
-  if (failure.kind == CopyFailure::Kind::NotKept) {
-    return static_cast<ErrorAnswer>(
-        Ask(QMessageBox::Information, QStringLiteral("Attributes Not Kept"),
-            QStringLiteral("The copies were made, but their drive did not keep these extended "
-                           "attributes of the source:\n\n%1")
-                .arg(QString::fromStdString(failure.reason)),
-            {{"OK", int(ErrorAnswer::Skip)}}, int(ErrorAnswer::Skip), int(ErrorAnswer::Skip),
-            int(ErrorAnswer::Skip)));
+  const int skip = int(ErrorAnswer::Skip);
+  switch (failure.kind) {
+    case CopyFailure::Kind::NotKept:
+      return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Attributes Not Kept"),
+                                          Wording::Report(failure), {{Ok(), skip}}, skip, skip,
+                                          skip));
+    case CopyFailure::Kind::Unwritten:
+      return static_cast<ErrorAnswer>(Ask(QMessageBox::Warning, tr("Error Writing Copies"),
+                                          Wording::Report(failure), {{Ok(), skip}}, skip, skip,
+                                          skip));
+    case CopyFailure::Kind::Copy:
+      break;
   }
-  if (failure.kind == CopyFailure::Kind::Unwritten) {
-    return static_cast<ErrorAnswer>(Ask(
-        QMessageBox::Warning, QStringLiteral("Error Writing Copies"),
-        QStringLiteral("The copies in \"%1\" may not be on the device: it did not take them.\n\n%2")
-            .arg(Q(failure.path), Q(failure.reason)),
-        {{"OK", int(ErrorAnswer::Skip)}}, int(ErrorAnswer::Skip), int(ErrorAnswer::Skip),
-        int(ErrorAnswer::Skip)));
-  }
-  return static_cast<ErrorAnswer>(
-      Ask(QMessageBox::Warning, QStringLiteral("Error Copying File"),
-          QStringLiteral("Cannot copy \"%1\" to \"%2\".\n\n%3: %4")
-              .arg(Q(failure.source), Q(failure.target), Q(failure.path), Q(failure.reason)),
-          {{"&Skip", int(ErrorAnswer::Skip)},
-           {"Skip &All", int(ErrorAnswer::SkipAll)},
-           {"S&top", int(ErrorAnswer::Stop)}},
-          int(ErrorAnswer::Skip), int(ErrorAnswer::Skip), int(ErrorAnswer::Stop)));
+  return static_cast<ErrorAnswer>(Ask(QMessageBox::Warning, tr("Error Copying File"),
+                                      Wording::Report(failure), Wording::ErrorChoices(), skip, skip,
+                                      int(ErrorAnswer::Stop)));
 }
 
 ProgressAnswer CopyDialogs::Progress(const RunProgress& progress) {
@@ -239,14 +184,10 @@ void CopyDialogs::ProgressDone() { progress_.reset(); }
 void CopyDialogs::Idle() { host_.Breathe(); }
 
 void CopyDialogs::ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) {
-  // The others had a box of their own at the time.
-  QString text = count == 1 ? QStringLiteral("One more copy was not made:\n")
-                            : QStringLiteral("%1 more copies were not made:\n").arg(count);
-  for (const CopyFailure& failure : first) {
-    text += QStringLiteral("\n%1: %2").arg(Q(failure.target), Q(failure.reason));
-  }
-  if (count > first.size()) text += QStringLiteral("\n... and %1 more.").arg(count - first.size());
-  Ask(QMessageBox::Warning, QStringLiteral("Copies Not Made"), text, {{"OK", 0}}, 0, 0, 0);
+  Ask(QMessageBox::Warning, tr("Copies Not Made"), Wording::Unmade(count, first), {{Ok(), 0}}, 0, 0,
+      0);
 }
+
+QString CopyDialogs::Ok() { return tr("OK"); }
 
 }  // namespace ferrowick

@@ -2,11 +2,13 @@
 #pragma once
 // The copy engine's questions, errors and progress, as Qt dialogs without an owner window.
 
+#include <QCoreApplication>
 #include <QString>
-#include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "run_answers.h"
+#include "words.h"
 
 class QDialog;
 
@@ -28,6 +30,8 @@ class DialogHost {
 class ProgressWindow;
 
 class CopyDialogs : public CopyQuestions {
+  Q_DECLARE_TR_FUNCTIONS(ferrowick::CopyDialogs)
+
  public:
   explicit CopyDialogs(DialogHost& host);
   ~CopyDialogs() override;
@@ -41,14 +45,11 @@ class CopyDialogs : public CopyQuestions {
   void ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) override;
 
  private:
-  struct Choice {
-    const char* caption;
-    int answer;
-  };
+  static QString Ok();
   // A question with the choices as buttons, in this order. Enter picks `byDefault`, Escape and
   // closing the box pick `onEscape`, closing the main window picks `onClose`.
   int Ask(int icon, const QString& title, const QString& text,
-          std::initializer_list<Choice> choices, int byDefault, int onEscape, int onClose);
+          const std::vector<Wording::Choice>& choices, int byDefault, int onEscape, int onClose);
 
   DialogHost& host_;
   std::unique_ptr<ProgressWindow> progress_;

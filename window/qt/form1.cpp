@@ -31,6 +31,7 @@
 #include <type_traits>
 
 #include "form_layout.h"
+#include "words.h"
 
 namespace ferrowick {
 namespace {
@@ -39,7 +40,8 @@ namespace {
 // pixels for higher densities by itself.
 constexpr int Px(int twips) { return (twips + 7) / 15; }
 
-QString Caption(const layout::Place& place) { return QString::fromUtf16(place.caption); }
+// A caption in the user's language; the layout's English where the catalogue has none.
+QString Caption(const layout::Place& place) { return Form1::tr(place.caption); }
 
 template <typename Control>
 Control* Make(QWidget* parent, const layout::Place& place) {
@@ -115,20 +117,21 @@ QFont Fitted(QFont font, qreal points, const QString& text, int room) {
 
 // The layout was drawn for an 8-point sans serif whose widest one-line caption fills its band.
 // Liberation Sans has the metrics it was drawn with; whatever family the system substitutes is
-// shrunk until that caption fits.
+// shrunk until that caption fits. The English captions decide, in every language: a
+// translation fits the places as they are, in the same font.
 QFont WindowFont() {
   const layout::Place& widest = layout::kWidestOneLine;
-  return Fitted(QFont(QStringLiteral("Liberation Sans")), 8.0, Caption(widest),
+  return Fitted(QFont(QStringLiteral("Liberation Sans")), 8.0, QString::fromUtf8(widest.caption),
                 Px(widest.width) - 4);
 }
 
-QFont GoFont(const QFont& windowFont, const QString& caption) {
+QFont GoFont(const QFont& windowFont) {
   QFont font = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
                    ? QFont(QStringLiteral("MS Sans Serif"))
                    : windowFont;
   font.setBold(true);
-  return Fitted(font, windowFont.pointSizeF() * 8.25 / 8.0, QString(caption).remove('&'),
-                Px(layout::cmdGo.width) - 12);
+  return Fitted(font, windowFont.pointSizeF() * 8.25 / 8.0,
+                QString::fromUtf8(layout::cmdGo.caption).remove('&'), Px(layout::cmdGo.width) - 12);
 }
 
 // The number boxes take digits and backspace from the keyboard, nothing else.
@@ -185,7 +188,7 @@ Form1::Form1(QWidget* parent)
   // Enter and keypad Enter press the focused button, as Space does and as in every dialog;
   // outside a dialog Qt leaves that to buttons that are "auto default".
   for (QPushButton* button : {cmdChooseFile, cmdChooseDir, cmdGo}) button->setAutoDefault(true);
-  cmdGo->setFont(GoFont(font(), cmdGo->text()));
+  cmdGo->setFont(GoFont(font()));
   Label4 = Band(this, layout::Label4);
   txtStatus = Make<QPlainTextEdit>(this, layout::txtStatus);
   txtStatus->setReadOnly(true);
@@ -200,13 +203,13 @@ Form1::Form1(QWidget* parent)
 
   const struct {
     QWidget* control;
-    const char* name;
-  } names[] = {{txtFile, "File to duplicate"},
-               {txtCopies, "Number of copies"},
-               {txtPrefix, "Starting number"},
-               {txtDir, "Directory for the copies"},
-               {txtStatus, "Status"}};
-  for (const auto& n : names) n.control->setAccessibleName(QString::fromLatin1(n.name));
+    QString name;
+  } names[] = {{txtFile, tr("File to duplicate")},
+               {txtCopies, tr("Number of copies")},
+               {txtPrefix, tr("Starting number")},
+               {txtDir, tr("Directory for the copies")},
+               {txtStatus, tr("Status")}};
+  for (const auto& n : names) n.control->setAccessibleName(n.name);
   // Each step's caption labels its box and describes what to do there.
   const struct {
     QLabel* label;
@@ -249,25 +252,25 @@ namespace {
 QString NotAFile(const QString& path, bool folderTaken) {
   const QFileInfo info(path);
   if (!info.exists()) {  // a link to nothing included
-    return QStringLiteral("\"%1\" does not exist.").arg(path);
+    return Form1::tr("\"%1\" does not exist.").arg(path);
   }
   if (info.isDir()) {
     return folderTaken ? QString()
-                       : QStringLiteral(
-                             "\"%1\" is a folder. Ferrowick duplicates one file: "
-                             "choose a file.")
+                       : Form1::tr(
+                             "\"%1\" is a folder. Ferrowick duplicates one file: choose a "
+                             "file.")
                              .arg(path);
   }
   struct stat st {};
   if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    return QStringLiteral("\"%1\" is %2, not a regular file. Only regular files can be copied.")
-        .arg(path, QLatin1String(FileKind(st.st_mode)));
+    return Wording::NotRegular(path, st.st_mode);
   }
   return {};
 }
 
-const QString kOneAtATime =
-    QStringLiteral("Ferrowick duplicates one file at a time. Choose one file.");
+QString OneAtATime() {
+  return Form1::tr("Ferrowick duplicates one file at a time. Choose one file.");
+}
 
 }  // namespace
 
@@ -280,7 +283,7 @@ void Form1::Say(const QString& text) {
 void Form1::OpenFiles(QStringList paths) {
   if (!paths.isEmpty() && paths.constFirst() == QLatin1String("--")) paths.removeFirst();
   if (paths.isEmpty()) return;
-  if (paths.size() > 1) return Say(kOneAtATime);
+  if (paths.size() > 1) return Say(OneAtATime());
   const QString path = QFileInfo(paths.constFirst()).absoluteFilePath();
   if (const QString refusal = NotAFile(path, false); !refusal.isEmpty()) return Say(refusal);
   txtFile->setText(path);
@@ -290,9 +293,9 @@ Form1::Drop Form1::Dropped(const QMimeData* data) const {
   Drop drop;
   const QList<QUrl> urls = data->hasUrls() ? data->urls() : QList<QUrl>();
   if (urls.size() > 1) {
-    drop.refusal = kOneAtATime;
+    drop.refusal = OneAtATime();
   } else if (urls.size() != 1 || !urls.constFirst().isLocalFile()) {
-    drop.refusal = QStringLiteral("Only a file or a folder on this computer can be dropped here.");
+    drop.refusal = tr("Only a file or a folder on this computer can be dropped here.");
   } else {
     drop.path = QFileInfo(urls.constFirst().toLocalFile()).absoluteFilePath();
     drop.refusal = NotAFile(drop.path, true);
@@ -365,6 +368,8 @@ QLineEdit* Form1::BoxFor(Box box) const {
   }
   return nullptr;
 }
+
+std::u16string Form1::Words(Phrase phrase) const { return tr(English(phrase)).toStdU16String(); }
 
 std::u16string Form1::Text(Box box) const {
   if (box == Box::Status) {
@@ -458,8 +463,8 @@ void Form1::ShowMessage(const std::u16string& text) {
   Say(QString::fromStdU16String(text).remove(u'\r'));
 }
 
-std::u16string Form1::ChooseFolder(const std::u16string& title) {
-  QFileDialog dialog(this, QString::fromStdU16String(title));
+std::u16string Form1::ChooseFolder() {
+  QFileDialog dialog(this, tr(layout::kFolderDialogTitle));
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
   if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -488,7 +493,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::cmdChooseFile_Click() {
-  CommonDialog1.DialogTitle = QString::fromUtf16(layout::kFileDialogTitle);
+  CommonDialog1.DialogTitle = tr(layout::kFileDialogTitle);
   CommonDialog1.ShowOpen();
   txtFile->setText(CommonDialog1.FileName);
 }

@@ -37,6 +37,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
 
   // WindowServices
   std::u16string Text(Box box) const override;
+  std::u16string Words(Phrase phrase) const override;
   void SetText(Box box, const std::u16string& text) override;
   bool PrefixSelected() const override;
   void AppendStatusLine(std::u16string_view line) override;
@@ -51,7 +52,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   bool Closing() const override { return closing_; }
 
   // FolderDialog
-  std::u16string ChooseFolder(const std::u16string& title) override;
+  std::u16string ChooseFolder() override;
 
   // The controls, named as in the design.
   QLabel* Label1;

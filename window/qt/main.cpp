@@ -2,14 +2,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstring>
 
 #include "form1.h"
 #include "terminal.h"
+#include "words.h"
 
 namespace {
 
@@ -29,47 +27,52 @@ bool CommandLineRun(int argc, char* argv[]) {
   return false;
 }
 
+// The command line's words share the terminal's part of the catalogue.
+class Help {
+  Q_DECLARE_TR_FUNCTIONS(ferrowick::Terminal)
+};
+
 int RunWithoutWindow(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationVersion(QStringLiteral(FERROWICK_VERSION));
+  ferrowick::Wording::LoadCatalogues();
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  parser.setApplicationDescription(Help::tr(
       "Makes numbered copies of one file.\n\n"
       "With no option but FILE, opens the window with FILE chosen. With --copies and --start,\n"
       "makes the copies without a window: one \"Copying to:\" line per copy on stdout;\n"
       "questions on the terminal, or answered by --yes or --no. Exit status: 0 when every\n"
       "copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted."));
-  const QCommandLineOption copies(
-      QStringLiteral("copies"), QStringLiteral("Make N copies (1 to 32767)."), QStringLiteral("N"));
-  const QCommandLineOption start(QStringLiteral("start"),
-                                 QStringLiteral("Number the copies from S (start + copies at most "
-                                                "32767)."),
-                                 QStringLiteral("S"));
+  const QCommandLineOption copies(QStringLiteral("copies"), Help::tr("Make N copies (1 to 32767)."),
+                                  Help::tr("N"));
+  const QCommandLineOption start(
+      QStringLiteral("start"), Help::tr("Number the copies from S (start + copies at most 32767)."),
+      Help::tr("S"));
   const QCommandLineOption suffix(QStringLiteral("suffix"),
-                                  QStringLiteral("Put the number behind the name, not in front."));
+                                  Help::tr("Put the number behind the name, not in front."));
   const QCommandLineOption to(QStringLiteral("to"),
-                              QStringLiteral("Put the copies in FOLDER, not next to FILE."),
-                              QStringLiteral("FOLDER"));
-  const QCommandLineOption yes(QStringLiteral("yes"),
-                               QStringLiteral("Replace existing files and create missing folders "
-                                              "without asking."));
-  const QCommandLineOption no(QStringLiteral("no"),
-                              QStringLiteral("Keep existing files and create no folder, without "
-                                             "asking."));
+                              Help::tr("Put the copies in FOLDER, not next to FILE."),
+                              Help::tr("FOLDER"));
+  const QCommandLineOption yes(
+      QStringLiteral("yes"),
+      Help::tr("Replace existing files and create missing folders without asking."));
+  const QCommandLineOption no(
+      QStringLiteral("no"), Help::tr("Keep existing files and create no folder, without asking."));
   parser.addOptions({copies, start, suffix, to, yes, no});
   parser.addHelpOption();
   parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The file to copy."));
+  parser.addPositionalArgument(Help::tr("FILE"), Help::tr("The file to copy."));
   const auto fail = [](const QString& text) {
-    std::fprintf(stderr, "ferrowick: %s\nTry 'ferrowick --help'.\n", qPrintable(text));
+    std::fprintf(stderr, "ferrowick: %s\n%s\n", text.toLocal8Bit().constData(),
+                 Help::tr("Try 'ferrowick --help'.").toLocal8Bit().constData());
     return 2;
   };
   if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
   const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return fail(QStringLiteral("name one file to copy"));
-  if (parser.isSet(yes) && parser.isSet(no)) return fail(QStringLiteral("--yes or --no, not both"));
+  if (files.size() != 1) return fail(Help::tr("name one file to copy"));
+  if (parser.isSet(yes) && parser.isSet(no)) return fail(Help::tr("--yes or --no, not both"));
   ferrowick::CommandLine line;
   line.file = files[0].toStdString();
   line.copies = parser.value(copies).toStdString();
@@ -88,13 +91,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Also the Wayland app id: the desktop shows the entry's name and icon for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.ferrowick.Ferrowick"));
-  // Qt's own dialogs (the file dialog, its buttons) speak the user's language; the program's own
-  // captions and messages stay as they are.
-  QTranslator qtTranslator;
-  if (qtTranslator.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(&qtTranslator);
-  }
+  ferrowick::Wording::LoadCatalogues();
   QIcon icon;
   for (const int size : {16, 32, 48, 64, 128, 256}) {
     icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));

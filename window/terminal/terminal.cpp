@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <QString>
 #include <cctype>
 #include <cerrno>
 #include <chrono>
@@ -16,7 +17,9 @@
 
 #include "duplicator.h"
 #include "module1.h"
+#include "phrases.h"
 #include "utf.h"
+#include "words.h"
 
 namespace ferrowick {
 namespace {
@@ -43,28 +46,11 @@ std::string Lines(const std::u16string& text) {
   return out;
 }
 
-std::string When(std::int64_t seconds) {
-  const std::time_t t = seconds;
-  char text[32] = "";
-  std::tm local{};
-  if (localtime_r(&t, &local) != nullptr)
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-  return text;
-}
-
-std::string MiB(std::uint64_t bytes) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1 << 20));
-  return text;
-}
-
-struct Choice {
-  char key;
-  const char* caption;  // the window's caption, the key in brackets
-  int answer;
-};
+void Put(const QString& text, std::FILE* to) { std::fputs(text.toLocal8Bit().constData(), to); }
 
 class Terminal : public WindowServices, public CopyQuestions, public FolderDialog {
+  Q_DECLARE_TR_FUNCTIONS(ferrowick::Terminal)
+
  public:
   explicit Terminal(const CommandLine& line)
       : consent_(line.consent),
@@ -84,6 +70,9 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
 
   // The window's fields.
   std::u16string Text(Box box) const override { return text_.at(box); }
+  std::u16string Words(Phrase phrase) const override {
+    return QCoreApplication::translate("ferrowick::Form1", English(phrase)).toStdU16String();
+  }
   void SetText(Box box, const std::u16string& text) override { text_[box] = text; }
   bool PrefixSelected() const override { return !suffix_; }
   void AppendStatusLine(std::u16string_view line) override {
@@ -96,67 +85,43 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
     badInput = true;
   }
   bool KeepRunning() override { return caught == 0; }
-  std::u16string ChooseFolder(const std::u16string&) override { return {}; }
+  std::u16string ChooseFolder() override { return {}; }
 
   // The copy engine's questions.
   Answer AskReplace(const ReplaceQuestion& q) override {
     if (consent_ == CommandLine::Consent::Yes) return Answer::Yes;
     if (!ask_) {
-      Say("not replaced: \"" + q.target + "\" exists" +
-          (consent_ == CommandLine::Consent::No ? "" : " (--yes replaces it)"));
+      const QString target = Wording::Visible(q.target);
+      Say(consent_ == CommandLine::Consent::No
+              ? tr("not replaced: \"%1\" exists").arg(target)
+              : tr("not replaced: \"%1\" exists (--yes replaces it)").arg(target));
       return Answer::No;
     }
-    return static_cast<Answer>(Ask("\"" + q.target + "\" already exists.\n" +
-                                       std::to_string(q.existing.size) + " bytes, modified " +
-                                       When(q.existing.modified) + "\n\nReplace it with \"" +
-                                       q.source + "\"?\n" + std::to_string(q.replacement.size) +
-                                       " bytes, modified " + When(q.replacement.modified),
-                                   {{'y', "[Y]es", int(Answer::Yes)},
-                                    {'a', "Yes to [A]ll", int(Answer::YesToAll)},
-                                    {'n', "[N]o", int(Answer::No)},
-                                    {'l', "No to A[l]l", int(Answer::NoToAll)},
-                                    {'s', "[S]top", int(Answer::Stop)}},
-                                   int(Answer::Stop)));
+    return static_cast<Answer>(
+        Ask(Wording::ReplaceQuestion(q), Wording::ReplaceChoices(), int(Answer::Stop)));
   }
   Answer AskCreateFolder(const std::string& folder) override {
     if (consent_ == CommandLine::Consent::Yes) return Answer::Yes;
     if (!ask_) {
-      Say("not made: the folder \"" + folder + "\" does not exist" +
-          (consent_ == CommandLine::Consent::No ? "" : " (--yes creates it)"));
+      const QString name = Wording::Visible(folder);
+      Say(consent_ == CommandLine::Consent::No
+              ? tr("not made: the folder \"%1\" does not exist").arg(name)
+              : tr("not made: the folder \"%1\" does not exist (--yes creates it)").arg(name));
       return Answer::No;
     }
     return static_cast<Answer>(
-        Ask("The folder \"" + folder + "\" does not exist.\n\nDo you want to create it?",
-            {{'y', "[Y]es", int(Answer::Yes)},
-             {'n', "[N]o", int(Answer::No)},
-             {'l', "No to A[l]l", int(Answer::NoToAll)},
-             {'s', "[S]top", int(Answer::Stop)}},
-            int(Answer::Stop)));
+        Ask(Wording::FolderQuestion(folder), Wording::FolderChoices(), int(Answer::Stop)));
   }
   ErrorAnswer ReportError(const CopyFailure& failure) override {
-    if (failure.kind == CopyFailure::Kind::NotKept) {
-      Say("the copies were made, but their drive did not keep these extended attributes of the "
-          "source: " +
-          failure.reason);
-      return ErrorAnswer::Skip;
-    }
-    failed = true;
-    if (failure.kind == CopyFailure::Kind::Unwritten) {
-      Say("the copies in \"" + failure.path +
-          "\" may not be on the device: it did not take them: " + failure.reason);
-      return ErrorAnswer::Skip;
-    }
-    const std::string text = "cannot copy \"" + failure.source + "\" to \"" + failure.target +
-                             "\": " + failure.path + ": " + failure.reason;
-    if (!ask_ || caught != 0) {
+    // On one line: the window's box puts a blank line after its first sentence.
+    const QString text =
+        Wording::Report(failure).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
+    if (failure.kind != CopyFailure::Kind::NotKept) failed = true;
+    if (failure.kind != CopyFailure::Kind::Copy || !ask_ || caught != 0) {
       Say(text);
       return ErrorAnswer::Skip;
     }
-    return static_cast<ErrorAnswer>(Ask(text,
-                                        {{'s', "[S]kip", int(ErrorAnswer::Skip)},
-                                         {'a', "Skip [A]ll", int(ErrorAnswer::SkipAll)},
-                                         {'t', "S[t]op", int(ErrorAnswer::Stop)}},
-                                        int(ErrorAnswer::Stop)));
+    return static_cast<ErrorAnswer>(Ask(text, Wording::ErrorChoices(), int(ErrorAnswer::Stop)));
   }
   // Asked every frame from the start of a run, so that a signal stops a large copy at once; shown
   // once the run has lasted a second, as the window's display is.
@@ -165,21 +130,14 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
     if (!showProgress_ || (p.elapsed < std::chrono::seconds(1) && !p.writing)) {
       return ProgressAnswer::Go;
     }
-    std::string line;
-    if (p.writing) {
-      line = "Writing the copies to the device...";
-    } else {
-      const double seconds = std::chrono::duration<double>(p.elapsed).count();
-      const double rate = seconds > 0 ? static_cast<double>(p.done) / seconds : 0;
-      line = "Copy " + std::to_string(p.copy) + " of " + std::to_string(p.count) + ": " +
-             MiB(p.done) + " of " + MiB(p.total) + ", " + MiB(static_cast<std::uint64_t>(rate)) +
-             "/s";
-      if (rate > 0 && p.total > p.done) {
-        line += ", " + std::to_string(static_cast<long>((p.total - p.done) / rate)) + " s left";
-      }
+    QString line = Wording::Writing();
+    if (!p.writing) {
+      line = Wording::Count(p);
+      if (const QString pace = Wording::Pace(p); !pace.isEmpty())
+        line += QStringLiteral(", ") + pace;
     }
     // One line that changes in place, cleared to its end.
-    std::fprintf(stderr, "\r%s\033[K", line.c_str());
+    Put(QStringLiteral("\r%1\033[K").arg(line), stderr);
     progressShown_ = true;
     return ProgressAnswer::Go;
   }
@@ -189,35 +147,44 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
   }
   void Idle() override {}
   void ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) override {
-    for (const CopyFailure& f : first) Say("not made: \"" + f.target + "\": " + f.reason);
-    if (count > first.size()) Say(std::to_string(count - first.size()) + " more copies not made");
+    Say(Wording::Unmade(count, first));
   }
 
  private:
   // A line on stderr, on a line of its own even while the progress line is up.
-  void Say(const std::string& text) {
+  void Say(const QString& text) {
     ProgressDone();
-    std::fprintf(stderr, "ferrowick: %s\n", text.c_str());
+    Put(QStringLiteral("ferrowick: %1\n").arg(text), stderr);
   }
 
-  // Asks on the terminal until one of the choices is given; a signal or the end of the input
-  // answers `onEnd`.
-  int Ask(const std::string& text, std::initializer_list<Choice> choices, int onEnd) {
+  // Asks on the terminal until one of the choices is given by its access key, shown in
+  // brackets; a signal or the end of the input answers `onEnd`.
+  int Ask(const QString& text, const std::vector<Wording::Choice>& choices, int onEnd) {
     ProgressDone();
     std::fflush(stdout);
+    QString prompt = u'\n' + text + u'\n';
+    for (const Wording::Choice& c : choices) {
+      QString caption = c.caption;
+      const auto at = caption.indexOf(u'&');
+      if (at >= 0 && at + 1 < caption.size()) {
+        caption.replace(at, 2, u'[' + caption.mid(at + 1, 1) + u']');
+      }
+      prompt += u' ' + caption;
+    }
     for (;;) {
-      std::string prompt = "\n" + text + "\n";
-      for (const Choice& c : choices) prompt += std::string(" ") + c.caption;
-      std::fprintf(stderr, "%s? ", prompt.c_str());
+      Put(prompt + QStringLiteral("? "), stderr);
       std::fflush(stderr);
       char answer[64];
       if (caught != 0 || std::fgets(answer, sizeof answer, stdin) == nullptr) {
         std::fputc('\n', stderr);
         return onEnd;
       }
-      const char key = static_cast<char>(std::tolower(static_cast<unsigned char>(answer[0])));
-      for (const Choice& c : choices) {
-        if (key == c.key) return c.answer;
+      const QString given = QString::fromLocal8Bit(answer).trimmed().left(1).toCaseFolded();
+      for (const Wording::Choice& c : choices) {
+        const auto at = c.caption.indexOf(u'&');
+        if (!given.isEmpty() && at >= 0 && c.caption.mid(at + 1, 1).toCaseFolded() == given) {
+          return c.answer;
+        }
       }
     }
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "form_layout.h"
+#include "utf.h"
 
 namespace ferrowick {
 namespace {
@@ -20,6 +21,11 @@ WNDPROC editProc = nullptr;
 WNDPROC statusProc = nullptr;
 
 const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+// The layout's English words, UTF-8.
+std::wstring W(const char* text) {
+  const std::u16string wide = FromUtf8(text);
+  return {wide.begin(), wide.end()};
+}
 
 std::wstring W(const std::u16string& text) { return {text.begin(), text.end()}; }
 
@@ -117,7 +123,7 @@ void Form1::CreateControls() {
   const auto make = [&](const layout::Place& place, const wchar_t* windowClass, DWORD style,
                         DWORD exStyle = 0) {
     HWND control =
-        CreateWindowExW(exStyle, windowClass, place.caption ? W(place.caption) : L"",
+        CreateWindowExW(exStyle, windowClass, place.caption ? W(place.caption).c_str() : L"",
                         WS_CHILD | WS_VISIBLE | style, Px(place.left), Px(place.top),
                         Px(place.width), Px(place.height), hwnd_, nullptr, instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -461,7 +467,7 @@ void CommonDialog::ShowOpen(HWND owner) {
 }
 
 void Form1::cmdChooseFile_Click() {
-  CommonDialog1.DialogTitle = layout::kFileDialogTitle;
+  CommonDialog1.DialogTitle = FromUtf8(layout::kFileDialogTitle);
   CommonDialog1.ShowOpen(hwnd_);
   SetWindowTextW(txtFile, W(CommonDialog1.FileName).c_str());
 }

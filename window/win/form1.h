@@ -14,6 +14,7 @@
 #include "duplicator.h"
 #include "form_layout.h"
 #include "module1.h"
+#include "utf.h"
 
 namespace ferrowick {
 
@@ -44,6 +45,8 @@ class Form1 : public WindowServices {
 
   // WindowServices
   std::u16string Text(Box box) const override;
+  // The Windows program speaks English.
+  std::u16string Words(Phrase phrase) const override { return FromUtf8(English(phrase)); }
   void SetText(Box box, const std::u16string& text) override;
   bool PrefixSelected() const override;
   void AppendStatusLine(std::u16string_view line) override;

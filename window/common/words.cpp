@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: MIT
+#include "words.h"
+
+#include <sys/stat.h>
+
+#include <QDateTime>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstring>
+
+#include "utf.h"
+
+namespace ferrowick {
+namespace {
+
+QString System(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+QString Facts(const FileFacts& facts) {
+  const QLocale locale;
+  return Wording::tr("%1 bytes, modified %2")
+      .arg(locale.toString(static_cast<qulonglong>(facts.size)),
+           QDateTime::fromSecsSinceEpoch(facts.modified).toString("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString Duration(double seconds) {
+  if (seconds < 60) return Wording::tr("%1 s").arg(static_cast<int>(seconds + 0.5));
+  const int minutes = static_cast<int>(seconds / 60 + 0.5);
+  if (minutes < 60) return Wording::tr("%1 min").arg(minutes);
+  return Wording::tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+}
+
+QString Size(std::uint64_t bytes) {
+  return QLocale().formattedDataSize(static_cast<qint64>(bytes));
+}
+
+QString NameRefused(const CopyFailure& failure) {
+  const NameFault& fault = failure.name;
+  const QString name =
+      Wording::Visible(std::string(failure.target.substr(failure.target.rfind('/') + 1)));
+  if (fault.what == NameFault::What::CharacterSet) {
+    return Wording::tr(
+        "The drive cannot store a character of this name: its file system takes only the "
+        "characters of its own character set. Choose another name or folder.");
+  }
+  const bool share = fault.rules == NameRules::Share;
+  QString text;
+  if (fault.what == NameFault::What::Character) {
+    text =
+        share ? Wording::tr("The shared folder does not allow the character %1 in the name \"%2\".")
+              : Wording::tr("The drive does not allow the character %1 in the name \"%2\".");
+    text = text.arg(QChar::fromLatin1(fault.character), name);
+  } else {
+    text =
+        share
+            ? Wording::tr(
+                  "The shared folder does not allow the name \"%1\": it ends in a dot or "
+                  "a space.")
+            : Wording::tr("The drive does not allow the name \"%1\": it ends in a dot or a space.");
+    text = text.arg(name);
+  }
+  text += u' ';
+  text += share ? Wording::tr(
+                      "Windows shares read \\ as a folder separator and forbid \" * : < > ? | "
+                      "in names, and a dot or a space at their end.")
+                : Wording::tr(
+                      "FAT, exFAT and NTFS drives forbid \" * : < > ? \\ | in names, and a dot "
+                      "or a space at their end.");
+  return text + u' ' + Wording::tr("Choose another name or folder.");
+}
+
+}  // namespace
+
+void Wording::LoadCatalogues() {
+  // Qt's own, for its dialogs and the command line's --help; then ours.
+  static QTranslator qt;
+  static QTranslator ours;
+  if (qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&qt);
+  }
+  if (ours.load(QLocale(), QStringLiteral("ferrowick"), QStringLiteral("_"),
+                QStringLiteral(":/i18n"))) {
+    QCoreApplication::installTranslator(&ours);
+  }
+}
+
+QString Wording::Visible(const std::string& text) {
+  std::u16string visible;
+  AppendVisible(visible, FromUtf8(text));
+  return QString::fromStdU16String(visible);
+}
+
+QString Wording::FileKind(mode_t mode) {
+  return S_ISDIR(mode)    ? tr("a folder")
+         : S_ISFIFO(mode) ? tr("a named pipe (FIFO)")
+         : S_ISSOCK(mode) ? tr("a socket")
+         : S_ISCHR(mode)  ? tr("a character device")
+         : S_ISBLK(mode)  ? tr("a block device")
+         : S_ISREG(mode)  ? tr("a regular file")
+                          : tr("a special file");
+}
+
+QString Wording::NotRegular(const QString& path, mode_t mode) {
+  return tr("\"%1\" is %2, not a regular file. Only regular files can be copied.")
+      .arg(path, FileKind(mode));
+}
+
+QString Wording::ReplaceQuestion(const ferrowick::ReplaceQuestion& question) {
+  return tr("\"%1\" already exists.\n%2\n\nReplace it with \"%3\"?\n%4")
+      .arg(Visible(question.target), Facts(question.existing), Visible(question.source),
+           Facts(question.replacement));
+}
+
+QString Wording::FolderQuestion(const std::string& folder) {
+  return tr("The folder \"%1\" does not exist.\n\nDo you want to create it?").arg(Visible(folder));
+}
+
+QString Wording::Reason(const CopyFailure& failure) {
+  QString reason;
+  switch (failure.cause) {
+    case CopyFailure::Cause::System:
+      reason = System(failure.error);
+      break;
+    case CopyFailure::Cause::NotRegular:
+      reason = NotRegular(Visible(failure.path), failure.mode);
+      break;
+    case CopyFailure::Cause::NameRefused:
+      reason = NameRefused(failure);
+      break;
+    case CopyFailure::Cause::NotText:
+      reason =
+          tr("The name holds characters that are not UTF-8 text, and such a name cannot pass "
+             "through this program's text boxes. Rename the file or folder and try again.");
+      break;
+    case CopyFailure::Cause::NameNotShown:
+      reason = tr("The server took the copy, but its folder does not show it under this name "
+                  "(%1). It may have been stored under another name or in another folder.")
+                   .arg(failure.error != 0 ? System(failure.error) : tr("not a file"));
+      break;
+  }
+  if (!failure.leftover.empty()) {
+    if (!reason.endsWith(u'.')) reason += u'.';
+    reason += u' ';
+    reason += tr("The unfinished copy \"%1\" could not be removed: delete it by hand.")
+                  .arg(Visible(failure.leftover));
+  }
+  return reason;
+}
+
+QString Wording::Report(const CopyFailure& failure) {
+  switch (failure.kind) {
+    case CopyFailure::Kind::NotKept: {
+      QStringList names;
+      for (const CopyFailure::Attribute& attribute : failure.attributes) {
+        names << QStringLiteral("%1 (%2)").arg(Visible(attribute.name), System(attribute.error));
+      }
+      return tr("The copies were made, but their drive did not keep these extended attributes of "
+                "the source:\n\n%1")
+          .arg(names.join(QStringLiteral(", ")));
+    }
+    case CopyFailure::Kind::Unwritten:
+      return tr("The copies in \"%1\" may not be on the device: it did not take them.\n\n%2")
+          .arg(Visible(failure.path), System(failure.error));
+    case CopyFailure::Kind::Copy:
+      break;
+  }
+  return tr("Cannot copy \"%1\" to \"%2\".\n\n%3: %4")
+      .arg(Visible(failure.source), Visible(failure.target), Visible(failure.path),
+           Reason(failure));
+}
+
+QString Wording::Unmade(std::size_t count, const std::vector<CopyFailure>& first) {
+  // The others had a box of their own at the time.
+  QString text = count == 1 ? tr("One more copy was not made:")
+                            : tr("%1 more copies were not made:").arg(count);
+  text += u'\n';
+  for (const CopyFailure& failure : first) {
+    text += QStringLiteral("\n%1: %2").arg(Visible(failure.target), Reason(failure));
+  }
+  if (count > first.size()) text += u'\n' + tr("... and %1 more.").arg(count - first.size());
+  return text;
+}
+
+QString Wording::Writing() { return tr("Writing the copies to the device..."); }
+
+QString Wording::Made(const RunProgress& p) {
+  return tr("%1 of %2 copies made").arg(p.copy).arg(p.count);
+}
+
+QString Wording::Count(const RunProgress& p) {
+  return tr("Copy %1 of %2: %3 of %4").arg(p.copy).arg(p.count).arg(Size(p.done), Size(p.total));
+}
+
+QString Wording::Pace(const RunProgress& p) {
+  const double seconds = std::chrono::duration<double>(p.elapsed).count();
+  const double rate = seconds > 0 ? static_cast<double>(p.done) / seconds : 0;
+  if (rate <= 0) return {};
+  return tr("%1/s, %2 left")
+      .arg(Size(static_cast<std::uint64_t>(rate)),
+           Duration(static_cast<double>(p.total - p.done) / rate));
+}
+
+std::vector<Wording::Choice> Wording::ReplaceChoices() {
+  return {{tr("&Yes"), int(Answer::Yes)},
+          {tr("Yes to &All"), int(Answer::YesToAll)},
+          {tr("&No"), int(Answer::No)},
+          {tr("No to A&ll"), int(Answer::NoToAll)},
+          {tr("&Stop"), int(Answer::Stop)}};
+}
+
+std::vector<Wording::Choice> Wording::FolderChoices() {
+  return {{tr("&Yes"), int(Answer::Yes)},
+          {tr("&No"), int(Answer::No)},
+          {tr("No to &All"), int(Answer::NoToAll)},
+          {tr("&Stop"), int(Answer::Stop)}};
+}
+
+std::vector<Wording::Choice> Wording::ErrorChoices() {
+  return {{tr("&Skip"), int(ErrorAnswer::Skip)},
+          {tr("Skip &All"), int(ErrorAnswer::SkipAll)},
+          {tr("S&top"), int(ErrorAnswer::Stop)}};
+}
+
+}  // namespace ferrowick

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The copy engine's questions, failures and progress in the user's words, for every host that
+// speaks through Qt's catalogues: the window's dialogs and the command line. The engine says
+// what happened; only this says it in a language.
+
+#include <sys/types.h>
+
+#include <QCoreApplication>
+#include <QString>
+#include <vector>
+
+#include "run_answers.h"
+
+namespace ferrowick {
+
+class Wording {
+  Q_DECLARE_TR_FUNCTIONS(ferrowick::Wording)
+
+ public:
+  // Loads Qt's catalogue and ours for the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES,
+  // LANG); English where there is none. Once, after the application object exists.
+  static void LoadCatalogues();
+
+  // A path or name as the user sees it: each control character shown as its picture.
+  static QString Visible(const std::string& text);
+  // "a named pipe (FIFO)", "a socket", ...: what a file of this mode is.
+  static QString FileKind(mode_t mode);
+  static QString NotRegular(const QString& path, mode_t mode);
+
+  static QString ReplaceQuestion(const ferrowick::ReplaceQuestion& question);
+  static QString FolderQuestion(const std::string& folder);
+  // The reason a copy failed, with the unfinished copy it left where that could not go.
+  static QString Reason(const CopyFailure& failure);
+  // A whole report: a copy not made, copies not on the device, attributes not kept.
+  static QString Report(const CopyFailure& failure);
+  static QString Unmade(std::size_t count, const std::vector<CopyFailure>& first);
+
+  static QString Writing();
+  static QString Made(const RunProgress& progress);
+  static QString Count(const RunProgress& progress);
+  // How fast and how long still, or "" before anything was copied.
+  static QString Pace(const RunProgress& progress);
+
+  // A choice of a question's box: the caption marks its access key with &.
+  struct Choice {
+    QString caption;
+    int answer;
+  };
+  static std::vector<Choice> ReplaceChoices();
+  static std::vector<Choice> FolderChoices();
+  static std::vector<Choice> ErrorChoices();
+};
+
+}  // namespace ferrowick
