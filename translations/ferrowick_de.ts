@@ -5,178 +5,178 @@
     <name>ferrowick::CopyDialogs</name>
     <message>
         <source>Copying...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird kopiert …</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stoppen</translation>
     </message>
     <message>
         <source>This waits for the device; nothing is left to cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird auf das Gerät gewartet; abzubrechen gibt es nichts mehr.</translation>
     </message>
     <message>
         <source>Copying to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren nach „%1“</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen der Datei bestätigen</translation>
     </message>
     <message>
         <source>Confirm Folder Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen des Ordners bestätigen</translation>
     </message>
     <message>
         <source>Attributes Not Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribute nicht übernommen</translation>
     </message>
     <message>
         <source>Error Writing Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Schreiben der Kopien</translation>
     </message>
     <message>
         <source>Error Copying File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Kopieren der Datei</translation>
     </message>
     <message>
         <source>Copies Not Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopien nicht erstellt</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
     <message>
         <source>Step 1: Select a file to duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 1: Die zu duplizierende Datei auswählen.</translation>
     </message>
     <message>
         <source>&amp;Choose a File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &amp;wählen</translation>
     </message>
     <message>
         <source>Step 2: Enter the number of copies to make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 2: Die Anzahl der gewünschten Kopien eingeben.</translation>
     </message>
     <message>
         <source>Step 3: Enter a starting number for the tag to be attached to each new filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 3: Die Startnummer für die Kennung an jedem neuen Dateinamen eingeben.</translation>
     </message>
     <message>
         <source>Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Präfix</translation>
     </message>
     <message>
         <source>Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffix</translation>
     </message>
     <message>
         <source>Step 4: Select a directory for the copies. Leave blank if the copies should go in the same directory as the original file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt 4: Einen Ordner für die Kopien auswählen. Leer lassen, wenn die Kopien in denselben Ordner wie die Originaldatei sollen.</translation>
     </message>
     <message>
         <source>Choose a &amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordner wählen</translation>
     </message>
     <message>
         <source>&amp;Duplicate File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &amp;duplizieren</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Select a file to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu duplizierende Datei auswählen</translation>
     </message>
     <message>
         <source>Select a target directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner auswählen</translation>
     </message>
     <message>
         <source>Error: No file selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Keine Datei ausgewählt.</translation>
     </message>
     <message>
         <source>Error: File path is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Der Dateipfad ist zu lang.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Anzahl der Kopien muss eine ganze Zahl sein.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Anzahl der Kopien darf höchstens 32767 sein.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Anzahl der Kopien muss größer als null sein.</translation>
     </message>
     <message>
         <source>Error: Starting number must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Startnummer muss eine ganze Zahl sein.</translation>
     </message>
     <message>
         <source>Error: Starting number must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Startnummer darf höchstens 32767 sein.</translation>
     </message>
     <message>
         <source>Error: Starting number must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die Startnummer muss größer als null sein.</translation>
     </message>
     <message>
         <source>Error: Starting number plus number of copies must not exceed 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Startnummer plus Anzahl der Kopien darf 32767 nicht überschreiten.</translation>
     </message>
     <message>
         <source>Copying to: </source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren nach: </translation>
     </message>
     <message>
         <source>File to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu duplizierende Datei</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Kopien</translation>
     </message>
     <message>
         <source>Starting number</source>
-        <translation type="unfinished"></translation>
+        <translation>Startnummer</translation>
     </message>
     <message>
         <source>Directory for the copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner für die Kopien</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder. Ferrowick duplicates one file: choose a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Ordner. Ferrowick dupliziert eine einzelne Datei: Wählen Sie eine Datei.</translation>
     </message>
     <message>
         <source>Ferrowick duplicates one file at a time. Choose one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrowick dupliziert immer nur eine Datei. Wählen Sie eine einzelne Datei.</translation>
     </message>
     <message>
         <source>Only a file or a folder on this computer can be dropped here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier kann nur eine Datei oder ein Ordner auf diesem Computer abgelegt werden.</translation>
     </message>
 </context>
 <context>
@@ -188,162 +188,167 @@ With no option but FILE, opens the window with FILE chosen. With --copies and --
 makes the copies without a window: one &quot;Copying to:&quot; line per copy on stdout;
 questions on the terminal, or answered by --yes or --no. Exit status: 0 when every
 copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt nummerierte Kopien einer Datei.
+
+Nur mit DATEI aufgerufen, öffnet sich das Fenster mit DATEI ausgewählt. Mit --copies und --start
+entstehen die Kopien ohne Fenster: eine Zeile „Kopieren nach:“ je Kopie auf stdout;
+Rückfragen im Terminal, oder beantwortet durch --yes oder --no. Exit-Status: 0, wenn alle
+Kopien erstellt wurden, 1, wenn nicht, 2 bei ungültiger Eingabe, 130 oder 143 bei Abbruch.</translation>
     </message>
     <message>
         <source>Make N copies (1 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>N Kopien erstellen (1 bis 32767).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopien ab S nummerieren (Start + Kopien höchstens 32767).</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Put the number behind the name, not in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer hinter den Namen setzen statt davor.</translation>
     </message>
     <message>
         <source>Put the copies in FOLDER, not next to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopien in ORDNER ablegen statt neben DATEI.</translation>
     </message>
     <message>
         <source>FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>ORDNER</translation>
     </message>
     <message>
         <source>Replace existing files and create missing folders without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Dateien ersetzen und fehlende Ordner erstellen, ohne nachzufragen.</translation>
     </message>
     <message>
         <source>Keep existing files and create no folder, without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene Dateien behalten und keinen Ordner erstellen, ohne nachzufragen.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>The file to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu kopierende Datei.</translation>
     </message>
     <message>
         <source>Try &apos;ferrowick --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„ferrowick --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>name one file to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie genau eine zu kopierende Datei an</translation>
     </message>
     <message>
         <source>--yes or --no, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--yes oder --no, nicht beides</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht ersetzt: „%1“ existiert</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists (--yes replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht ersetzt: „%1“ existiert (--yes ersetzt sie)</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht erstellt: Der Ordner „%1“ existiert nicht</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht erstellt: Der Ordner „%1“ existiert nicht (--yes erstellt ihn)</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
     <message>
         <source>%1 bytes, modified %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes, geändert am %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>The drive cannot store a character of this name: its file system takes only the characters of its own character set. Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufwerk kann ein Zeichen dieses Namens nicht speichern: Sein Dateisystem kennt nur die Zeichen seines eigenen Zeichensatzes. Wählen Sie einen anderen Namen oder Ordner.</translation>
     </message>
     <message>
         <source>The shared folder does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der freigegebene Ordner erlaubt das Zeichen %1 im Namen „%2“ nicht.</translation>
     </message>
     <message>
         <source>The drive does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufwerk erlaubt das Zeichen %1 im Namen „%2“ nicht.</translation>
     </message>
     <message>
         <source>The shared folder does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der freigegebene Ordner erlaubt den Namen „%1“ nicht: Er endet auf einen Punkt oder ein Leerzeichen.</translation>
     </message>
     <message>
         <source>The drive does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Laufwerk erlaubt den Namen „%1“ nicht: Er endet auf einen Punkt oder ein Leerzeichen.</translation>
     </message>
     <message>
         <source>Windows shares read \ as a folder separator and forbid &quot; * : &lt; &gt; ? | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Freigaben lesen \ als Ordnertrenner und verbieten &quot; * : &lt; &gt; ? | in Namen sowie einen Punkt oder ein Leerzeichen am Ende.</translation>
     </message>
     <message>
         <source>FAT, exFAT and NTFS drives forbid &quot; * : &lt; &gt; ? \ | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>FAT-, exFAT- und NTFS-Laufwerke verbieten &quot; * : &lt; &gt; ? \ | in Namen sowie einen Punkt oder ein Leerzeichen am Ende.</translation>
     </message>
     <message>
         <source>Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen anderen Namen oder Ordner.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ordner</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <source>a character device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein zeichenorientiertes Gerät</translation>
     </message>
     <message>
         <source>a block device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein blockorientiertes Gerät</translation>
     </message>
     <message>
         <source>a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine reguläre Datei</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spezialdatei</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, not a regular file. Only regular files can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist %2, keine reguläre Datei. Nur reguläre Dateien können kopiert werden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists.
@@ -351,111 +356,123 @@ copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupte
 
 Replace it with &quot;%3&quot;?
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ existiert bereits.
+%2
+
+Durch „%3“ ersetzen?
+%4</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.
 
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ existiert nicht.
+
+Soll er erstellt werden?</translation>
     </message>
     <message>
         <source>The name holds characters that are not UTF-8 text, and such a name cannot pass through this program&apos;s text boxes. Rename the file or folder and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name enthält Zeichen, die kein UTF-8-Text sind, und ein solcher Name passt nicht durch die Textfelder dieses Programms. Benennen Sie die Datei oder den Ordner um und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The server took the copy, but its folder does not show it under this name (%1). It may have been stored under another name or in another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Kopie angenommen, aber ihr Ordner zeigt sie nicht unter diesem Namen (%1). Sie wurde möglicherweise unter einem anderen Namen oder in einem anderen Ordner gespeichert.</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei</translation>
     </message>
     <message>
         <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die unvollständige Kopie „%1“ konnte nicht entfernt werden: Löschen Sie sie von Hand.</translation>
     </message>
     <message>
         <source>The copies were made, but their drive did not keep these extended attributes of the source:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopien wurden erstellt, aber ihr Laufwerk hat diese erweiterten Attribute der Quelle nicht übernommen:
+
+%1</translation>
     </message>
     <message>
         <source>The copies in &quot;%1&quot; may not be on the device: it did not take them.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopien in „%1“ sind möglicherweise nicht auf dem Gerät: Es hat sie nicht angenommen.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;.
 
 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht nach „%2“ kopiert werden.
+
+%3: %4</translation>
     </message>
     <message>
         <source>One more copy was not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine weitere Kopie wurde nicht erstellt:</translation>
     </message>
     <message>
         <source>%1 more copies were not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 weitere Kopien wurden nicht erstellt:</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>… und %1 weitere.</translation>
     </message>
     <message>
         <source>Writing the copies to the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopien werden auf das Gerät geschrieben …</translation>
     </message>
     <message>
         <source>%1 of %2 copies made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Kopien erstellt</translation>
     </message>
     <message>
         <source>Copy %1 of %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopie %1 von %2: %3 von %4</translation>
     </message>
     <message>
         <source>%1/s, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/s, noch %2</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, &amp;alle</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>No to A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, &amp;keine</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stoppen</translation>
     </message>
     <message>
         <source>No to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein, &amp;keine</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Überspringen</translation>
     </message>
     <message>
         <source>Skip &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle überspringen</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;toppen</translation>
     </message>
 </context>
 </TS>

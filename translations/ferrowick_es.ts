@@ -5,178 +5,178 @@
     <name>ferrowick::CopyDialogs</name>
     <message>
         <source>Copying...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando…</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>This waits for the device; nothing is left to cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando al dispositivo; ya no queda nada que cancelar.</translation>
     </message>
     <message>
         <source>Copying to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando en «%1»</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar reemplazo de archivo</translation>
     </message>
     <message>
         <source>Confirm Folder Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar creación de carpeta</translation>
     </message>
     <message>
         <source>Attributes Not Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Atributos no conservados</translation>
     </message>
     <message>
         <source>Error Writing Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al escribir las copias</translation>
     </message>
     <message>
         <source>Error Copying File</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al copiar el archivo</translation>
     </message>
     <message>
         <source>Copies Not Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias no creadas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
     <message>
         <source>Step 1: Select a file to duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 1: seleccione un archivo para duplicar.</translation>
     </message>
     <message>
         <source>&amp;Choose a File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elegir archivo</translation>
     </message>
     <message>
         <source>Step 2: Enter the number of copies to make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 2: introduzca el número de copias que desea crear.</translation>
     </message>
     <message>
         <source>Step 3: Enter a starting number for the tag to be attached to each new filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 3: introduzca el número inicial que se añadirá a cada nombre nuevo.</translation>
     </message>
     <message>
         <source>Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo</translation>
     </message>
     <message>
         <source>Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Sufijo</translation>
     </message>
     <message>
         <source>Step 4: Select a directory for the copies. Leave blank if the copies should go in the same directory as the original file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso 4: seleccione una carpeta para las copias. Déjelo en blanco para ponerlas en la misma carpeta que el archivo original.</translation>
     </message>
     <message>
         <source>Choose a &amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir &amp;carpeta</translation>
     </message>
     <message>
         <source>&amp;Duplicate File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar archivo</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>Select a file to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un archivo para duplicar</translation>
     </message>
     <message>
         <source>Select a target directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una carpeta de destino</translation>
     </message>
     <message>
         <source>Error: No file selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se ha seleccionado ningún archivo.</translation>
     </message>
     <message>
         <source>Error: File path is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: la ruta del archivo es demasiado larga.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el número de copias debe ser un número entero.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el número de copias no puede ser mayor que 32767.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el número de copias debe ser mayor que cero.</translation>
     </message>
     <message>
         <source>Error: Starting number must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el número inicial debe ser un número entero.</translation>
     </message>
     <message>
         <source>Error: Starting number must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el número inicial no puede ser mayor que 32767.</translation>
     </message>
     <message>
         <source>Error: Starting number must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el número inicial debe ser mayor que cero.</translation>
     </message>
     <message>
         <source>Error: Starting number plus number of copies must not exceed 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el número inicial más el número de copias no puede superar 32767.</translation>
     </message>
     <message>
         <source>Copying to: </source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando en: </translation>
     </message>
     <message>
         <source>File to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo para duplicar</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de copias</translation>
     </message>
     <message>
         <source>Starting number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número inicial</translation>
     </message>
     <message>
         <source>Directory for the copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta para las copias</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no existe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder. Ferrowick duplicates one file: choose a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es una carpeta. Ferrowick duplica un solo archivo: elija un archivo.</translation>
     </message>
     <message>
         <source>Ferrowick duplicates one file at a time. Choose one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrowick duplica un solo archivo cada vez. Elija un único archivo.</translation>
     </message>
     <message>
         <source>Only a file or a folder on this computer can be dropped here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí solo se puede soltar un archivo o una carpeta de este equipo.</translation>
     </message>
 </context>
 <context>
@@ -188,162 +188,167 @@ With no option but FILE, opens the window with FILE chosen. With --copies and --
 makes the copies without a window: one &quot;Copying to:&quot; line per copy on stdout;
 questions on the terminal, or answered by --yes or --no. Exit status: 0 when every
 copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea copias numeradas de un archivo.
+
+Solo con ARCHIVO, abre la ventana con ARCHIVO elegido. Con --copies y --start,
+crea las copias sin ventana: una línea «Copiando en:» por copia en la salida estándar;
+las preguntas se hacen en la terminal, o las responde --yes o --no. Estado de salida: 0 si
+se crearon todas las copias, 1 si no, 2 si la entrada no es válida, 130 o 143 si se interrumpe.</translation>
     </message>
     <message>
         <source>Make N copies (1 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear N copias (de 1 a 32767).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Numerar las copias desde S (inicio + copias como máximo 32767).</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Put the number behind the name, not in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner el número detrás del nombre, no delante.</translation>
     </message>
     <message>
         <source>Put the copies in FOLDER, not next to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poner las copias en CARPETA, no junto a ARCHIVO.</translation>
     </message>
     <message>
         <source>FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>CARPETA</translation>
     </message>
     <message>
         <source>Replace existing files and create missing folders without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar los archivos existentes y crear las carpetas que falten sin preguntar.</translation>
     </message>
     <message>
         <source>Keep existing files and create no folder, without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar los archivos existentes y no crear ninguna carpeta, sin preguntar.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ARCHIVO</translation>
     </message>
     <message>
         <source>The file to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo que se va a copiar.</translation>
     </message>
     <message>
         <source>Try &apos;ferrowick --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe «ferrowick --help».</translation>
     </message>
     <message>
         <source>name one file to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>indique un solo archivo para copiar</translation>
     </message>
     <message>
         <source>--yes or --no, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--yes o --no, no ambos</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists</source>
-        <translation type="unfinished"></translation>
+        <translation>no reemplazado: «%1» ya existe</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists (--yes replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>no reemplazado: «%1» ya existe (--yes lo reemplaza)</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>no creada: la carpeta «%1» no existe</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
-        <translation type="unfinished"></translation>
+        <translation>no creada: la carpeta «%1» no existe (--yes la crea)</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
     <message>
         <source>%1 bytes, modified %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes, modificado el %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>The drive cannot store a character of this name: its file system takes only the characters of its own character set. Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad no puede guardar un carácter de este nombre: su sistema de archivos solo admite los caracteres de su propio juego de caracteres. Elija otro nombre u otra carpeta.</translation>
     </message>
     <message>
         <source>The shared folder does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta compartida no admite el carácter %1 en el nombre «%2».</translation>
     </message>
     <message>
         <source>The drive does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad no admite el carácter %1 en el nombre «%2».</translation>
     </message>
     <message>
         <source>The shared folder does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta compartida no admite el nombre «%1»: termina en un punto o un espacio.</translation>
     </message>
     <message>
         <source>The drive does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>La unidad no admite el nombre «%1»: termina en un punto o un espacio.</translation>
     </message>
     <message>
         <source>Windows shares read \ as a folder separator and forbid &quot; * : &lt; &gt; ? | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las carpetas compartidas de Windows leen \ como separador de carpetas y prohíben &quot; * : &lt; &gt; ? | en los nombres, así como un punto o un espacio al final.</translation>
     </message>
     <message>
         <source>FAT, exFAT and NTFS drives forbid &quot; * : &lt; &gt; ? \ | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las unidades FAT, exFAT y NTFS prohíben &quot; * : &lt; &gt; ? \ | en los nombres, así como un punto o un espacio al final.</translation>
     </message>
     <message>
         <source>Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija otro nombre u otra carpeta.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>una tubería con nombre (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a character device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo de caracteres</translation>
     </message>
     <message>
         <source>a block device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo de bloques</translation>
     </message>
     <message>
         <source>a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo normal</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo especial</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, not a regular file. Only regular files can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es %2, no un archivo normal. Solo se pueden copiar archivos normales.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists.
@@ -351,111 +356,123 @@ copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupte
 
 Replace it with &quot;%3&quot;?
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya existe.
+%2
+
+¿Reemplazarlo por «%3»?
+%4</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.
 
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta «%1» no existe.
+
+¿Quiere crearla?</translation>
     </message>
     <message>
         <source>The name holds characters that are not UTF-8 text, and such a name cannot pass through this program&apos;s text boxes. Rename the file or folder and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre contiene caracteres que no son texto UTF-8, y un nombre así no puede pasar por los cuadros de texto de este programa. Cambie el nombre del archivo o de la carpeta e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>The server took the copy, but its folder does not show it under this name (%1). It may have been stored under another name or in another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor aceptó la copia, pero su carpeta no la muestra con este nombre (%1). Puede que se haya guardado con otro nombre o en otra carpeta.</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la copia incompleta «%1»: bórrela a mano.</translation>
     </message>
     <message>
         <source>The copies were made, but their drive did not keep these extended attributes of the source:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se crearon las copias, pero su unidad no conservó estos atributos extendidos del original:
+
+%1</translation>
     </message>
     <message>
         <source>The copies in &quot;%1&quot; may not be on the device: it did not take them.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede que las copias en «%1» no estén en el dispositivo: no las aceptó.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;.
 
 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede copiar «%1» en «%2».
+
+%3: %4</translation>
     </message>
     <message>
         <source>One more copy was not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se creó una copia más:</translation>
     </message>
     <message>
         <source>%1 more copies were not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se crearon %1 copias más:</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>… y %1 más.</translation>
     </message>
     <message>
         <source>Writing the copies to the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo las copias en el dispositivo…</translation>
     </message>
     <message>
         <source>%1 of %2 copies made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 copias creadas</translation>
     </message>
     <message>
         <source>Copy %1 of %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia %1 de %2: %3 de %4</translation>
     </message>
     <message>
         <source>%1/s, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/s, quedan %2</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí a &amp;todo</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>No to A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>No a t&amp;odo</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <source>No to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>No a &amp;todo</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omitir</translation>
     </message>
     <message>
         <source>Skip &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir &amp;todo</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
 </context>
 </TS>

@@ -5,178 +5,178 @@
     <name>ferrowick::CopyDialogs</name>
     <message>
         <source>Copying...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie en cours…</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interrompre</translation>
     </message>
     <message>
         <source>This waits for the device; nothing is left to cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente du périphérique&#xa0;; plus rien à annuler.</translation>
     </message>
     <message>
         <source>Copying to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie vers «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer le remplacement</translation>
     </message>
     <message>
         <source>Confirm Folder Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la création du dossier</translation>
     </message>
     <message>
         <source>Attributes Not Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Attributs non conservés</translation>
     </message>
     <message>
         <source>Error Writing Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d’écriture des copies</translation>
     </message>
     <message>
         <source>Error Copying File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de copie du fichier</translation>
     </message>
     <message>
         <source>Copies Not Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies non créées</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
     <message>
         <source>Step 1: Select a file to duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 1&#xa0;: sélectionnez un fichier à dupliquer.</translation>
     </message>
     <message>
         <source>&amp;Choose a File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Choisir un fichier</translation>
     </message>
     <message>
         <source>Step 2: Enter the number of copies to make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 2&#xa0;: saisissez le nombre de copies à créer.</translation>
     </message>
     <message>
         <source>Step 3: Enter a starting number for the tag to be attached to each new filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 3&#xa0;: saisissez le premier numéro à ajouter au nom de chaque copie.</translation>
     </message>
     <message>
         <source>Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe</translation>
     </message>
     <message>
         <source>Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffixe</translation>
     </message>
     <message>
         <source>Step 4: Select a directory for the copies. Leave blank if the copies should go in the same directory as the original file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étape 4&#xa0;: sélectionnez un dossier pour les copies. Laissez vide pour les placer dans le même dossier que le fichier d’origine.</translation>
     </message>
     <message>
         <source>Choose a &amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un &amp;dossier</translation>
     </message>
     <message>
         <source>&amp;Duplicate File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer le fichier</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Select a file to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un fichier à dupliquer</translation>
     </message>
     <message>
         <source>Select a target directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner un dossier de destination</translation>
     </message>
     <message>
         <source>Error: No file selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: aucun fichier sélectionné.</translation>
     </message>
     <message>
         <source>Error: File path is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: le chemin du fichier est trop long.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: le nombre de copies doit être un nombre entier.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: le nombre de copies ne doit pas dépasser 32767.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: le nombre de copies doit être supérieur à zéro.</translation>
     </message>
     <message>
         <source>Error: Starting number must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: le numéro de départ doit être un nombre entier.</translation>
     </message>
     <message>
         <source>Error: Starting number must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: le numéro de départ ne doit pas dépasser 32767.</translation>
     </message>
     <message>
         <source>Error: Starting number must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: le numéro de départ doit être supérieur à zéro.</translation>
     </message>
     <message>
         <source>Error: Starting number plus number of copies must not exceed 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: le numéro de départ plus le nombre de copies ne doit pas dépasser 32767.</translation>
     </message>
     <message>
         <source>Copying to: </source>
-        <translation type="unfinished"></translation>
+        <translation>Copie vers&#xa0;: </translation>
     </message>
     <message>
         <source>File to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier à dupliquer</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de copies</translation>
     </message>
     <message>
         <source>Starting number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de départ</translation>
     </message>
     <message>
         <source>Directory for the copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des copies</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’existe pas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder. Ferrowick duplicates one file: choose a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est un dossier. Ferrowick duplique un seul fichier&#xa0;: choisissez un fichier.</translation>
     </message>
     <message>
         <source>Ferrowick duplicates one file at a time. Choose one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrowick duplique un seul fichier à la fois. Choisissez un seul fichier.</translation>
     </message>
     <message>
         <source>Only a file or a folder on this computer can be dropped here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul un fichier ou un dossier de cet ordinateur peut être déposé ici.</translation>
     </message>
 </context>
 <context>
@@ -188,162 +188,167 @@ With no option but FILE, opens the window with FILE chosen. With --copies and --
 makes the copies without a window: one &quot;Copying to:&quot; line per copy on stdout;
 questions on the terminal, or answered by --yes or --no. Exit status: 0 when every
 copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée des copies numérotées d’un fichier.
+
+Avec FICHIER pour seul argument, ouvre la fenêtre avec FICHIER choisi. Avec --copies et --start,
+crée les copies sans fenêtre&#xa0;: une ligne «&#xa0;Copie vers&#xa0;:&#xa0;» par copie sur la sortie standard&#xa0;;
+les questions sont posées dans le terminal, ou tranchées par --yes ou --no. Code de retour&#xa0;: 0 si
+toutes les copies ont été créées, 1 sinon, 2 si la saisie est incorrecte, 130 ou 143 si interrompu.</translation>
     </message>
     <message>
         <source>Make N copies (1 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer N copies (de 1 à 32767).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéroter les copies à partir de S (départ + copies au plus 32767).</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Put the number behind the name, not in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer le numéro après le nom, et non devant.</translation>
     </message>
     <message>
         <source>Put the copies in FOLDER, not next to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placer les copies dans DOSSIER, et non à côté de FICHIER.</translation>
     </message>
     <message>
         <source>FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>DOSSIER</translation>
     </message>
     <message>
         <source>Replace existing files and create missing folders without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les fichiers existants et créer les dossiers manquants sans demander.</translation>
     </message>
     <message>
         <source>Keep existing files and create no folder, without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver les fichiers existants et ne créer aucun dossier, sans demander.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <source>The file to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier à copier.</translation>
     </message>
     <message>
         <source>Try &apos;ferrowick --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez «&#xa0;ferrowick --help&#xa0;».</translation>
     </message>
     <message>
         <source>name one file to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquez un seul fichier à copier</translation>
     </message>
     <message>
         <source>--yes or --no, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--yes ou --no, pas les deux</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists</source>
-        <translation type="unfinished"></translation>
+        <translation>non remplacé&#xa0;: «&#xa0;%1&#xa0;» existe</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists (--yes replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>non remplacé&#xa0;: «&#xa0;%1&#xa0;» existe (--yes le remplace)</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>non créé&#xa0;: le dossier «&#xa0;%1&#xa0;» n’existe pas</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
-        <translation type="unfinished"></translation>
+        <translation>non créé&#xa0;: le dossier «&#xa0;%1&#xa0;» n’existe pas (--yes le crée)</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
     <message>
         <source>%1 bytes, modified %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets, modifié le %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;h %2&#xa0;min</translation>
     </message>
     <message>
         <source>The drive cannot store a character of this name: its file system takes only the characters of its own character set. Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lecteur ne peut pas enregistrer un caractère de ce nom&#xa0;: son système de fichiers n’accepte que les caractères de son propre jeu de caractères. Choisissez un autre nom ou un autre dossier.</translation>
     </message>
     <message>
         <source>The shared folder does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier partagé n’accepte pas le caractère %1 dans le nom «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The drive does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lecteur n’accepte pas le caractère %1 dans le nom «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The shared folder does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier partagé n’accepte pas le nom «&#xa0;%1&#xa0;»&#xa0;: il se termine par un point ou une espace.</translation>
     </message>
     <message>
         <source>The drive does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lecteur n’accepte pas le nom «&#xa0;%1&#xa0;»&#xa0;: il se termine par un point ou une espace.</translation>
     </message>
     <message>
         <source>Windows shares read \ as a folder separator and forbid &quot; * : &lt; &gt; ? | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les partages Windows lisent \ comme un séparateur de dossiers et interdisent &quot; * : &lt; &gt; ? | dans les noms, ainsi qu’un point ou une espace à la fin.</translation>
     </message>
     <message>
         <source>FAT, exFAT and NTFS drives forbid &quot; * : &lt; &gt; ? \ | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lecteurs FAT, exFAT et NTFS interdisent &quot; * : &lt; &gt; ? \ | dans les noms, ainsi qu’un point ou une espace à la fin.</translation>
     </message>
     <message>
         <source>Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un autre nom ou un autre dossier.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a character device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique en mode caractère</translation>
     </message>
     <message>
         <source>a block device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique en mode bloc</translation>
     </message>
     <message>
         <source>a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier ordinaire</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier spécial</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, not a regular file. Only regular files can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est %2, pas un fichier ordinaire. Seuls les fichiers ordinaires peuvent être copiés.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists.
@@ -351,111 +356,123 @@ copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupte
 
 Replace it with &quot;%3&quot;?
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà.
+%2
+
+Le remplacer par «&#xa0;%3&#xa0;»&#xa0;?
+%4</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.
 
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’existe pas.
+
+Voulez-vous le créer&#xa0;?</translation>
     </message>
     <message>
         <source>The name holds characters that are not UTF-8 text, and such a name cannot pass through this program&apos;s text boxes. Rename the file or folder and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom contient des caractères qui ne sont pas du texte UTF-8, et un tel nom ne peut pas passer par les zones de texte de ce programme. Renommez le fichier ou le dossier, puis réessayez.</translation>
     </message>
     <message>
         <source>The server took the copy, but its folder does not show it under this name (%1). It may have been stored under another name or in another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a accepté la copie, mais son dossier ne la montre pas sous ce nom (%1). Elle a peut-être été enregistrée sous un autre nom ou dans un autre dossier.</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier</translation>
     </message>
     <message>
         <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>La copie inachevée «&#xa0;%1&#xa0;» n’a pas pu être supprimée&#xa0;: supprimez-la vous-même.</translation>
     </message>
     <message>
         <source>The copies were made, but their drive did not keep these extended attributes of the source:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les copies ont été créées, mais leur lecteur n’a pas conservé ces attributs étendus de l’original&#xa0;:
+
+%1</translation>
     </message>
     <message>
         <source>The copies in &quot;%1&quot; may not be on the device: it did not take them.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les copies dans «&#xa0;%1&#xa0;» ne sont peut-être pas sur le périphérique&#xa0;: il ne les a pas acceptées.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;.
 
 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de copier «&#xa0;%1&#xa0;» vers «&#xa0;%2&#xa0;».
+
+%3&#xa0;: %4</translation>
     </message>
     <message>
         <source>One more copy was not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Une copie de plus n’a pas été créée&#xa0;:</translation>
     </message>
     <message>
         <source>%1 more copies were not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 copies de plus n’ont pas été créées&#xa0;:</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>… et %1 de plus.</translation>
     </message>
     <message>
         <source>Writing the copies to the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des copies sur le périphérique…</translation>
     </message>
     <message>
         <source>%1 of %2 copies made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 copies créées sur %2</translation>
     </message>
     <message>
         <source>Copy %1 of %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie %1 sur %2&#xa0;: %3 sur %4</translation>
     </message>
     <message>
         <source>%1/s, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/s, encore %2</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui pour &amp;tous</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>No to A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pour to&amp;us</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <source>No to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Non pour &amp;tous</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>Skip &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer &amp;tout</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rrêter</translation>
     </message>
 </context>
 </TS>

@@ -5,178 +5,178 @@
     <name>ferrowick::CopyDialogs</name>
     <message>
         <source>Copying...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia in corso…</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferma</translation>
     </message>
     <message>
         <source>This waits for the device; nothing is left to cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa del dispositivo; non resta nulla da annullare.</translation>
     </message>
     <message>
         <source>Copying to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia in «%1»</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma sostituzione file</translation>
     </message>
     <message>
         <source>Confirm Folder Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma creazione cartella</translation>
     </message>
     <message>
         <source>Attributes Not Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Attributi non conservati</translation>
     </message>
     <message>
         <source>Error Writing Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella scrittura delle copie</translation>
     </message>
     <message>
         <source>Error Copying File</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore nella copia del file</translation>
     </message>
     <message>
         <source>Copies Not Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie non create</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
     <message>
         <source>Step 1: Select a file to duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 1: selezionare un file da duplicare.</translation>
     </message>
     <message>
         <source>&amp;Choose a File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scegli un file</translation>
     </message>
     <message>
         <source>Step 2: Enter the number of copies to make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 2: inserire il numero di copie da creare.</translation>
     </message>
     <message>
         <source>Step 3: Enter a starting number for the tag to be attached to each new filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 3: inserire il numero iniziale da aggiungere a ogni nuovo nome di file.</translation>
     </message>
     <message>
         <source>Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefisso</translation>
     </message>
     <message>
         <source>Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Suffisso</translation>
     </message>
     <message>
         <source>Step 4: Select a directory for the copies. Leave blank if the copies should go in the same directory as the original file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 4: selezionare una cartella per le copie. Lasciare vuoto per metterle nella stessa cartella del file originale.</translation>
     </message>
     <message>
         <source>Choose a &amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una &amp;cartella</translation>
     </message>
     <message>
         <source>&amp;Duplicate File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica file</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>Select a file to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona un file da duplicare</translation>
     </message>
     <message>
         <source>Select a target directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona una cartella di destinazione</translation>
     </message>
     <message>
         <source>Error: No file selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: nessun file selezionato.</translation>
     </message>
     <message>
         <source>Error: File path is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il percorso del file è troppo lungo.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il numero di copie deve essere un numero intero.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il numero di copie non può superare 32767.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il numero di copie deve essere maggiore di zero.</translation>
     </message>
     <message>
         <source>Error: Starting number must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il numero iniziale deve essere un numero intero.</translation>
     </message>
     <message>
         <source>Error: Starting number must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il numero iniziale non può superare 32767.</translation>
     </message>
     <message>
         <source>Error: Starting number must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il numero iniziale deve essere maggiore di zero.</translation>
     </message>
     <message>
         <source>Error: Starting number plus number of copies must not exceed 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il numero iniziale più il numero di copie non può superare 32767.</translation>
     </message>
     <message>
         <source>Copying to: </source>
-        <translation type="unfinished"></translation>
+        <translation>Copia in: </translation>
     </message>
     <message>
         <source>File to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>File da duplicare</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di copie</translation>
     </message>
     <message>
         <source>Starting number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero iniziale</translation>
     </message>
     <message>
         <source>Directory for the copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella per le copie</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non esiste.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder. Ferrowick duplicates one file: choose a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è una cartella. Ferrowick duplica un solo file: sceglierne uno.</translation>
     </message>
     <message>
         <source>Ferrowick duplicates one file at a time. Choose one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferrowick duplica un solo file alla volta. Sceglierne uno solo.</translation>
     </message>
     <message>
         <source>Only a file or a folder on this computer can be dropped here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui si può rilasciare solo un file o una cartella di questo computer.</translation>
     </message>
 </context>
 <context>
@@ -188,162 +188,167 @@ With no option but FILE, opens the window with FILE chosen. With --copies and --
 makes the copies without a window: one &quot;Copying to:&quot; line per copy on stdout;
 questions on the terminal, or answered by --yes or --no. Exit status: 0 when every
 copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea copie numerate di un file.
+
+Con il solo FILE, apre la finestra con FILE già scelto. Con --copies e --start
+crea le copie senza finestra: una riga «Copia in:» per copia sullo standard output;
+le domande arrivano nel terminale, o le risolvono --yes o --no. Stato di uscita: 0 se tutte
+le copie sono state create, 1 se no, 2 per dati non validi, 130 o 143 se interrotto.</translation>
     </message>
     <message>
         <source>Make N copies (1 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea N copie (da 1 a 32767).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Numera le copie a partire da S (inizio + copie al massimo 32767).</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Put the number behind the name, not in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mette il numero dopo il nome, non davanti.</translation>
     </message>
     <message>
         <source>Put the copies in FOLDER, not next to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mette le copie in CARTELLA, non accanto a FILE.</translation>
     </message>
     <message>
         <source>FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>CARTELLA</translation>
     </message>
     <message>
         <source>Replace existing files and create missing folders without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituisce i file esistenti e crea le cartelle mancanti senza chiedere.</translation>
     </message>
     <message>
         <source>Keep existing files and create no folder, without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantiene i file esistenti e non crea cartelle, senza chiedere.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE</translation>
     </message>
     <message>
         <source>The file to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file da copiare.</translation>
     </message>
     <message>
         <source>Try &apos;ferrowick --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Provare «ferrowick --help».</translation>
     </message>
     <message>
         <source>name one file to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>indicare un solo file da copiare</translation>
     </message>
     <message>
         <source>--yes or --no, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--yes o --no, non entrambi</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists</source>
-        <translation type="unfinished"></translation>
+        <translation>non sostituito: «%1» esiste</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists (--yes replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>non sostituito: «%1» esiste (--yes lo sostituisce)</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>non creata: la cartella «%1» non esiste</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
-        <translation type="unfinished"></translation>
+        <translation>non creata: la cartella «%1» non esiste (--yes la crea)</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
     <message>
         <source>%1 bytes, modified %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte, modificato il %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>The drive cannot store a character of this name: its file system takes only the characters of its own character set. Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unità non può memorizzare un carattere di questo nome: il suo file system accetta solo i caratteri del proprio set di caratteri. Scegliere un altro nome o un&apos;altra cartella.</translation>
     </message>
     <message>
         <source>The shared folder does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella condivisa non ammette il carattere %1 nel nome «%2».</translation>
     </message>
     <message>
         <source>The drive does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unità non ammette il carattere %1 nel nome «%2».</translation>
     </message>
     <message>
         <source>The shared folder does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella condivisa non ammette il nome «%1»: termina con un punto o uno spazio.</translation>
     </message>
     <message>
         <source>The drive does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;unità non ammette il nome «%1»: termina con un punto o uno spazio.</translation>
     </message>
     <message>
         <source>Windows shares read \ as a folder separator and forbid &quot; * : &lt; &gt; ? | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le condivisioni Windows leggono \ come separatore di cartelle e vietano &quot; * : &lt; &gt; ? | nei nomi, oltre a un punto o uno spazio finale.</translation>
     </message>
     <message>
         <source>FAT, exFAT and NTFS drives forbid &quot; * : &lt; &gt; ? \ | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le unità FAT, exFAT e NTFS vietano &quot; * : &lt; &gt; ? \ | nei nomi, oltre a un punto o uno spazio finale.</translation>
     </message>
     <message>
         <source>Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere un altro nome o un&apos;altra cartella.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una cartella</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>una pipe con nome (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a character device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo a caratteri</translation>
     </message>
     <message>
         <source>a block device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo a blocchi</translation>
     </message>
     <message>
         <source>a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>un file regolare</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>un file speciale</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, not a regular file. Only regular files can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» è %2, non un file regolare. Si possono copiare solo file regolari.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists.
@@ -351,111 +356,123 @@ copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupte
 
 Replace it with &quot;%3&quot;?
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» esiste già.
+%2
+
+Sostituirlo con «%3»?
+%4</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.
 
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella «%1» non esiste.
+
+Crearla?</translation>
     </message>
     <message>
         <source>The name holds characters that are not UTF-8 text, and such a name cannot pass through this program&apos;s text boxes. Rename the file or folder and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome contiene caratteri che non sono testo UTF-8, e un nome simile non può passare per le caselle di testo di questo programma. Rinominare il file o la cartella e riprovare.</translation>
     </message>
     <message>
         <source>The server took the copy, but its folder does not show it under this name (%1). It may have been stored under another name or in another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il server ha accettato la copia, ma la sua cartella non la mostra con questo nome (%1). Potrebbe essere stata salvata con un altro nome o in un&apos;altra cartella.</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file</translation>
     </message>
     <message>
         <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rimuovere la copia incompleta «%1»: eliminarla a mano.</translation>
     </message>
     <message>
         <source>The copies were made, but their drive did not keep these extended attributes of the source:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le copie sono state create, ma la loro unità non ha conservato questi attributi estesi dell&apos;originale:
+
+%1</translation>
     </message>
     <message>
         <source>The copies in &quot;%1&quot; may not be on the device: it did not take them.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le copie in «%1» potrebbero non essere sul dispositivo: non le ha accettate.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;.
 
 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile copiare «%1» in «%2».
+
+%3: %4</translation>
     </message>
     <message>
         <source>One more copy was not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra copia non è stata creata:</translation>
     </message>
     <message>
         <source>%1 more copies were not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre %1 copie non sono state create:</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>… e altre %1.</translation>
     </message>
     <message>
         <source>Writing the copies to the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura delle copie sul dispositivo…</translation>
     </message>
     <message>
         <source>%1 of %2 copies made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 copie create su %2</translation>
     </message>
     <message>
         <source>Copy %1 of %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia %1 di %2: %3 di %4</translation>
     </message>
     <message>
         <source>%1/s, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/s, mancano %2</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sì</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì a &amp;tutti</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>No to A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>No a t&amp;utti</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferma</translation>
     </message>
     <message>
         <source>No to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>No a &amp;tutti</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salta</translation>
     </message>
     <message>
         <source>Skip &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta &amp;tutti</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ferma</translation>
     </message>
 </context>
 </TS>

@@ -5,178 +5,178 @@
     <name>ferrowick::CopyDialogs</name>
     <message>
         <source>Copying...</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando…</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
     <message>
         <source>This waits for the device; nothing is left to cancel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aguardando o dispositivo; não há mais nada a cancelar.</translation>
     </message>
     <message>
         <source>Copying to &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando para “%1”</translation>
     </message>
     <message>
         <source>Confirm File Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar substituição de arquivo</translation>
     </message>
     <message>
         <source>Confirm Folder Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar criação de pasta</translation>
     </message>
     <message>
         <source>Attributes Not Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Atributos não mantidos</translation>
     </message>
     <message>
         <source>Error Writing Copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao gravar as cópias</translation>
     </message>
     <message>
         <source>Error Copying File</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao copiar o arquivo</translation>
     </message>
     <message>
         <source>Copies Not Made</source>
-        <translation type="unfinished"></translation>
+        <translation>Cópias não criadas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
     <message>
         <source>Step 1: Select a file to duplicate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 1: selecione um arquivo para duplicar.</translation>
     </message>
     <message>
         <source>&amp;Choose a File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escolher arquivo</translation>
     </message>
     <message>
         <source>Step 2: Enter the number of copies to make.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 2: digite o número de cópias a criar.</translation>
     </message>
     <message>
         <source>Step 3: Enter a starting number for the tag to be attached to each new filename.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 3: digite o número inicial a ser acrescentado a cada novo nome de arquivo.</translation>
     </message>
     <message>
         <source>Prefix</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefixo</translation>
     </message>
     <message>
         <source>Suffix</source>
-        <translation type="unfinished"></translation>
+        <translation>Sufixo</translation>
     </message>
     <message>
         <source>Step 4: Select a directory for the copies. Leave blank if the copies should go in the same directory as the original file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo 4: selecione uma pasta para as cópias. Deixe em branco para colocá-las na mesma pasta do arquivo original.</translation>
     </message>
     <message>
         <source>Choose a &amp;Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher &amp;pasta</translation>
     </message>
     <message>
         <source>&amp;Duplicate File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar arquivo</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>Select a file to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um arquivo para duplicar</translation>
     </message>
     <message>
         <source>Select a target directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione uma pasta de destino</translation>
     </message>
     <message>
         <source>Error: No file selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: nenhum arquivo selecionado.</translation>
     </message>
     <message>
         <source>Error: File path is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o caminho do arquivo é longo demais.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o número de cópias deve ser um número inteiro.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o número de cópias deve ser no máximo 32767.</translation>
     </message>
     <message>
         <source>Error: Number of copies must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o número de cópias deve ser maior que zero.</translation>
     </message>
     <message>
         <source>Error: Starting number must be a whole number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o número inicial deve ser um número inteiro.</translation>
     </message>
     <message>
         <source>Error: Starting number must be 32767 or less.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o número inicial deve ser no máximo 32767.</translation>
     </message>
     <message>
         <source>Error: Starting number must be greater than zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o número inicial deve ser maior que zero.</translation>
     </message>
     <message>
         <source>Error: Starting number plus number of copies must not exceed 32767.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o número inicial mais o número de cópias não pode passar de 32767.</translation>
     </message>
     <message>
         <source>Copying to: </source>
-        <translation type="unfinished"></translation>
+        <translation>Copiando para: </translation>
     </message>
     <message>
         <source>File to duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo para duplicar</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de cópias</translation>
     </message>
     <message>
         <source>Starting number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número inicial</translation>
     </message>
     <message>
         <source>Directory for the copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta para as cópias</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não existe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder. Ferrowick duplicates one file: choose a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” é uma pasta. O Ferrowick duplica um único arquivo: escolha um arquivo.</translation>
     </message>
     <message>
         <source>Ferrowick duplicates one file at a time. Choose one file.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Ferrowick duplica um arquivo por vez. Escolha um único arquivo.</translation>
     </message>
     <message>
         <source>Only a file or a folder on this computer can be dropped here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aqui só é possível soltar um arquivo ou uma pasta deste computador.</translation>
     </message>
 </context>
 <context>
@@ -188,162 +188,167 @@ With no option but FILE, opens the window with FILE chosen. With --copies and --
 makes the copies without a window: one &quot;Copying to:&quot; line per copy on stdout;
 questions on the terminal, or answered by --yes or --no. Exit status: 0 when every
 copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria cópias numeradas de um arquivo.
+
+Só com ARQUIVO, abre a janela com ARQUIVO escolhido. Com --copies e --start,
+cria as cópias sem janela: uma linha “Copiando para:” por cópia na saída padrão;
+as perguntas são feitas no terminal, ou respondidas por --yes ou --no. Status de saída: 0 se
+todas as cópias foram criadas, 1 se não, 2 para entrada inválida, 130 ou 143 se interrompido.</translation>
     </message>
     <message>
         <source>Make N copies (1 to 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria N cópias (de 1 a 32767).</translation>
     </message>
     <message>
         <source>N</source>
-        <translation type="unfinished"></translation>
+        <translation>N</translation>
     </message>
     <message>
         <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation type="unfinished"></translation>
+        <translation>Numera as cópias a partir de S (início + cópias no máximo 32767).</translation>
     </message>
     <message>
         <source>S</source>
-        <translation type="unfinished"></translation>
+        <translation>S</translation>
     </message>
     <message>
         <source>Put the number behind the name, not in front.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloca o número depois do nome, não antes.</translation>
     </message>
     <message>
         <source>Put the copies in FOLDER, not next to FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloca as cópias em PASTA, não ao lado de ARQUIVO.</translation>
     </message>
     <message>
         <source>FOLDER</source>
-        <translation type="unfinished"></translation>
+        <translation>PASTA</translation>
     </message>
     <message>
         <source>Replace existing files and create missing folders without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Substitui arquivos existentes e cria as pastas que faltam sem perguntar.</translation>
     </message>
     <message>
         <source>Keep existing files and create no folder, without asking.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantém arquivos existentes e não cria pastas, sem perguntar.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>ARQUIVO</translation>
     </message>
     <message>
         <source>The file to copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo a copiar.</translation>
     </message>
     <message>
         <source>Try &apos;ferrowick --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente “ferrowick --help”.</translation>
     </message>
     <message>
         <source>name one file to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>indique um único arquivo para copiar</translation>
     </message>
     <message>
         <source>--yes or --no, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>--yes ou --no, não ambos</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists</source>
-        <translation type="unfinished"></translation>
+        <translation>não substituído: “%1” já existe</translation>
     </message>
     <message>
         <source>not replaced: &quot;%1&quot; exists (--yes replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>não substituído: “%1” já existe (--yes o substitui)</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>não criada: a pasta “%1” não existe</translation>
     </message>
     <message>
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
-        <translation type="unfinished"></translation>
+        <translation>não criada: a pasta “%1” não existe (--yes a cria)</translation>
     </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
     <message>
         <source>%1 bytes, modified %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes, modificado em %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>The drive cannot store a character of this name: its file system takes only the characters of its own character set. Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>A unidade não consegue gravar um caractere deste nome: o sistema de arquivos dela só aceita os caracteres do próprio conjunto de caracteres. Escolha outro nome ou outra pasta.</translation>
     </message>
     <message>
         <source>The shared folder does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta compartilhada não permite o caractere %1 no nome “%2”.</translation>
     </message>
     <message>
         <source>The drive does not allow the character %1 in the name &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>A unidade não permite o caractere %1 no nome “%2”.</translation>
     </message>
     <message>
         <source>The shared folder does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta compartilhada não permite o nome “%1”: ele termina com um ponto ou um espaço.</translation>
     </message>
     <message>
         <source>The drive does not allow the name &quot;%1&quot;: it ends in a dot or a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>A unidade não permite o nome “%1”: ele termina com um ponto ou um espaço.</translation>
     </message>
     <message>
         <source>Windows shares read \ as a folder separator and forbid &quot; * : &lt; &gt; ? | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhamentos do Windows leem \ como separador de pastas e proíbem &quot; * : &lt; &gt; ? | em nomes, assim como um ponto ou um espaço no final.</translation>
     </message>
     <message>
         <source>FAT, exFAT and NTFS drives forbid &quot; * : &lt; &gt; ? \ | in names, and a dot or a space at their end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades FAT, exFAT e NTFS proíbem &quot; * : &lt; &gt; ? \ | em nomes, assim como um ponto ou um espaço no final.</translation>
     </message>
     <message>
         <source>Choose another name or folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha outro nome ou outra pasta.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>um pipe nomeado (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>um socket</translation>
     </message>
     <message>
         <source>a character device</source>
-        <translation type="unfinished"></translation>
+        <translation>um dispositivo de caractere</translation>
     </message>
     <message>
         <source>a block device</source>
-        <translation type="unfinished"></translation>
+        <translation>um dispositivo de bloco</translation>
     </message>
     <message>
         <source>a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo comum</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>um arquivo especial</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, not a regular file. Only regular files can be copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” é %2, não um arquivo comum. Só é possível copiar arquivos comuns.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; already exists.
@@ -351,111 +356,123 @@ copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupte
 
 Replace it with &quot;%3&quot;?
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” já existe.
+%2
+
+Substituí-lo por “%3”?
+%4</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.
 
 Do you want to create it?</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta “%1” não existe.
+
+Deseja criá-la?</translation>
     </message>
     <message>
         <source>The name holds characters that are not UTF-8 text, and such a name cannot pass through this program&apos;s text boxes. Rename the file or folder and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome contém caracteres que não são texto UTF-8, e um nome assim não pode passar pelas caixas de texto deste programa. Renomeie o arquivo ou a pasta e tente novamente.</translation>
     </message>
     <message>
         <source>The server took the copy, but its folder does not show it under this name (%1). It may have been stored under another name or in another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>O servidor aceitou a cópia, mas a pasta dela não a mostra com este nome (%1). Ela pode ter sido salva com outro nome ou em outra pasta.</translation>
     </message>
     <message>
         <source>not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo</translation>
     </message>
     <message>
         <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível remover a cópia incompleta “%1”: apague-a manualmente.</translation>
     </message>
     <message>
         <source>The copies were made, but their drive did not keep these extended attributes of the source:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>As cópias foram criadas, mas a unidade delas não manteve estes atributos estendidos do original:
+
+%1</translation>
     </message>
     <message>
         <source>The copies in &quot;%1&quot; may not be on the device: it did not take them.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>As cópias em “%1” podem não estar no dispositivo: ele não as aceitou.
+
+%2</translation>
     </message>
     <message>
         <source>Cannot copy &quot;%1&quot; to &quot;%2&quot;.
 
 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível copiar “%1” para “%2”.
+
+%3: %4</translation>
     </message>
     <message>
         <source>One more copy was not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais uma cópia não foi criada:</translation>
     </message>
     <message>
         <source>%1 more copies were not made:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais %1 cópias não foram criadas:</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>… e mais %1.</translation>
     </message>
     <message>
         <source>Writing the copies to the device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravando as cópias no dispositivo…</translation>
     </message>
     <message>
         <source>%1 of %2 copies made</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 cópias criadas</translation>
     </message>
     <message>
         <source>Copy %1 of %2: %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cópia %1 de %2: %3 de %4</translation>
     </message>
     <message>
         <source>%1/s, %2 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1/s, faltam %2</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sim</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim para &amp;todos</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Não</translation>
     </message>
     <message>
         <source>No to A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>Não para t&amp;odos</translation>
     </message>
     <message>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
     <message>
         <source>No to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Não para &amp;todos</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorar</translation>
     </message>
     <message>
         <source>Skip &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar &amp;todos</translation>
     </message>
     <message>
         <source>S&amp;top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parar</translation>
     </message>
 </context>
 </TS>
