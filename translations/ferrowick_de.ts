@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Step 3: Enter a starting number for the tag to be attached to each new filename.</source>
-        <translation>Schritt 3: Die Startnummer für die Kennung an jedem neuen Dateinamen eingeben.</translation>
+        <translation>Schritt 3: Startnummer für die Kennung an jedem neuen Dateinamen eingeben.</translation>
     </message>
     <message>
         <source>Prefix</source>

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>Step 3: Enter a starting number for the tag to be attached to each new filename.</source>
-        <translation>Passo 3: digite o número inicial a ser acrescentado a cada novo nome de arquivo.</translation>
+        <translation>Passo 3: digite o número inicial a acrescentar a cada novo nome de arquivo.</translation>
     </message>
     <message>
         <source>Prefix</source>

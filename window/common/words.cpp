@@ -72,16 +72,21 @@ QString NameRefused(const CopyFailure& failure) {
 }  // namespace
 
 void Wording::LoadCatalogues() {
-  // Qt's own, for its dialogs and the command line's --help; then ours.
+  // Qt's own, for its dialogs and the command line's --help; then ours. A language without a
+  // catalogue takes none, not the one loaded before.
   static QTranslator qt;
   static QTranslator ours;
-  if (qt.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-              QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QCoreApplication::installTranslator(&qt);
-  }
-  if (ours.load(QLocale(), QStringLiteral("ferrowick"), QStringLiteral("_"),
-                QStringLiteral(":/i18n"))) {
-    QCoreApplication::installTranslator(&ours);
+  const struct {
+    QTranslator& translator;
+    QString name;
+    QString folder;
+  } catalogues[] = {{qt, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+                    {ours, QStringLiteral("ferrowick"), QStringLiteral(":/i18n")}};
+  for (const auto& c : catalogues) {
+    QCoreApplication::removeTranslator(&c.translator);
+    if (c.translator.load(QLocale(), c.name, QStringLiteral("_"), c.folder)) {
+      QCoreApplication::installTranslator(&c.translator);
+    }
   }
 }
 

@@ -18,8 +18,9 @@ class Wording {
   Q_DECLARE_TR_FUNCTIONS(ferrowick::Wording)
 
  public:
-  // Loads Qt's catalogue and ours for the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES,
-  // LANG); English where there is none. Once, after the application object exists.
+  // Loads Qt's catalogue and ours for the default locale, which is the desktop's language
+  // (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) unless set otherwise; English where there is none.
+  // After the application object exists, and again after the default locale changed.
   static void LoadCatalogues();
 
   // A path or name as the user sees it: each control character shown as its picture.
