@@ -38,10 +38,11 @@ ensure_packages() {
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-liberation)
 # xfsprogs: the durability check makes an xfs file system as well as an ext4 one; the drives
 # test makes exFAT, FAT32 and NTFS ones and mounts them through their FUSE drivers; the network
-# test serves an sshfs folder and an SMB share mounted through gvfs from 127.0.0.1.
+# test serves an sshfs folder and an SMB share mounted through gvfs from 127.0.0.1; the
+# command-line test makes the locales whose system messages it expects (locales, libc-l10n).
 TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs exfatprogs exfat-fuse dosfstools fusefat ntfs-3g
   openssh-server openssh-client sshfs samba dbus libglib2.0-bin gvfs-daemons gvfs-backends
-  gvfs-fuse procps)
+  gvfs-fuse procps locales libc-l10n)
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What tests/package_test.sh checks the package with.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream)

@@ -93,4 +93,30 @@ check "an existing target, asked on a terminal: Yes" 0 "1report.txt" "" "1report
 check "a missing folder, no terminal" 1 "new/1report.txt" 'the folder "new" does not exist' "" -- \
   --copies 1 --start 1 --to new report.txt
 check "SIGINT mid-copy: nothing half-written" 130 "" "" "" sigint -- --copies 3 --start 1 report.txt
+
+# In the desktop's language: the window's words for the status line, the input check and the
+# copy error, and the system's own reason in the same language (glibc's, from a locale made
+# here). LANG=C is the program's own English.
+locales=$work/locales
+mkdir -p "$locales" "$work/lang" && cp "$work/report.bin" "$work/lang/report.txt"
+echo x >"$work/lang/plain"
+while IFS='|' read -r language locale lead invalid reason; do
+  [ "$locale" = C ] || localedef -i "$locale" -f UTF-8 "$locales/$locale.UTF-8" || failed=1
+  run=(env -u DISPLAY -u WAYLAND_DISPLAY -u LC_ALL -u LC_MESSAGES LOCPATH="$locales"
+    LANGUAGE="$language" LANG="$locale.UTF-8" "$program")
+  bad=()
+  out=$(cd "$work/lang" && "${run[@]}" --copies 0 --start 1 report.txt 2>&1)
+  grep -qxF "$invalid" <<<"$out" || bad+=("no \"$invalid\": $out")
+  out=$(cd "$work/lang" && "${run[@]}" --copies 1 --start 1 --to plain/sub report.txt 2>&1)
+  grep -qxF "${lead}plain/sub/1report.txt" <<<"$out" || bad+=("no status line \"$lead\": $out")
+  grep -qF ": $reason" <<<"$out" || bad+=("no reason \"$reason\": $out")
+  if [ ${#bad[@]} -eq 0 ]; then echo "ok: $language"; else failed=1; echo "FAILED: $language"; printf "  %s\n" "${bad[@]}"; fi
+done <<'TABLE'
+C|C|Copying to: |Error: Number of copies must be greater than zero.|Not a directory
+de|de_DE|Kopieren nach: |Fehler: Die Anzahl der Kopien muss größer als null sein.|Ist kein Verzeichnis
+fr|fr_FR|Copie vers : |Erreur : le nombre de copies doit être supérieur à zéro.|N'est pas un dossier
+es|es_ES|Copiando en: |Error: el número de copias debe ser mayor que cero.|No es un directorio
+it|it_IT|Copia in: |Errore: il numero di copie deve essere maggiore di zero.|Non è una directory
+pt_BR|pt_BR|Copiando para: |Erro: o número de cópias deve ser maior que zero.|Não é um diretório
+TABLE
 exit $failed

@@ -114,8 +114,10 @@ class LanguagesTest : public QObject {
     const auto progress = [](const char* caption) {
       return Wording::Choice{QCoreApplication::translate("ferrowick::CopyDialogs", caption), 0};
     };
-    for (const auto& box : {Wording::ReplaceChoices(), Wording::FolderChoices(),
-                            Wording::ErrorChoices(), {progress("&Cancel"), progress("&Stop")}}) {
+    for (const auto& box : {Wording::ReplaceChoices(),
+                            Wording::FolderChoices(),
+                            Wording::ErrorChoices(),
+                            {progress("&Cancel"), progress("&Stop")}}) {
       QSet<QChar> keys;
       for (const Wording::Choice& choice : box) keys << Key(choice.caption);
       QVERIFY2(keys.size() == int(box.size()) && !keys.contains(QChar()),
@@ -145,9 +147,9 @@ class LanguagesTest : public QObject {
         QVERIFY2(metrics.horizontalAdvance(band->text()) <= room.width(), qPrintable(band->text()));
       }
     }
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             form.cmdChooseFile, form.cmdChooseDir, form.cmdGo, form.TagLocation[0],
-             form.TagLocation[1]}) {
+    for (QAbstractButton* button :
+         std::initializer_list<QAbstractButton*>{form.cmdChooseFile, form.cmdChooseDir, form.cmdGo,
+                                                 form.TagLocation[0], form.TagLocation[1]}) {
       QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
     }
     // The window's fonts are the English layout's, in every language.
@@ -168,8 +170,8 @@ class LanguagesTest : public QObject {
       return 0;
     };
     form.cmdGo->click();
-    const QString noFile =
-        QCoreApplication::translate("ferrowick::Form1", ferrowick::English(ferrowick::Phrase::NoFile));
+    const QString noFile = QCoreApplication::translate(
+        "ferrowick::Form1", ferrowick::English(ferrowick::Phrase::NoFile));
     QVERIFY(shown.startsWith(noFile + u'\n'));
     QCOMPARE(noFile == QStringLiteral("Error: No file selected."), language == u"en");
   }

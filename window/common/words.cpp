@@ -80,8 +80,9 @@ void Wording::LoadCatalogues() {
     QTranslator& translator;
     QString name;
     QString folder;
-  } catalogues[] = {{qt, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
-                    {ours, QStringLiteral("ferrowick"), QStringLiteral(":/i18n")}};
+  } catalogues[] = {
+      {qt, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+      {ours, QStringLiteral("ferrowick"), QStringLiteral(":/i18n")}};
   for (const auto& c : catalogues) {
     QCoreApplication::removeTranslator(&c.translator);
     if (c.translator.load(QLocale(), c.name, QStringLiteral("_"), c.folder)) {
