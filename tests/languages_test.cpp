@@ -170,8 +170,7 @@ class LanguagesTest : public QObject {
       return 0;
     };
     form.cmdGo->click();
-    const QString noFile = QCoreApplication::translate(
-        "ferrowick::Form1", ferrowick::English(ferrowick::Phrase::NoFile));
+    const QString noFile = Wording::Of(ferrowick::Phrase::NoFile);
     QVERIFY(shown.startsWith(noFile + u'\n'));
     QCOMPARE(noFile == QStringLiteral("Error: No file selected."), language == u"en");
   }

@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <cstring>
 
+#include "phrases.h"
 #include "utf.h"
 
 namespace ferrowick {
@@ -89,6 +90,10 @@ void Wording::LoadCatalogues() {
       QCoreApplication::installTranslator(&c.translator);
     }
   }
+}
+
+QString Wording::Of(Phrase phrase) {
+  return QCoreApplication::translate("ferrowick::Form1", English(phrase));
 }
 
 QString Wording::Visible(const std::string& text) {

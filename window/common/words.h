@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "run_answers.h"
+#include "window_services.h"
 
 namespace ferrowick {
 
@@ -23,6 +24,8 @@ class Wording {
   // After the application object exists, and again after the default locale changed.
   static void LoadCatalogues();
 
+  // One of the core's phrases, looked up under the window's context as the catalogues have it.
+  static QString Of(Phrase phrase);
   // A path or name as the user sees it: each control character shown as its picture.
   static QString Visible(const std::string& text);
   // "a named pipe (FIFO)", "a socket", ...: what a file of this mode is.

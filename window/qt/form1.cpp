@@ -369,7 +369,7 @@ QLineEdit* Form1::BoxFor(Box box) const {
   return nullptr;
 }
 
-std::u16string Form1::Words(Phrase phrase) const { return tr(English(phrase)).toStdU16String(); }
+std::u16string Form1::Words(Phrase phrase) const { return Wording::Of(phrase).toStdU16String(); }
 
 std::u16string Form1::Text(Box box) const {
   if (box == Box::Status) {

@@ -17,7 +17,6 @@
 
 #include "duplicator.h"
 #include "module1.h"
-#include "phrases.h"
 #include "utf.h"
 #include "words.h"
 
@@ -71,7 +70,7 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
   // The window's fields.
   std::u16string Text(Box box) const override { return text_.at(box); }
   std::u16string Words(Phrase phrase) const override {
-    return QCoreApplication::translate("ferrowick::Form1", English(phrase)).toStdU16String();
+    return Wording::Of(phrase).toStdU16String();
   }
   void SetText(Box box, const std::u16string& text) override { text_[box] = text; }
   bool PrefixSelected() const override { return !suffix_; }
