@@ -43,12 +43,15 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-l
 TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs exfatprogs exfat-fuse dosfstools fusefat ntfs-3g
   openssh-server openssh-client sshfs samba dbus libglib2.0-bin gvfs-daemons gvfs-backends
   gvfs-fuse procps locales libc-l10n)
-PACKAGE_PACKAGES=(dpkg-dev file)
+# Debian's own tools make the packages; the Build-Depends in debian/control are the program's
+# BUILD_PACKAGES, which scripts/package installs with apt-get build-dep where they are missing.
+PACKAGE_PACKAGES=(dpkg-dev build-essential debhelper file)
 # What tests/package_test.sh checks the package with.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream)
 # The Windows program, its icon and installer, and what its tests run under.
+# msitools: msiinfo reads the installers' own tables in their test.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64
-  librsvg2-bin icoutils wixl x11-utils)
+  librsvg2-bin icoutils wixl msitools x11-utils)
 
 # build [-DFERROWICK_TESTS=ON|OFF] [--target T]: configures and builds the Linux program.
 build() {

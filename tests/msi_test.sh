@@ -1,32 +1,62 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The Windows installer as an admin uses it, under wine in a prefix of its own: a silent
-# install puts the program, its licence, a Start-menu entry and an Apps & features entry in
-# place; the installed program opens its window; a silent removal leaves none of it behind.
-#   msi_test.sh FERROWICK.msi        (DISPLAY set to an X server)
+# The Windows installer as an admin meets it over two releases, under wine in a prefix of its
+# own: the release before this one (made here from the same files, its version one patch level
+# lower) installs; this one replaces it, leaving one Apps & features entry with the new version
+# and a program that opens its window; the older one will not install over the newer and
+# changes nothing; a silent removal leaves no file, shortcut or entry behind.
+#   msi_test.sh FERROWICK.msi WXS_FOLDER     (DISPLAY set to an X server; WXS_FOLDER holds
+#                                             ferrowick.wxs and the files it names)
 set -euo pipefail
 msi=$(readlink -f "$1")
+wxs_folder=$(readlink -f "$2")
 WINEPREFIX=$(mktemp -d)
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 app=
 trap '[ -n "$app" ] && kill "$app" 2>/dev/null; wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
-wineboot -i >/dev/null 2>&1
+fail() { echo "FAILED: $*"; exit 1; }
 
+# The installer's own tables, as msiinfo reads them.
+property() { msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v name="$2" '$1 == name {print $2}'; }
+version=$(property "$msi" ProductVersion)
+IFS=. read -r major minor patch <<<"$version"
+[ "$patch" -gt 0 ] || fail "version $version has no patch level to go below"
+older_version=$major.$minor.$((patch - 1))
+older=$WINEPREFIX/ferrowick-$older_version-x64.msi
+(cd "$wxs_folder" && wixl --arch x64 -D Version="$older_version" -o "$older" ferrowick.wxs)
+[ "$(property "$older" ProductVersion)" = "$older_version" ] || fail "the older installer is not $older_version"
+[ -n "$(property "$msi" UpgradeCode)" ] || fail "no UpgradeCode"
+[ "$(property "$older" UpgradeCode)" = "$(property "$msi" UpgradeCode)" ] ||
+  fail "the two releases have different upgrade codes: one would not replace the other"
+[ "$(property "$older" ProductCode)" != "$(property "$msi" ProductCode)" ] ||
+  fail "the two releases share a product code"
+# What Windows says when an older release is started over a newer one (wine's quiet mode logs
+# only that the launch condition failed).
+msiinfo export "$older" LaunchCondition | tr -d '\r' |
+  grep -qxF "NOT WIX_DOWNGRADE_DETECTED	A newer version of Ferrowick is already installed." ||
+  fail "no launch condition refuses a downgrade with a message"
+echo "installers: $older_version and $version, one upgrade code"
+
+wineboot -i >/dev/null 2>&1
 program="$WINEPREFIX/drive_c/Program Files/Ferrowick"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 shortcuts() { find "$WINEPREFIX/drive_c" -iname 'Ferrowick.lnk' 2>/dev/null; }
-entry() { wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' | grep -E 'DisplayName +REG_SZ +Ferrowick$' || true; }
-fail() { echo "FAILED: $*"; exit 1; }
+# The versions of every Apps & features entry named Ferrowick, one a line.
+entries() {
+  wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' |
+    awk '/^HKEY/ {if (name == "Ferrowick") print v; name = ""; v = "?"}
+         $1 == "DisplayName" {name = $3} $1 == "DisplayVersion" {v = $3}
+         END {if (name == "Ferrowick") print v}'
+}
 
-wine msiexec /i "$msi" /qn || fail "msiexec /i exited $?"
+wine msiexec /i "$older" /qn || fail "msiexec /i of $older_version exited $?"
+[ "$(entries)" = "$older_version" ] || fail "after installing $older_version the entries are: $(entries)"
+wine msiexec /i "$msi" /qn || fail "msiexec /i of $version over $older_version exited $?"
+[ "$(entries)" = "$version" ] || fail "after the upgrade the entries are: $(entries | tr '\n' ' ')"
 [ -f "$program/Ferrowick.exe" ] || fail "no Ferrowick.exe in Program Files\\Ferrowick"
 [ -f "$program/LICENSE.txt" ] || fail "no LICENSE.txt beside the program"
-[ -n "$(shortcuts)" ] || fail "no Start-menu shortcut"
-[ -n "$(entry)" ] || fail "no Apps & features entry"
-version=$(wine reg query "$uninstall" /s 2>/dev/null | tr -d '\r' |
-          grep -A20 -E 'DisplayName +REG_SZ +Ferrowick$' | awk '/DisplayVersion/{print $3; exit}')
-[ -n "$version" ] || fail "the Apps & features entry has no version"
-echo "installed: version $version, shortcut $(shortcuts | sed "s|$WINEPREFIX/||")"
+[ "$(shortcuts | wc -l)" -eq 1 ] || fail "not one Start-menu shortcut: $(shortcuts)"
+echo "upgraded: $older_version, then $version: one entry, version $(entries)"
 
 wine "$program/Ferrowick.exe" >/dev/null 2>&1 &
 app=$!
@@ -34,15 +64,21 @@ for _ in $(seq 100); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Ferrowick"' && break
   sleep 0.2
 done
-xwininfo -root -tree 2>/dev/null | grep -q '"Ferrowick"' || fail "the installed program showed no window"
-echo "the installed program opened its window"
+xwininfo -root -tree 2>/dev/null | grep -q '"Ferrowick"' || fail "the upgraded program showed no window"
+echo "the upgraded program opened its window"
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true
 app=
 wineserver -w
 
+before=$(cd "$program" && md5sum Ferrowick.exe)
+if wine msiexec /i "$older" /qn; then fail "$older_version installed over $version"; fi
+[ "$(entries)" = "$version" ] || fail "the refused downgrade changed the entries: $(entries)"
+[ "$(cd "$program" && md5sum Ferrowick.exe)" = "$before" ] || fail "the refused downgrade changed the program"
+echo "downgrade to $older_version refused, nothing changed"
+
 wine msiexec /x "$msi" /qn || fail "msiexec /x exited $?"
 [ ! -e "$program" ] || fail "Program Files\\Ferrowick is still there: $(ls "$program")"
 [ -z "$(shortcuts)" ] || fail "the shortcut is still there"
-[ -z "$(entry)" ] || fail "the Apps & features entry is still there"
+[ -z "$(entries)" ] || fail "an Apps & features entry is still there: $(entries)"
 echo "uninstalled: no files, no shortcut, no Apps & features entry left"

@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The Debian package builds with the files a desktop and Debian need, with its run-time
-# dependencies worked out, and passes lintian, hardening-check and the AppStream validator.
+# The Debian packages scripts/package made: lintian has nothing to say of the source package
+# or the .deb; the .deb holds the files a desktop and Debian need, with its run-time
+# dependencies worked out, and passes hardening-check and the AppStream validator.
+#   package_test.sh SOURCE_DIR PACKAGES_DIR
 set -euo pipefail
 source_dir=$1
-build_dir=$2
+dsc=$(ls "$2"/ferrowick_*.dsc)
+deb=$(ls "$2"/ferrowick_*_*.deb)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 id=org.ferrowick.Ferrowick
-
-desktop-file-validate "$source_dir/data/$id.desktop"
-cpack --config "$build_dir/CPackConfig.cmake" -B "$out" >/dev/null
-deb=$(ls "$out"/ferrowick_*.deb)
-listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
 status=0
 fail() { echo "$*"; status=1; }
+
+desktop-file-validate "$source_dir/data/$id.desktop" || fail "the desktop entry is not valid"
+listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/bin/ferrowick ./usr/share/applications/$id.desktop \
   ./usr/share/metainfo/$id.metainfo.xml ./usr/share/man/man1/ferrowick.1.gz \
-  ./usr/share/doc/ferrowick/copyright ./usr/share/doc/ferrowick/changelog.gz \
+  ./usr/share/doc/ferrowick/copyright ./usr/share/doc/ferrowick/changelog.Debian.gz \
   ./usr/share/icons/hicolor/scalable/apps/$id.svg \
   ./usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
   grep -qxF "$path" <<<"$listing" || fail "missing from the package: $path"
@@ -26,11 +27,15 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6widgets6 qt6-qpa-plugins fonts-liberation; do
   grep -q "$dependency" <<<"$depends" || fail "not a dependency: $dependency"
 done
-grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "qt6-wayland is not recommended"
+for recommended in qt6-wayland qt6-translations-l10n libc-l10n; do
+  grep -q "$recommended" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "not recommended: $recommended"
+done
 
 command -v lintian >/dev/null || fail "lintian is not installed (scripts/test installs it)"
-tags=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null || true)
-grep -E '^[EW]: ' <<<"$tags" && fail "lintian has errors or warnings"
+for package in "$dsc" "$deb"; do
+  tags=$(lintian --tag-display-limit 0 "$package" 2>&1 || true)
+  grep -E '^[EW]: ' <<<"$tags" && fail "lintian has errors or warnings on $(basename "$package")"
+done
 
 dpkg-deb -x "$deb" "$out/root"
 # Debian 12's C start files (Scrt1.o, crti.o) carry no IBT/SHSTK marks, so no program linked
@@ -39,5 +44,5 @@ hardening-check --nocfprotection "$out/root/usr/bin/ferrowick" || fail "hardenin
 appstreamcli validate --no-net "$out/root/usr/share/metainfo/$id.metainfo.xml" ||
   fail "the AppStream metainfo is not valid"
 
-[ $status -eq 0 ] && echo "package ok: $(basename "$deb")"
+[ $status -eq 0 ] && echo "packages ok: $(basename "$dsc"), $(basename "$deb")"
 exit $status
