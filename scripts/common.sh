@@ -33,6 +33,17 @@ ensure_packages() {
   return $rc
 }
 
+# copy_checkout DEST: the checkout's files into DEST, as a clean clone would have them: what git
+# tracks and what it would take, without build folders or anything else it ignores.
+copy_checkout() {
+  mkdir -p "$1"
+  if git -C "$ROOT" rev-parse --git-dir >/dev/null 2>&1; then
+    git -C "$ROOT" ls-files -co --exclude-standard -z | tar -C "$ROOT" --null -T - -cf - | tar -C "$1" -xf -
+  else
+    tar -C "$ROOT" --exclude='./build*' -cf - . | tar -C "$1" -xf -
+  fi
+}
+
 # What the program itself needs to build; the tests and the package need more.
 # qt6-tools-dev and qt6-l10n-tools: the catalogues are built with lupdate and lrelease.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools fonts-liberation)

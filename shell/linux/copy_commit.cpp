@@ -298,12 +298,7 @@ CopyOutcome CopyEngine::CheckName(const Job& job) {
       S_ISREG(st.st_mode)) {
     return CopyOutcome::Copied;
   }
-  CopyFailure failure{};
-  failure.source = job.source;
-  failure.target = job.target;
-  failure.path = job.target;
-  failure.call = Call::NameCheck;
-  failure.error = errno;
+  CopyFailure failure = NotMade(job, job.target, Call::NameCheck, errno);
   failure.cause = CopyFailure::Cause::NameNotShown;
   delegate_.ReportError(failure);
   return CopyOutcome::Failed;

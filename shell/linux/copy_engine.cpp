@@ -48,13 +48,20 @@ CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error)
   return Fail(job, path, error, lastCall_);
 }
 
-CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error, Call call) {
+CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, Call call, int error) {
   CopyFailure failure{};
   failure.source = job.source;
   failure.target = job.target;
   failure.path = path;
   failure.call = call;
   failure.error = error;
+  // Every failure path removes the copy's hidden name first; one still here would not go.
+  failure.leftover = job.temporary;
+  return failure;
+}
+
+CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error, Call call) {
+  CopyFailure failure = NotMade(job, path, call, error);
   // Only the copy's own name: a folder above it was taken by the file system already.
   if (path == job.target) failure.name = NameRefusal(NameOf(path), volume_.names, error);
   if (failure.name.what != NameFault::What::None) {
@@ -62,19 +69,13 @@ CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error,
   } else if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
     failure.cause = CopyFailure::Cause::NotText;
   }
-  // Every failure path removes the copy's hidden name first; one still here would not go.
-  failure.leftover = job.temporary;
   delegate_.ReportError(failure);
   return CopyOutcome::Failed;
 }
 
 CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode) {
   if (S_ISDIR(mode)) return Fail(job, job.source, EISDIR);
-  CopyFailure failure{};
-  failure.source = job.source;
-  failure.target = job.target;
-  failure.path = job.source;
-  failure.call = lastCall_;
+  CopyFailure failure = NotMade(job, job.source, lastCall_, 0);
   failure.cause = CopyFailure::Cause::NotRegular;
   failure.mode = mode;
   delegate_.ReportError(failure);

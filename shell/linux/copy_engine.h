@@ -154,6 +154,9 @@ class CopyEngine {
   template <typename F>
   auto Sys(Call call, F&& f) -> decltype(f());
 
+  // What every report of a copy not made says: whose copy, where, which call and error, and
+  // what it left behind.
+  static CopyFailure NotMade(const Job& job, const std::string& path, Call call, int error);
   // Reports the failure of the last call, or of `call`.
   CopyOutcome Fail(const Job& job, const std::string& path, int error);
   CopyOutcome Fail(const Job& job, const std::string& path, int error, Call call);

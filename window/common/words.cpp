@@ -37,8 +37,7 @@ QString Size(std::uint64_t bytes) {
 
 QString NameRefused(const CopyFailure& failure) {
   const NameFault& fault = failure.name;
-  const QString name =
-      Wording::Visible(std::string(failure.target.substr(failure.target.rfind('/') + 1)));
+  const QString name = Wording::Visible(failure.target.substr(failure.target.rfind('/') + 1));
   if (fault.what == NameFault::What::CharacterSet) {
     return Wording::tr(
         "The drive cannot store a character of this name: its file system takes only the "
