@@ -349,8 +349,8 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
       case Call::CopyRange:
       case Call::Read:
         return {EIO, EINTR};
-      case Call::Write:
-        return {ENOSPC, EINTR};
+      case Call::Write:  // ENOTCONN: the server went away
+        return {ENOSPC, EINTR, ENOTCONN};
       case Call::Open:
       case Call::MakeFolder:
         return {EACCES};
@@ -359,10 +359,13 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
       case Call::OpenUnnamed:
       case Call::Link:
         return {ENOSPC};
-      case Call::SetAttribute:  // too large for the target: the copy goes on without it
-        return {EIO, ENOSPC};
+      // Too large, or not kept there at all: the copy goes on without it.
+      case Call::SetAttribute:
+        return {EIO, ENOSPC, ENOTTY, EPERM};
       case Call::SetTimes:
-        return {EPERM};
+        return {EIO, ENOTTY, EOPNOTSUPP, EPERM};
+      case Call::Hold:  // no descriptor left for the run's flush
+        return {EMFILE};
       default:
         return {EIO};
     }
@@ -445,17 +448,23 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
         const bool durable = engine.MakeDurable([] {});
         ++injections;
         EXPECT_EQ(Read(from), data);
-        EXPECT_EQ(durable, calls[i] != Call::SyncFs);
-        if (calls[i] == Call::SetAttribute && error == ENOSPC) {
+        const bool unflushed = calls[i] == Call::SyncFs || calls[i] == Call::Hold;
+        EXPECT_EQ(durable, !unflushed);
+        if ((calls[i] == Call::SetAttribute || calls[i] == Call::SetTimes) && error != EIO) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           ASSERT_EQ(delegate.errors.size(), 1u);
           EXPECT_EQ(delegate.errors[0].kind, CopyFailure::Kind::NotKept);
-          ASSERT_EQ(delegate.errors[0].attributes.size(), 1u);
-          EXPECT_EQ(delegate.errors[0].attributes[0].name, "user.tag");
-        } else if (calls[i] == Call::SyncFs) {
+          const CopyFailure& notKept = delegate.errors[0];
+          EXPECT_EQ(notKept.times, calls[i] == Call::SetTimes ? error : 0);
+          if (calls[i] == Call::SetAttribute) {
+            ASSERT_EQ(notKept.attributes.size(), 1u);
+            EXPECT_EQ(notKept.attributes[0].name, "user.tag");
+          }
+        } else if (unflushed) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           ASSERT_EQ(delegate.errors.size(), 1u);
           EXPECT_EQ(delegate.errors[0].kind, CopyFailure::Kind::Unwritten);
+          EXPECT_EQ(delegate.errors[0].call, calls[i]);
           EXPECT_EQ(delegate.errors[0].path, to.parent_path().string());
         } else if (calls[i] == Call::NameCheck) {
           EXPECT_EQ(outcome, CopyOutcome::Failed);
@@ -466,7 +475,8 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
           EXPECT_TRUE(delegate.errors.empty());
         } else {
           EXPECT_EQ(outcome, CopyOutcome::Failed);
-          EXPECT_EQ(delegate.errors.size(), 1u);
+          ASSERT_EQ(delegate.errors.size(), 1u);
+          EXPECT_EQ(delegate.errors[0].cause == CopyFailure::Cause::Unreachable, error == ENOTCONN);
           EXPECT_EQ(Files(base), before);
           if (s.targetExists) {
             EXPECT_EQ(Read(to), "old target");

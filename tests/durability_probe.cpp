@@ -22,8 +22,11 @@ class Yes : public CopyQuestions, public FolderDialog {
   Answer AskReplace(const ReplaceQuestion&) override { return Answer::YesToAll; }
   Answer AskCreateFolder(const std::string&) override { return Answer::Yes; }
   ErrorAnswer ReportError(const CopyFailure& failure) override {
-    std::fprintf(stderr, "%s: %s\n", failure.path.c_str(), std::strerror(failure.error));
-    ++errors;
+    const bool notKept = failure.kind == CopyFailure::Kind::NotKept;
+    std::fprintf(stderr, "%s: %s\n", notKept ? "not kept" : failure.path.c_str(),
+                 std::strerror(notKept ? failure.times : failure.error));
+    // Times or attributes the target would not keep cost no copy.
+    if (failure.kind != CopyFailure::Kind::NotKept) ++errors;
     return ErrorAnswer::Skip;
   }
   ProgressAnswer Progress(const RunProgress&) override { return ProgressAnswer::Go; }

@@ -474,5 +474,21 @@ Soll er erstellt werden?</translation>
         <source>S&amp;top</source>
         <translation>S&amp;toppen</translation>
     </message>
+    <message>
+        <source>The folder or its server can no longer be reached (%1).</source>
+        <translation>Der Ordner oder sein Server ist nicht mehr erreichbar (%1).</translation>
+    </message>
+    <message>
+        <source>The copies were made, but their drive did not keep the source&apos;s modification time (%1).</source>
+        <translation>Die Kopien wurden erstellt, aber ihr Laufwerk hat die Änderungszeit der Quelle nicht übernommen (%1).</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: they could not be written out to it.
+
+%2</source>
+        <translation>Die Kopien in „%1“ sind auf dem Gerät nicht bestätigt: Sie konnten nicht darauf geschrieben werden.
+
+%2</translation>
+    </message>
 </context>
 </TS>

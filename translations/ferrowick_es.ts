@@ -474,5 +474,21 @@ Do you want to create it?</source>
         <source>S&amp;top</source>
         <translation>&amp;Detener</translation>
     </message>
+    <message>
+        <source>The folder or its server can no longer be reached (%1).</source>
+        <translation>Ya no se puede acceder a la carpeta o a su servidor (%1).</translation>
+    </message>
+    <message>
+        <source>The copies were made, but their drive did not keep the source&apos;s modification time (%1).</source>
+        <translation>Se crearon las copias, pero su unidad no conservó la fecha de modificación del original (%1).</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: they could not be written out to it.
+
+%2</source>
+        <translation>Las copias en «%1» no están confirmadas en el dispositivo: no se pudieron escribir en él.
+
+%2</translation>
+    </message>
 </context>
 </TS>

@@ -474,5 +474,21 @@ Voulez-vous le créer&#xa0;?</translation>
         <source>S&amp;top</source>
         <translation>A&amp;rrêter</translation>
     </message>
+    <message>
+        <source>The folder or its server can no longer be reached (%1).</source>
+        <translation>Le dossier ou son serveur n’est plus accessible (%1).</translation>
+    </message>
+    <message>
+        <source>The copies were made, but their drive did not keep the source&apos;s modification time (%1).</source>
+        <translation>Les copies ont été créées, mais leur lecteur n’a pas conservé la date de modification de l’original (%1).</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: they could not be written out to it.
+
+%2</source>
+        <translation>Les copies dans «&#xa0;%1&#xa0;» ne sont pas confirmées sur le périphérique&#xa0;: elles n’ont pas pu y être écrites.
+
+%2</translation>
+    </message>
 </context>
 </TS>

@@ -474,5 +474,21 @@ Crearla?</translation>
         <source>S&amp;top</source>
         <translation>&amp;Ferma</translation>
     </message>
+    <message>
+        <source>The folder or its server can no longer be reached (%1).</source>
+        <translation>La cartella o il suo server non è più raggiungibile (%1).</translation>
+    </message>
+    <message>
+        <source>The copies were made, but their drive did not keep the source&apos;s modification time (%1).</source>
+        <translation>Le copie sono state create, ma la loro unità non ha conservato la data di modifica dell&apos;originale (%1).</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: they could not be written out to it.
+
+%2</source>
+        <translation>Le copie in «%1» non sono confermate sul dispositivo: non è stato possibile scriverle su di esso.
+
+%2</translation>
+    </message>
 </context>
 </TS>

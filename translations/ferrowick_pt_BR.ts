@@ -474,5 +474,21 @@ Deseja criá-la?</translation>
         <source>S&amp;top</source>
         <translation>&amp;Parar</translation>
     </message>
+    <message>
+        <source>The folder or its server can no longer be reached (%1).</source>
+        <translation>A pasta ou o servidor dela não pode mais ser acessado (%1).</translation>
+    </message>
+    <message>
+        <source>The copies were made, but their drive did not keep the source&apos;s modification time (%1).</source>
+        <translation>As cópias foram criadas, mas a unidade delas não manteve a data de modificação do original (%1).</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: they could not be written out to it.
+
+%2</source>
+        <translation>As cópias em “%1” não estão confirmadas no dispositivo: não foi possível gravá-las nele.
+
+%2</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Extended attributes: whatever the target takes goes along; what it refuses is named to the
-// user once a run, and the copy is no less whole.
+// A file's times and extended attributes: whatever the target takes goes along; what it refuses
+// is named to the user once a run, and the copy is no less whole.
+#include <sys/stat.h>
 #include <sys/xattr.h>
 
 #include <algorithm>
@@ -23,11 +24,10 @@ bool Unreadable(int error, const char* name) {
   return error == EOPNOTSUPP || (SystemNamespace(name) && (error == EPERM || error == EACCES));
 }
 
-// Attributes a target may refuse while taking the data whole: it keeps none of that kind, none
-// that large, or only the system may set them. The user hears of them at the end of the run.
-bool Refused(int error, const char* name) {
-  return error == EOPNOTSUPP || error == ENOSPC || error == E2BIG || error == ERANGE ||
-         (SystemNamespace(name) && (error == EPERM || error == EACCES));
+// Attributes a target may refuse while taking the data whole: it keeps none of that kind or
+// none that large. The user hears of them at the end of the run.
+bool Refused(int error) {
+  return engine::NotKeptThere(error) || error == ENOSPC || error == E2BIG || error == ERANGE;
 }
 
 }  // namespace
@@ -67,13 +67,21 @@ bool CopyEngine::CopyAttributes(int in, int out) {
     if (Sys(Call::SetAttribute, [&] {
           return ::fsetxattr(out, name, value_.data(), static_cast<std::size_t>(size), 0);
         }) != 0) {
-      if (!Refused(errno, name)) return false;
+      if (!Refused(errno)) return false;
       if (std::none_of(notKept_.begin(), notKept_.end(),
                        [&](const auto& kept) { return kept.name == name; })) {
         notKept_.push_back({name, errno});
       }
     }
   }
+  return true;
+}
+
+bool CopyEngine::CopyTimes(const Job& job, int out) {
+  const struct timespec times[2] = {job.sourceStat.st_atim, job.sourceStat.st_mtim};
+  if (Sys(Call::SetTimes, [&] { return ::futimens(out, times); }) == 0) return true;
+  if (!NotKeptThere(errno)) return false;
+  timesNotKept_ = errno;
   return true;
 }
 

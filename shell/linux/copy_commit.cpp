@@ -28,37 +28,55 @@ int CopyEngine::SyncData(const Job& job, int out) {
   return Sys(Call::SyncData, [&] { return ::fdatasync(named.get()); });
 }
 
-// Remembers the file system of the copy's folder for MakeDurable, with a descriptor on it.
-void CopyEngine::NoteTarget(const Job& job, int out) {
-  if (job.folder == notedFolder_) return;
-  notedFolder_ = job.folder;
+// While the copy is still open: a second descriptor on it, for the run's syncfs of its file
+// system, where the run holds none there yet. The folder itself is never opened for that: the
+// user may be able to write to it and not read it (a drop box, mode 0733). A copy's descriptor
+// counts only once the copy has its name (NoteCopy): on a FUSE drive, a removed file that is
+// still open stays behind under a hidden name.
+void CopyEngine::HoldTarget(Job& job, int out) {
+  if (!volume_.durability.syncFs || job.folder == notedFolder_) return;
   struct stat st {};
-  if (::fstat(out, &st) != 0) st.st_dev = 0;
-  for (const Target& target : targets_) {
-    if (target.device == st.st_dev) return;
-  }
-  if (!volume_.durability.syncFs) {
-    targets_.push_back({st.st_dev, job.folder, -1, {}});
+  if (Sys(Call::Hold, [&] { return ::fstat(out, &st); }) != 0) {
+    job.holdError = errno;
     return;
   }
-  // The folder rather than the copy: a FUSE file system keeps a file removed while open under
-  // a hidden name until it is closed, and a failed copy is removed.
-  if (const int fd = ::open(job.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
-    targets_.push_back({st.st_dev, job.folder, fd, {}});
+  job.device = st.st_dev;
+  for (const Target& target : targets_) {
+    if (target.device == st.st_dev && target.fd >= 0) return;
   }
+  const int held = Sys(Call::Hold, [&] { return ::fcntl(out, F_DUPFD_CLOEXEC, 0); });
+  if (held < 0) job.holdError = errno;
+  job.held.Reset(held);
 }
 
-void CopyEngine::NoteCopy(const Job& job) {
-  if (!volume_.durability.syncEachCopy) return;
-  for (Target& target : targets_) {
-    if (target.fd < 0 && target.folder == job.folder) target.lastCopy = job.target;
+// Once a copy has its name: what the run's final flush needs of its file system.
+void CopyEngine::NoteCopy(Job& job) {
+  if (!volume_.durability.syncFs) {
+    for (Target& target : targets_) {
+      if (target.folder == job.folder) {
+        target.lastCopy = job.target;
+        return;
+      }
+    }
+    targets_.push_back({0, job.folder, -1, 0, job.target});
+    return;
   }
+  if (job.folder == notedFolder_) return;
+  Target* target = nullptr;
+  for (Target& known : targets_) {
+    if (known.device == job.device) target = &known;
+  }
+  if (target == nullptr) target = &targets_.emplace_back(Target{job.device, job.folder, -1, 0, {}});
+  if (target->fd < 0) {
+    target->fd = job.held.Release();
+    target->error = job.holdError;
+  }
+  if (target->fd >= 0) notedFolder_ = job.folder;
 }
 
 bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   bool whole = true;
   for (const Target& target : targets_) {
-    if (target.fd < 0 && target.lastCopy.empty()) continue;
     const auto sync = [&] {
       if (target.fd >= 0) {
         return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? 0 : errno;
@@ -71,23 +89,27 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
       if (copy.get() < 0) return errno == ENOENT ? 0 : errno;
       return Sys(Call::SyncFs, [&] { return ::fsync(copy.get()); }) == 0 ? 0 : errno;
     };
-    int error;
-    try {
-      // In a thread of its own, so that the window stays live while the device catches up.
-      auto result = std::async(std::launch::async, sync);
-      while (result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-        waiting();
+    // No copy could be held there: nothing confirms the copies are on the device.
+    const bool held = target.fd >= 0 || !target.lastCopy.empty();
+    int error = target.error != 0 ? target.error : EBADF;
+    if (held) {
+      try {
+        // In a thread of its own, so that the window stays live while the device catches up.
+        auto result = std::async(std::launch::async, sync);
+        while (result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+          waiting();
+        }
+        error = result.get();
+      } catch (const std::system_error&) {
+        error = sync();  // no thread to be had: the window waits with the device
       }
-      error = result.get();
-    } catch (const std::system_error&) {
-      error = sync();  // no thread to be had: the window waits with the device
     }
     if (target.fd >= 0) ::close(target.fd);
     if (error != 0) {
       CopyFailure failure{};
       failure.kind = CopyFailure::Kind::Unwritten;
       failure.path = target.folder;
-      failure.call = Call::SyncFs;
+      failure.call = held ? Call::SyncFs : Call::Hold;
       failure.error = error;
       delegate_.ReportError(failure);
       whole = false;
@@ -96,12 +118,14 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   targets_.clear();
   notedFolder_.clear();
   swept_.clear();
-  if (!notKept_.empty()) {
+  if (!notKept_.empty() || timesNotKept_ != 0) {
     CopyFailure failure{};
     failure.kind = CopyFailure::Kind::NotKept;
-    failure.call = Call::SetAttribute;
+    failure.call = notKept_.empty() ? Call::SetTimes : Call::SetAttribute;
     failure.attributes = std::move(notKept_);
+    failure.times = timesNotKept_;
     notKept_.clear();
+    timesNotKept_ = 0;
     delegate_.ReportError(failure);
   }
   return whole;
@@ -130,6 +154,7 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
   const char* to = job.target.c_str();
   const auto unlinkTemporary = [&] {
     const int error = errno;
+    job.held.Close();
     RemoveTemporary(job.temporary);
     errno = error;
   };

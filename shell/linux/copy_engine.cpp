@@ -68,9 +68,31 @@ CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error,
     failure.cause = CopyFailure::Cause::NameRefused;
   } else if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
     failure.cause = CopyFailure::Cause::NotText;
+  } else if (std::string gone = Vanished(job, error); !gone.empty()) {
+    failure.cause = CopyFailure::Cause::Unreachable;
+    failure.path = std::move(gone);
   }
   delegate_.ReportError(failure);
   return CopyOutcome::Failed;
+}
+
+// The folder of the copy or of its source that went away with its server (or was removed)
+// while the copy was under way, where `error` is how that shows; "" where none did. Only a look
+// for the report's words: the step that failed is already known.
+std::string CopyEngine::Vanished(const Job& job, int error) const {
+  // How a network file system says that its server went away (sshfs: ECONNABORTED).
+  for (const int lost : {ENOTCONN, ECONNABORTED, ECONNRESET, ECONNREFUSED, EHOSTDOWN, EHOSTUNREACH,
+                         ENETDOWN, ENETUNREACH, ESHUTDOWN, ETIMEDOUT}) {
+    if (error == lost) return job.folder;
+  }
+  if (job.out < 0 || (error != EIO && error != ENOENT)) return {};
+  for (const std::string& folder : {job.folder, FolderOf(job.source)}) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0) return folder;
+  }
+  // A server's folder may still be shown from the mount's cache (kio-fuse), while the copy
+  // answers that it is gone.
+  return error == ENOENT && volume_.durability.checkName ? job.folder : std::string();
 }
 
 CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode) {
@@ -147,11 +169,11 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   }
 
   job.out = out.get();
-  NoteTarget(job, out.get());
 
   // Closed first: some file systems (NTFS through FUSE) refuse to remove a file still open.
   const auto discard = [&] {
-    if (out.get() >= 0) out.Close();
+    job.held.Close();
+    out.Close();
     RemoveTemporary(job.temporary);
   };
   if (!CopyData(job, in.get(), out.get())) {
@@ -159,20 +181,22 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
     discard();
     return job.cancelled ? CopyOutcome::Cancelled : Fail(job, target, error);
   }
-  const struct timespec times[2] = {job.sourceStat.st_atim, job.sourceStat.st_mtim};
-  if (!CopyAttributes(in.get(), out.get()) ||
-      Sys(Call::SetTimes, [&] { return ::futimens(out.get(), times); }) != 0 ||
-      // The old file is given up only for a replacement that is already on the device: a crash
-      // at any moment then leaves one of the two, whole. Where the run's last syncfs cannot
-      // reach the device, no copy takes its name before it is there.
-      ((replaceAgreed || volume_.durability.syncEachCopy) && SyncData(job, out.get()) != 0) ||
-      // A named temporary is closed before it takes the target's name, because closing is where
-      // a network file system reports a write that failed.
-      (!job.unnamed && Sys(Call::Close, [&] { return out.Close(); }) != 0)) {
+  const auto failed = [&] {
     const int error = errno;
     discard();
     return Fail(job, target, error);
+  };
+  if (!CopyAttributes(in.get(), out.get()) || !CopyTimes(job, out.get()) ||
+      // The old file is given up only for a replacement that is already on the device: a crash
+      // at any moment then leaves one of the two, whole. Where the run's last syncfs cannot
+      // reach the device, no copy takes its name before it is there.
+      ((replaceAgreed || volume_.durability.syncEachCopy) && SyncData(job, out.get()) != 0)) {
+    return failed();
   }
+  HoldTarget(job, out.get());
+  // A named temporary is closed before it takes the target's name, because closing is where a
+  // network file system reports a write that failed.
+  if (!job.unnamed && Sys(Call::Close, [&] { return out.Close(); }) != 0) return failed();
   // An unnamed file is closed only once it has its name; until then closing would delete it.
   // Only local file systems have unnamed files, and their close has no write left to report.
   CopyOutcome outcome = Commit(job, out.get(), replaceAgreed);  // -1: a closed temporary

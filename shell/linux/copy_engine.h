@@ -48,6 +48,7 @@ enum class Call {
               // before it takes its name
   SyncFs,     // syncfs, or fsync of the last copy where syncfs does not reach the server: the
               // run's copies are on the device before the run is over
+  Hold,       // F_DUPFD: a copy's descriptor kept for the run's syncfs of its file system
 };
 
 // What went wrong, as facts: the window puts them in the user's words.
@@ -56,7 +57,8 @@ struct CopyFailure {
     Copy,       // this copy was not made
     Unwritten,  // not one copy but the run's copies in `path`'s file system: the device did
                 // not take them
-    NotKept,    // the run's copies were made, but the target kept none of `attributes`
+    NotKept,    // the run's copies were made, but the target kept none of `attributes`, nor
+                // their times where `times` says why
   } kind = Kind::Copy;
   // Why, where the system's error alone would mislead.
   enum class Cause {
@@ -67,6 +69,7 @@ struct CopyFailure {
                    // pass through the window's text boxes
     NameNotShown,  // the server took the copy, but its folder does not show it under its name
                    // (`error` is the look-up's, 0 where something else is there)
+    Unreachable,   // the folder in `path`, or the server behind it, went away during the copy
   } cause = Cause::System;
   std::string source;
   std::string target;
@@ -81,6 +84,7 @@ struct CopyFailure {
     int error;
   };
   std::vector<Attribute> attributes;  // NotKept
+  int times = 0;                      // NotKept: the error the copies' times were refused with
 };
 
 // What the user needs to know of a file to decide whether to replace it.
@@ -139,9 +143,11 @@ class CopyEngine {
   CopyOutcome Copy(const std::string& source, const std::string& target);
 
   // Puts every copy made since the last call on its device: one syncfs per file system the
-  // copies went to. `waiting` is called every few milliseconds meanwhile. A file system that
-  // fails is reported as an Unwritten failure, and attributes that targets refused since the
-  // last call as one NotKept report. False when a file system failed.
+  // copies went to, through a copy the run holds open; where syncfs does not reach the server,
+  // an fsync of the last copy there. `waiting` is called every few milliseconds meanwhile. A
+  // file system that fails, or that could not be flushed at all, is reported as an Unwritten
+  // failure, and times and attributes that targets refused since the last call as one NotKept
+  // report. False when a file system's copies are not confirmed on its device.
   bool MakeDurable(const std::function<void()>& waiting);
 
  private:
@@ -161,6 +167,7 @@ class CopyEngine {
   CopyOutcome Fail(const Job& job, const std::string& path, int error);
   CopyOutcome Fail(const Job& job, const std::string& path, int error, Call call);
   CopyOutcome FailNotRegular(const Job& job, mode_t mode);
+  std::string Vanished(const Job& job, int error) const;
   std::string NewTemporary(const std::string& folder);
   int MakeFolders(const std::string& folder);
   int OpenOutput(Job& job);
@@ -170,27 +177,30 @@ class CopyEngine {
   bool CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
   bool CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
   bool CopyAttributes(int in, int out);
+  bool CopyTimes(const Job& job, int out);
   void RemoveTemporary(std::string& temporary);
   int NameTemporary(Job& job);
   void RemoveLeftovers(const std::string& folder);
   bool Tick(Job& job, std::uint64_t done);
   bool WriteBack(Job& job, std::uint64_t done);
-  void NoteTarget(const Job& job, int out);
-  void NoteCopy(const Job& job);
+  void HoldTarget(Job& job, int out);
+  void NoteCopy(Job& job);
   int SyncData(const Job& job, int out);
   bool LinkHidden(Job& job, const char* self);
   CopyOutcome CheckName(const Job& job);
   bool AskReplace(const Job& job, const struct stat& existing);
   CopyOutcome Commit(Job& job, int out, bool replaceAgreed);
 
-  // A file system the copies went to, until MakeDurable: where to name it, and a descriptor
-  // on it for syncfs. Where syncfs does not reach the device, the descriptor is -1 and the run's
-  // last copy there is flushed once more instead: on the server, that commits the names given
-  // since the copies' own flushes.
+  // A file system the copies went to, until MakeDurable: where to name it, and for syncfs a
+  // descriptor on one of the run's copies there, never on the folder, which the user may be
+  // able to write to and not read (a drop box). Where syncfs does not reach the device, the
+  // run's last copy there is flushed once more instead: on the server, that commits the names
+  // given since the copies' own flushes.
   struct Target {
     dev_t device;
     std::string folder;
-    int fd;
+    int fd;     // closed by MakeDurable, or by the engine's end
+    int error;  // why no descriptor could be held, where none is
     std::string lastCopy;
   };
 
@@ -212,9 +222,10 @@ class CopyEngine {
   Volume volume_;
   std::string swept_;  // the last folder cleared of killed runs' temporaries, this run
   std::vector<CopyFailure::Attribute> notKept_;  // attributes refused, with the reason
+  int timesNotKept_ = 0;                         // why the targets refused the times, or 0
   Call lastCall_ = Call::Open;  // the last call made: the one that failed, when one did
   std::vector<Target> targets_;
-  std::string notedFolder_;  // the last folder whose file system is in targets_
+  std::string notedFolder_;  // the last folder whose file system is in targets_, with a copy held
 };
 
 }  // namespace ferrowick

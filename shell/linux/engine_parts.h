@@ -34,9 +34,19 @@ class Fd {
   Fd& operator=(const Fd&) = delete;
   int get() const { return fd_; }
   int Close() {
+    if (fd_ < 0) return 0;
     const int result = ::close(fd_);
     fd_ = -1;
     return result;
+  }
+  void Reset(int fd) {
+    Close();
+    fd_ = fd;
+  }
+  int Release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
   }
 
  private:
@@ -57,6 +67,14 @@ std::string FirstLine(const std::string& path);
 inline bool Unsupported(int error) {
   return error == EOPNOTSUPP || error == ENOTTY || error == EXDEV || error == EINVAL ||
          error == ENOSYS || error == EBADF;
+}
+
+// The target will not keep a file's times or an attribute, though it takes its data whole: it
+// has no such thing (kio-fuse answers ENOTTY to any change of times), or only another owner or
+// the system may set it. A failure of the device itself (EIO, ENOSPC, ENOTCONN) is none of these.
+inline bool NotKeptThere(int error) {
+  return error == EOPNOTSUPP || error == ENOTTY || error == ENOSYS || error == EPERM ||
+         error == EACCES || error == EINVAL;
 }
 
 // The folder is there, but its file system (vfat, many network and FUSE ones) or the kernel
@@ -91,7 +109,12 @@ struct CopyEngine::Job {
   std::string temporary;  // the copy's hidden name, while it has one
   bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
   struct stat sourceStat {};
-  int out = -1;
+  int out = -1;  // from here on the copy has begun
+  // A second descriptor on the copy, for the run's syncfs once the copy has its name. Closed
+  // before the copy is removed on a failure: some file systems will not remove an open file.
+  engine::Fd held;
+  int holdError = 0;         // why none could be made
+  dev_t device = 0;          // the copy's file system, once it is held
   std::uint64_t pushed = 0;  // the copy's data up to here has been started for the device,
   std::uint64_t waited = 0;  // and up to here is on it
   bool cancelled = false;

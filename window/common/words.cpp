@@ -148,6 +148,10 @@ QString Wording::Reason(const CopyFailure& failure) {
                   "(%1). It may have been stored under another name or in another folder.")
                    .arg(failure.error != 0 ? System(failure.error) : tr("not a file"));
       break;
+    case CopyFailure::Cause::Unreachable:
+      reason =
+          tr("The folder or its server can no longer be reached (%1).").arg(System(failure.error));
+      break;
   }
   if (!failure.leftover.empty()) {
     if (!reason.endsWith(u'.')) reason += u'.';
@@ -161,15 +165,29 @@ QString Wording::Reason(const CopyFailure& failure) {
 QString Wording::Report(const CopyFailure& failure) {
   switch (failure.kind) {
     case CopyFailure::Kind::NotKept: {
+      QStringList parts;
+      if (failure.times != 0) {
+        parts << tr("The copies were made, but their drive did not keep the source's modification "
+                    "time (%1).")
+                     .arg(System(failure.times));
+      }
       QStringList names;
       for (const CopyFailure::Attribute& attribute : failure.attributes) {
         names << QStringLiteral("%1 (%2)").arg(Visible(attribute.name), System(attribute.error));
       }
-      return tr("The copies were made, but their drive did not keep these extended attributes of "
-                "the source:\n\n%1")
-          .arg(names.join(QStringLiteral(", ")));
+      if (!names.isEmpty()) {
+        parts << tr("The copies were made, but their drive did not keep these extended attributes "
+                    "of the source:\n\n%1")
+                     .arg(names.join(QStringLiteral(", ")));
+      }
+      return parts.join(QStringLiteral("\n\n"));
     }
     case CopyFailure::Kind::Unwritten:
+      if (failure.call == Call::Hold) {
+        return tr("The copies in \"%1\" are not confirmed on the device: they could not be "
+                  "written out to it.\n\n%2")
+            .arg(Visible(failure.path), System(failure.error));
+      }
       return tr("The copies in \"%1\" may not be on the device: it did not take them.\n\n%2")
           .arg(Visible(failure.path), System(failure.error));
     case CopyFailure::Kind::Copy:
