@@ -169,10 +169,11 @@ CopyOutcome CopyEngine::Commit(Job& job, int out, bool replaceAgreed) {
       linked = NameTemporary(job);
       if (linked == -2) {
         // The copy is in place; what is left is a second name for it, and the user should
-        // know it is there.
+        // know it is there. It goes to the device with the run's other copies.
         const int error = errno;
         const std::string stray = job.temporary;
         job.temporary.clear();
+        NoteCopy(job);
         return Fail(job, stray, error);
       }
     }
