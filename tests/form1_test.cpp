@@ -40,15 +40,18 @@ void WriteAll(const QString& path, const QByteArray& data) {
   file.write(data);
 }
 
-// Answers the next dialogs in order; each answer sees the dialog and returns its result.
+// Answers the next dialogs in order; each answer sees the dialog and returns its result. Every
+// dialog belongs to the main window, or a click on the window would hide it behind it.
 struct Answers {
   QList<std::function<int(QDialog&)>> queue;
   QStringList seen;  // the text of every message box, in order
   int dialogs = 0;   // every dialog shown
+  QWidget* owner = nullptr;
 
   std::function<int(QDialog&)> Seam() {
     return [this](QDialog& dialog) {
       ++dialogs;
+      if (dialog.parentWidget() != owner) QTest::qFail("a dialog of no window", __FILE__, __LINE__);
       if (auto* box = qobject_cast<QMessageBox*>(&dialog)) seen << box->text();
       if (queue.isEmpty()) {
         dialog.reject();
@@ -117,6 +120,7 @@ class Form1Test : public QObject {
     dir = std::make_unique<QTemporaryDir>();
     form = std::make_unique<Form1>();
     answers = {};
+    answers.owner = form.get();
     form->runDialog = answers.Seam();
     form->show();
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -440,6 +444,10 @@ class Form1Test : public QObject {
       }
       QCOMPARE(form->txtFile->text(), c.file);
       QCOMPARE(form->txtDir->text(), c.folder);
+      if (!c.file.isEmpty()) {
+        form->cmdChooseFile->click();  // cancelled: Step 1 stays as the start or drop left it
+        QCOMPARE(form->txtFile->text(), c.file);
+      }
       QCOMPARE(answers.seen.size(), c.refusal.isEmpty() ? 0 : 1);
       if (!c.refusal.isEmpty())
         QVERIFY2(answers.seen[0].contains(c.refusal), qPrintable(answers.seen[0]));
@@ -519,7 +527,7 @@ class Form1Test : public QObject {
     QCOMPARE(ReadAll(Path("3c.txt")), QString("taken"));
   }
 
-  // The real, ownerless boxes stay open in their own event loops until the window closes, and
+  // The real boxes stay open in their own event loops until the window closes, and
   // none is modal, or the window manager would keep the close from the window.
   void closingWhileARealDialogIsOpen_data() {
     QTest::addColumn<bool>("question");
@@ -540,6 +548,7 @@ class Form1Test : public QObject {
       for (QWidget* window : QApplication::topLevelWidgets()) {
         if (qobject_cast<QMessageBox*>(window) != nullptr && window->isVisible()) {
           EXPECT_PLAIN(!window->isModal() && window->windowModality() == Qt::NonModal);
+          EXPECT_PLAIN(window->parentWidget() == form.get());
           boxes << window;
           form->close();
         }
@@ -552,6 +561,20 @@ class Form1Test : public QObject {
     QCOMPARE(folder.entryList(QDir::Files | QDir::Hidden, QDir::Name),
              QStringList({"1d.txt", "d.txt", "plain"}));
     QCOMPARE(ReadAll(Path("1d.txt")), QString("taken"));
+  }
+
+  // The run's progress display belongs to the window as the questions do.
+  void progressWindowBelongsToTheWindow() {
+    ferrowick::CopyDialogs dialogs(*form);
+    dialogs.Progress({});
+    int shown = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (qobject_cast<QDialog*>(window) == nullptr || !window->isVisible()) continue;
+      QCOMPARE(window->parentWidget(), form.get());
+      ++shown;
+    }
+    QCOMPARE(shown, 1);
+    dialogs.ProgressDone();
   }
 
   // Every choice a button with its own access key and a name for screen readers; Stop ends the

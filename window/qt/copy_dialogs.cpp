@@ -44,7 +44,7 @@ QPushButton* Button(const QString& caption) {
 // will take; Cancel for the copy in hand, Stop for the whole run.
 class ProgressWindow : public QDialog {
  public:
-  ProgressWindow() {
+  explicit ProgressWindow(QWidget* owner) : QDialog(owner) {
     setWindowTitle(CopyDialogs::tr("Copying..."));
     auto* layout = new QVBoxLayout(this);
     for (QLabel** label : {&what_, &count_, &pace_}) {
@@ -113,7 +113,8 @@ CopyDialogs::~CopyDialogs() = default;
 int CopyDialogs::Ask(int icon, const QString& title, const QString& text,
                      const std::vector<Wording::Choice>& choices, int byDefault, int onEscape,
                      int onClose) {
-  QMessageBox box(static_cast<QMessageBox::Icon>(icon), title, text);
+  QMessageBox box(static_cast<QMessageBox::Icon>(icon), title, text, QMessageBox::NoButton,
+                  host_.Owner());
   std::vector<std::pair<QAbstractButton*, int>> buttons;
   for (const Wording::Choice& choice : choices) {
     QPushButton* button = Button(choice.caption);
@@ -167,7 +168,7 @@ ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
 ProgressAnswer CopyDialogs::Progress(const RunProgress& progress) {
   if (!progress_) {
     host_.Breathe();
-    progress_ = std::make_unique<ProgressWindow>();
+    progress_ = std::make_unique<ProgressWindow>(host_.Owner());
     progress_->Show(progress);
     progress_->show();
     host_.Breathe();

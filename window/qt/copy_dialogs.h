@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The copy engine's questions, errors and progress, as Qt dialogs without an owner window.
+// The copy engine's questions, errors and progress, as Qt dialogs owned by the main window: the
+// window system keeps them over it, so that a click on the window cannot hide a question the
+// run waits for.
 
 #include <QCoreApplication>
 #include <QString>
@@ -11,6 +13,7 @@
 #include "words.h"
 
 class QDialog;
+class QWidget;
 
 namespace ferrowick {
 
@@ -25,6 +28,8 @@ class DialogHost {
   // The same, but no more often than drawing leaves the copies most of the time.
   virtual void BreatheWhenDue() = 0;
   virtual bool Closing() const = 0;
+  // The window the dialogs belong to.
+  virtual QWidget* Owner() = 0;
 };
 
 class ProgressWindow;

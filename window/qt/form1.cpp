@@ -286,7 +286,14 @@ void Form1::OpenFiles(QStringList paths) {
   if (paths.size() > 1) return Say(OneAtATime());
   const QString path = QFileInfo(paths.constFirst()).absoluteFilePath();
   if (const QString refusal = NotAFile(path, false); !refusal.isEmpty()) return Say(refusal);
-  txtFile->setText(path);
+  Fill(txtFile, path);
+}
+
+void Form1::Fill(QLineEdit* box, const QString& path) {
+  box->setText(path);
+  // The file dialog gives back the name it remembers when it is cancelled: that must be Step
+  // 1's, however Step 1 was filled.
+  if (box == txtFile) CommonDialog1.FileName = path;
 }
 
 Form1::Drop Form1::Dropped(const QMimeData* data) const {
@@ -321,7 +328,7 @@ void Form1::dropEvent(QDropEvent* event) {
   if (duplicator_.Running()) return;
   const Drop drop = Dropped(event->mimeData());
   if (!drop.refusal.isEmpty()) return Say(drop.refusal);
-  drop.box->setText(drop.path);
+  Fill(drop.box, drop.path);
 }
 
 void Form1::FitTo(int room, int frame) {
@@ -445,9 +452,9 @@ int Form1::RunCopyDialog(QDialog& dialog) {
   if (runDialog) {
     result = runDialog(dialog);
   } else {
-    // Ownerless and not modal, like the platform shell's own copy dialogs: the main window can
-    // still be closed while one is open. A message box makes itself modal unless told not to,
-    // and then the close never reaches the main window.
+    // Not modal, like the platform shell's own copy dialogs: the main window can still be
+    // closed while one is open. A message box makes itself modal unless told not to, and then
+    // the close never reaches the main window.
     dialog.setWindowModality(Qt::NonModal);
     QEventLoop loop;
     connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);

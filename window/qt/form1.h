@@ -32,7 +32,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   ~Form1() override;
 
   // Seam for tests: every dialog the window shows goes through here. By default a dialog is
-  // shown modally, except the copy dialogs, which are ownerless and leave the window live.
+  // shown modally, except the copy dialogs, which leave the window live.
   std::function<int(QDialog&)> runDialog;
 
   // WindowServices
@@ -50,6 +50,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   void Breathe() override;
   void BreatheWhenDue() override { RepaintStatus(); }
   bool Closing() const override { return closing_; }
+  QWidget* Owner() override { return this; }
 
   // FolderDialog
   std::u16string ChooseFolder() override;
@@ -112,6 +113,8 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   };
   Drop Dropped(const QMimeData* data) const;
   void Say(const QString& text);
+  // A box filled by a start with a file or a drop.
+  void Fill(QLineEdit* box, const QString& path);
 
   CopyDialogs copyDialogs_;
   Module1 module1_;
