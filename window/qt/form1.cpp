@@ -24,10 +24,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextCursor>
 #include <QUrl>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <type_traits>
 
 #include "form_layout.h"
@@ -57,6 +60,10 @@ const QColor kGrey = QColor::fromRgb(layout::kGrey);
 constexpr auto kFrame = std::chrono::milliseconds(16);
 // Drawing a frame may cost more than the copies between two frames; the copies come first.
 constexpr int kCopyShareToDrawing = 9;
+// A desktop's panel at the top or bottom of a Wayland screen is at most this high.
+constexpr int kPanelRoom = 48;
+// The window is never made shorter than this, whatever the screen says.
+constexpr int kShortest = 120;
 
 // A control whose background the layout fixes keeps dark text on it, as on the platform the
 // layout was drawn for: a dark palette's light text would vanish on the light grey. Everything
@@ -157,17 +164,34 @@ Form1::Form1(QWidget* parent)
                  Qt::WindowCloseButtonHint);
   setFont(WindowFont());
 
-  Label1 = Band(this, layout::Label1);
-  txtFile = ReadOnlyBox(this, layout::txtFile);
-  cmdChooseFile = Make<QPushButton>(this, layout::cmdChooseFile);
-  Line1 = Rule(this, layout::Line1);
-  Label2 = Band(this, layout::Label2);
-  txtCopies = Make<QLineEdit>(this, layout::txtCopies);
-  Line2 = Rule(this, layout::Line2);
-  Label3 = Band(this, layout::Label3);
-  txtPrefix = Make<QLineEdit>(this, layout::txtPrefix);
-  TagLocation = {Make<QRadioButton>(this, layout::TagLocation0),
-                 Make<QRadioButton>(this, layout::TagLocation1)};
+  // The controls sit on a client area of the designed size. Where a screen cannot hold even the
+  // shortest window (a small screen at a large scale), it scrolls in a window that fits.
+  scroller_ = new QScrollArea(this);
+  scroller_->setFrameShape(QFrame::NoFrame);
+  scroller_->setFocusPolicy(Qt::NoFocus);
+  scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  client_ = new QWidget;
+  client_->setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
+  scroller_->setWidget(client_);
+  // The window's own background shows through.
+  for (QWidget* layer : {static_cast<QWidget*>(scroller_), scroller_->viewport(), client_}) {
+    layer->setAutoFillBackground(false);
+  }
+  auto* frame = new QVBoxLayout(this);
+  frame->setContentsMargins(0, 0, 0, 0);
+  frame->addWidget(scroller_);
+
+  Label1 = Band(client_, layout::Label1);
+  txtFile = ReadOnlyBox(client_, layout::txtFile);
+  cmdChooseFile = Make<QPushButton>(client_, layout::cmdChooseFile);
+  Line1 = Rule(client_, layout::Line1);
+  Label2 = Band(client_, layout::Label2);
+  txtCopies = Make<QLineEdit>(client_, layout::txtCopies);
+  Line2 = Rule(client_, layout::Line2);
+  Label3 = Band(client_, layout::Label3);
+  txtPrefix = Make<QLineEdit>(client_, layout::txtPrefix);
+  TagLocation = {Make<QRadioButton>(client_, layout::TagLocation0),
+                 Make<QRadioButton>(client_, layout::TagLocation1)};
   for (QRadioButton* option : TagLocation) {
     option->setBackgroundRole(QPalette::Window);
     option->setAutoFillBackground(true);
@@ -178,19 +202,19 @@ Form1::Form1(QWidget* parent)
     option->setPalette(palette);
   }
   TagLocation[0]->setChecked(true);
-  Line3 = Rule(this, layout::Line3);
-  Label5 = Band(this, layout::Label5);
+  Line3 = Rule(client_, layout::Line3);
+  Label5 = Band(client_, layout::Label5);
   Label5->setWordWrap(true);
-  txtDir = ReadOnlyBox(this, layout::txtDir);
-  cmdChooseDir = Make<QPushButton>(this, layout::cmdChooseDir);
-  Line4 = Rule(this, layout::Line4);
-  cmdGo = Make<QPushButton>(this, layout::cmdGo);
+  txtDir = ReadOnlyBox(client_, layout::txtDir);
+  cmdChooseDir = Make<QPushButton>(client_, layout::cmdChooseDir);
+  Line4 = Rule(client_, layout::Line4);
+  cmdGo = Make<QPushButton>(client_, layout::cmdGo);
   // Enter and keypad Enter press the focused button, as Space does and as in every dialog;
   // outside a dialog Qt leaves that to buttons that are "auto default".
   for (QPushButton* button : {cmdChooseFile, cmdChooseDir, cmdGo}) button->setAutoDefault(true);
   cmdGo->setFont(GoFont(font()));
-  Label4 = Band(this, layout::Label4);
-  txtStatus = Make<QPlainTextEdit>(this, layout::txtStatus);
+  Label4 = Band(client_, layout::Label4);
+  txtStatus = Make<QPlainTextEdit>(client_, layout::txtStatus);
   txtStatus->setReadOnly(true);
   txtStatus->setLineWrapMode(QPlainTextEdit::NoWrap);
   txtStatus->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -332,25 +356,52 @@ void Form1::dropEvent(QDropEvent* event) {
 }
 
 void Form1::FitTo(int room, int frame) {
+  const int width = Px(layout::kClientWidth);
   const int client = Px(layout::kClientHeight);
   const int status = Px(layout::txtStatus.height);
-  // Three lines of the log stay in view, however small the screen.
-  const int keep = 3 * txtStatus->fontMetrics().lineSpacing() +
+  // Two lines of the log stay in view, however small the screen.
+  const int keep = 2 * txtStatus->fontMetrics().lineSpacing() +
                    txtStatus->horizontalScrollBar()->sizeHint().height() + 4;
   const int shortfall = layout::Shortfall(client, frame, room, status, keep);
   txtStatus->resize(txtStatus->width(), status - shortfall);
-  setFixedSize(Px(layout::kClientWidth), client - shortfall);
+  client_->setFixedSize(width, client - shortfall);
+  // Shorter still, the client area scrolls; the title bar stays on the screen.
+  const int height = std::min(client - shortfall, std::max(room - frame, kShortest));
+  const int bar =
+      height < client - shortfall ? scroller_->verticalScrollBar()->sizeHint().width() : 0;
+  setFixedSize(width + bar, height);
+}
+
+void Form1::FitToScreen() {
+  QScreen* display = screen();
+  if (display == nullptr) return;
+  // Whenever the screen's size or scale changes, and on the screen the window moves to.
+  QObject::disconnect(screenChanges_);
+  screenChanges_ = connect(display, &QScreen::availableGeometryChanged, this, &Form1::FitToScreen);
+  int room = display->availableGeometry().height();
+  // A Wayland compositor tells no program where its panels are: the whole screen is said to be
+  // free. Room is left for a panel at the top or bottom.
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) room -= kPanelRoom;
+  // The frame the window system draws, or on Wayland the title bar Qt draws itself; before the
+  // window is framed, a title bar's height stands in for it.
+  const QMargins margins = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  int frame = margins.top() + margins.bottom();
+  if (frame <= 0) frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+  if (frame == framed_ && room == room_) return;
+  room_ = room;
+  framed_ = frame;
+  FitTo(room, frame);
 }
 
 void Form1::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (QScreen* display = screen()) {
-    // Before the window manager has framed the window its frame is unknown; a title bar's
-    // height stands in for it.
-    int frame = frameGeometry().height() - height();
-    if (frame <= 0) frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
-    FitTo(display->availableGeometry().height(), frame);
+  if (windowHandle() != nullptr && !followsScreens_) {
+    followsScreens_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &Form1::FitToScreen);
+    // The frame is known only once the window is on the screen: fitted again then.
+    windowHandle()->installEventFilter(this);
   }
+  FitToScreen();
 }
 
 void Form1::Form_Load() {
@@ -482,6 +533,7 @@ void Form1::txtCopies_KeyPress(char16_t& KeyAscii) { DigitsOnly(KeyAscii); }
 void Form1::txtPrefix_KeyPress(char16_t& KeyAscii) { DigitsOnly(KeyAscii); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && watched == windowHandle()) FitToScreen();
   if (event->type() != QEvent::KeyPress || (watched != txtCopies && watched != txtPrefix)) {
     return QWidget::eventFilter(watched, event);
   }

@@ -21,6 +21,7 @@ class QMimeData;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace ferrowick {
 
@@ -77,7 +78,8 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   CommonDialog CommonDialog1;
 
   // Where the screen's work area, `room` pixels high, cannot take the designed window and its
-  // `frame`, the status box alone is made shorter until it can; otherwise the design holds.
+  // `frame`, the status box alone is made shorter until it can, down to two lines; below that
+  // the controls scroll in a window of the room there is. Otherwise the design holds.
   void FitTo(int room, int frame);
 
   // Started with files to open (a file manager's "Open With", a command line): one regular file
@@ -101,6 +103,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
 
  private:
   void Form_Load();
+  void FitToScreen();
   int RunModal(QDialog& dialog);
   void FlushStatus();
   void ResetStatusEnd();
@@ -124,6 +127,12 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   QString pendingStatus_;
   bool closing_ = false;
   QDialog* activeDialog_ = nullptr;
+  QScrollArea* scroller_;
+  QWidget* client_;  // the controls' area, of the designed size less what the status box gave
+  QMetaObject::Connection screenChanges_;
+  bool followsScreens_ = false;
+  int room_ = 0;  // the screen's room and the frame the window was last fitted to
+  int framed_ = 0;
 };
 
 }  // namespace ferrowick
