@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 // End-to-end speed of a duplication run, against the bare system calls it cannot avoid.
 //   ferrowick_bench [work folder]     (QT_QPA_PLATFORM picks offscreen or an X server)
-// With BENCH_SSHFS=FOLDER, also copies into that sshfs folder against cp.
+// With BENCH_SSHFS=FOLDER, also copies into that sshfs folder against cp. With BENCH_A11Y set to
+// the address of a session bus whose accessibility bus has an assistive technology listening,
+// the window also runs with Qt's accessibility bridge on, in a process of its own.
+//   ferrowick_bench --window-run SOURCE FOLDER COUNT   that process: prints the run's seconds
 // Prints one figure a line; the last line is the window's ratio to the floor, the one before it
 // the command line's.
 
@@ -260,6 +263,34 @@ std::vector<double> Contest(const fs::path& work, const std::string& name, int r
   return medians;
 }
 
+// The window's run in a process of its own, whose accessibility bridge talks to the assistive
+// technology listening on `bus`: the bridge is on or off for a whole process. Its start is not
+// timed, only the run.
+double RunFormAccessible(const char* bus, const fs::path& source, const fs::path& folder,
+                         int copies) {
+  const std::string command =
+      "DBUS_SESSION_BUS_ADDRESS='" + std::string(bus) + "' QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 '" +
+      fs::read_symlink("/proc/self/exe").string() + "' --window-run '" + source.string() + "' '" +
+      folder.string() + "' " + std::to_string(copies);
+  double seconds = -1;
+  if (std::FILE* child = ::popen(command.c_str(), "r")) {
+    if (std::fscanf(child, "%lf", &seconds) != 1) seconds = -1;
+    if (::pclose(child) != 0) seconds = -1;
+  }
+  if (seconds < 0) Fail("window run with the accessibility bridge");
+  return seconds;
+}
+
+int WindowRun(const char* source, const char* folder, const char* copies) {
+  ferrowick::Form1 form;
+  form.show();
+  // Time for the bridge to register the window and learn which events are listened to.
+  const auto until = Clock::now() + std::chrono::seconds(2);
+  while (Clock::now() < until) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+  std::printf("%.6f\n", RunForm(form, source, folder, std::atoi(copies)));
+  return 0;
+}
+
 // The command line's run, as a script would make it: the program started, its log to nowhere.
 double RunCommandLine(const fs::path& source, const fs::path& folder, int copies) {
   const std::string command = std::string(FERROWICK_PROGRAM) + " --copies " +
@@ -274,6 +305,8 @@ double RunCommandLine(const fs::path& source, const fs::path& folder, int copies
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  if (argc == 5 && std::string(argv[1]) == "--window-run")
+    return WindowRun(argv[2], argv[3], argv[4]);
   const fs::path work =
       argc > 1 ? fs::path(argv[1]) : fs::temp_directory_path() / "ferrowick-bench";
   const int rounds = Env("BENCH_ROUNDS", 3);
@@ -286,18 +319,27 @@ int main(int argc, char* argv[]) {
   QCoreApplication::processEvents();
 
   const int copies = kCopies;
+  const char* a11y = std::getenv("BENCH_A11Y");
+  std::vector<Timed> sides = {
+      [&](const fs::path& dir) { return Floor(small, dir); },
+      [&](const fs::path& dir) { return RunForm(form, small, dir, copies); },
+      [&](const fs::path& dir) { return RunCommandLine(small, dir, copies); }};
+  if (a11y != nullptr && *a11y != '\0') {
+    sides.push_back(
+        [&](const fs::path& dir) { return RunFormAccessible(a11y, small, dir, copies); });
+  }
   const std::vector<double> small4k =
-      Env("BENCH_SMALL", 1) == 0
-          ? std::vector<double>{1, 1, 1}
-          : Contest(work, "small", rounds, /*deleteEachRound=*/false,
-                    {[&](const fs::path& dir) { return Floor(small, dir); },
-                     [&](const fs::path& dir) { return RunForm(form, small, dir, copies); },
-                     [&](const fs::path& dir) { return RunCommandLine(small, dir, copies); }});
+      Env("BENCH_SMALL", 1) == 0 ? std::vector<double>(sides.size(), 1)
+                                 : Contest(work, "small", rounds, /*deleteEachRound=*/false, sides);
   std::printf("platform %s, %d rounds, medians\n", qPrintable(QGuiApplication::platformName()),
               rounds);
   std::printf("floor %d copies of 4 KiB: %.3f s\n", kCopies, small4k[0]);
   std::printf("Form1 run of %d copies: %.3f s\n", kCopies, small4k[1]);
   std::printf("command line, %d copies: %.3f s\n", kCopies, small4k[2]);
+  if (small4k.size() > 3) {
+    std::printf("Form1 run of %d copies, an assistive technology listening: %.3f s, ratio %.2f\n",
+                kCopies, small4k[3], small4k[3] / small4k[0]);
+  }
   std::printf("peak RSS after the runs: %.1f MB\n", PeakRssKiB() / 1024.0);
 
   if (Env("BENCH_LARGE", 1) != 0) {
