@@ -83,6 +83,10 @@ check "suffix and folder, the tag as wide as start + count" 0 "out/report09.txt 
 check "bad numbers: the window's words, nothing copied" 2 "" \
   "Error: Number of copies must be greater than zero." "" -- --copies 0 --start 1 report.txt
 check "sum above the limit" 2 "" "must not exceed 32767" "" -- --copies 2 --start 32767 report.txt
+check "no start: from 1" 0 "1report.txt 2report.txt" "" "1report.txt 2report.txt" -- --copies 2 report.txt
+check "an unknown option" 2 "" "'bogus'" "" -- --bogus report.txt
+check "a misspelt option" 2 "" "Try 'ferrowick --help'." "" -- --copys 3 report.txt
+check "an option without its value" 2 "" "'--copies'" "" -- report.txt --copies
 check "an existing target, no terminal: kept" 1 "1report.txt" 'not replaced: "1report.txt" exists' \
   "1report.txt=old" old -- --copies 1 --start 1 report.txt
 check "an existing target, --yes" 0 "1report.txt" "" "1report.txt" old -- --copies 1 --start 1 --yes report.txt

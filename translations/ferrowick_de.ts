@@ -204,8 +204,8 @@ Kopien erstellt wurden, 1, wenn nicht, 2 bei ungültiger Eingabe, 130 oder 143 b
         <translation>N</translation>
     </message>
     <message>
-        <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation>Die Kopien ab S nummerieren (Start + Kopien höchstens 32767).</translation>
+        <source>Number the copies from S, 1 when left out (start + copies at most 32767).</source>
+        <translation>Die Kopien ab S nummerieren, ohne Angabe ab 1 (Start + Kopien höchstens 32767).</translation>
     </message>
     <message>
         <source>S</source>

@@ -204,8 +204,8 @@ se crearon todas las copias, 1 si no, 2 si la entrada no es válida, 130 o 143 s
         <translation>N</translation>
     </message>
     <message>
-        <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation>Numerar las copias desde S (inicio + copias como máximo 32767).</translation>
+        <source>Number the copies from S, 1 when left out (start + copies at most 32767).</source>
+        <translation>Numerar las copias desde S, desde 1 si se omite (inicio + copias como máximo 32767).</translation>
     </message>
     <message>
         <source>S</source>

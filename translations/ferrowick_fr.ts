@@ -204,8 +204,8 @@ toutes les copies ont été créées, 1 sinon, 2 si la saisie est incorrecte, 13
         <translation>N</translation>
     </message>
     <message>
-        <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation>Numéroter les copies à partir de S (départ + copies au plus 32767).</translation>
+        <source>Number the copies from S, 1 when left out (start + copies at most 32767).</source>
+        <translation>Numéroter les copies à partir de S, de 1 s’il est omis (départ + copies au plus 32767).</translation>
     </message>
     <message>
         <source>S</source>

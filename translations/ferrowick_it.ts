@@ -204,8 +204,8 @@ le copie sono state create, 1 se no, 2 per dati non validi, 130 o 143 se interro
         <translation>N</translation>
     </message>
     <message>
-        <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation>Numera le copie a partire da S (inizio + copie al massimo 32767).</translation>
+        <source>Number the copies from S, 1 when left out (start + copies at most 32767).</source>
+        <translation>Numera le copie a partire da S, da 1 se omesso (inizio + copie al massimo 32767).</translation>
     </message>
     <message>
         <source>S</source>

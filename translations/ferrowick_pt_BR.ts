@@ -204,8 +204,8 @@ todas as cópias foram criadas, 1 se não, 2 para entrada inválida, 130 ou 143 
         <translation>N</translation>
     </message>
     <message>
-        <source>Number the copies from S (start + copies at most 32767).</source>
-        <translation>Numera as cópias a partir de S (início + cópias no máximo 32767).</translation>
+        <source>Number the copies from S, 1 when left out (start + copies at most 32767).</source>
+        <translation>Numera as cópias a partir de S, de 1 se omitido (início + cópias no máximo 32767).</translation>
     </message>
     <message>
         <source>S</source>

@@ -11,18 +11,32 @@
 
 namespace {
 
-// One of our own options makes this a command-line run, which needs no display; anything else
-// (a file to open, Qt's own options) is the window's.
+// Whether `arg` is `option`, alone or with its value after "=".
+bool Is(const char* arg, const char* option) {
+  const std::size_t n = std::strlen(option);
+  return std::strncmp(arg, option, n) == 0 && (arg[n] == '\0' || arg[n] == '=');
+}
+
+// One of our own options makes this a command-line run, which needs no display, and so does a
+// long option nobody knows: it is refused there, with or without a display, rather than taken
+// for a file or left to a window that may not open. Files and Qt's own options (-style,
+// --platform, ...) are the window's.
 bool CommandLineRun(int argc, char* argv[]) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--") == 0) return false;
     for (const char* option : {"-h", "--help", "--help-all", "-v", "--version", "--copies",
                                "--start", "--suffix", "--to", "--yes", "--no"}) {
-      const std::size_t n = std::strlen(option);
-      if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == '\0' || argv[i][n] == '=')) {
-        return true;
-      }
+      if (Is(argv[i], option)) return true;
     }
+    if (std::strncmp(argv[i], "--", 2) != 0) continue;
+    bool qt = false;
+    for (const char* option :
+         {"--platform", "--platformpluginpath", "--platformtheme", "--plugin", "--display",
+          "--style", "--stylesheet", "--reverse", "--session", "--qwindowgeometry", "--qwindowicon",
+          "--qwindowtitle", "--widgetcount", "--geometry", "--title", "--name"}) {
+      qt = qt || Is(argv[i], option);
+    }
+    if (!qt) return true;
   }
   return false;
 }
@@ -46,7 +60,8 @@ int RunWithoutWindow(int argc, char* argv[]) {
   const QCommandLineOption copies(QStringLiteral("copies"), Help::tr("Make N copies (1 to 32767)."),
                                   Help::tr("N"));
   const QCommandLineOption start(
-      QStringLiteral("start"), Help::tr("Number the copies from S (start + copies at most 32767)."),
+      QStringLiteral("start"),
+      Help::tr("Number the copies from S, 1 when left out (start + copies at most 32767)."),
       Help::tr("S"));
   const QCommandLineOption suffix(QStringLiteral("suffix"),
                                   Help::tr("Put the number behind the name, not in front."));
@@ -76,7 +91,8 @@ int RunWithoutWindow(int argc, char* argv[]) {
   ferrowick::CommandLine line;
   line.file = files[0].toStdString();
   line.copies = parser.value(copies).toStdString();
-  line.start = parser.value(start).toStdString();
+  // A command line counts from 1 unless told otherwise; the window's empty box is refused.
+  line.start = parser.isSet(start) ? parser.value(start).toStdString() : "1";
   line.folder = parser.value(to).toStdString();
   line.suffix = parser.isSet(suffix);
   if (parser.isSet(yes)) line.consent = ferrowick::CommandLine::Consent::Yes;
