@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The Debian packages scripts/package made: lintian has nothing to say of the source package
 # or the .deb; the .deb holds the files a desktop and Debian need, with its run-time
-# dependencies worked out, and passes hardening-check and the AppStream validator.
+# dependencies worked out, and passes hardening-check and the AppStream validator; GIO offers it
+# for the common document and image types.
 #   package_test.sh SOURCE_DIR PACKAGES_DIR
 set -euo pipefail
 source_dir=$1
@@ -43,6 +44,17 @@ dpkg-deb -x "$deb" "$out/root"
 hardening-check --nocfprotection "$out/root/usr/bin/ferrowick" || fail "hardening-check failed"
 appstreamcli validate --no-net "$out/root/usr/share/metainfo/$id.metainfo.xml" ||
   fail "the AppStream metainfo is not valid"
+# GNOME Files offers a program under "Open With" as GIO lists it for the file's type, from the
+# cache that installing the package makes and only where the program is on the PATH.
+update-desktop-database "$out/root/usr/share/applications"
+for type in text/plain image/png image/jpeg application/pdf application/vnd.oasis.opendocument.text \
+  application/vnd.oasis.opendocument.spreadsheet \
+  application/vnd.openxmlformats-officedocument.wordprocessingml.document \
+  application/vnd.openxmlformats-officedocument.spreadsheetml.sheet; do
+  PATH=$out/root/usr/bin:$PATH XDG_DATA_HOME=$out/none XDG_DATA_DIRS=$out/root/usr/share:/usr/share \
+    gio mime "$type" 2>/dev/null | grep -qxF "$(printf '\t')$id.desktop" ||
+    fail "GIO does not offer Ferrowick for $type"
+done
 
 [ $status -eq 0 ] && echo "packages ok: $(basename "$dsc"), $(basename "$deb")"
 exit $status
