@@ -60,8 +60,9 @@ TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs exfatprogs exfat-fuse dosfstools
 # Debian's own tools make the packages; the Build-Depends in debian/control are the program's
 # BUILD_PACKAGES, which scripts/package installs with apt-get build-dep where they are missing.
 PACKAGE_PACKAGES=(dpkg-dev build-essential debhelper file)
-# What tests/package_test.sh checks the package with.
-PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream)
+# What tests/package_test.sh checks the package with; nautilus-python loads the GNOME Files
+# extension there.
+PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream python3-nautilus)
 # The Windows program, its icon and installer, and what its tests run under.
 # msitools: msiinfo reads the installers' own tables in their test.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64

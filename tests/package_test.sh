@@ -21,14 +21,16 @@ for path in ./usr/bin/ferrowick ./usr/share/applications/$id.desktop \
   ./usr/share/metainfo/$id.metainfo.xml ./usr/share/man/man1/ferrowick.1.gz \
   ./usr/share/doc/ferrowick/copyright ./usr/share/doc/ferrowick/changelog.Debian.gz \
   ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-  ./usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png; do
+  ./usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/$id.png \
+  ./usr/share/kio/servicemenus/$id.desktop ./usr/share/nemo/actions/$id.nemo_action \
+  ./usr/share/nautilus-python/extensions/ferrowick.py; do
   grep -qxF "$path" <<<"$listing" || fail "missing from the package: $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6widgets6 qt6-qpa-plugins fonts-liberation; do
   grep -q "$dependency" <<<"$depends" || fail "not a dependency: $dependency"
 done
-for recommended in qt6-wayland qt6-translations-l10n libc-l10n; do
+for recommended in qt6-wayland qt6-translations-l10n libc-l10n python3-nautilus; do
   grep -q "$recommended" <<<"$(dpkg-deb -f "$deb" Recommends)" || fail "not recommended: $recommended"
 done
 
@@ -55,6 +57,57 @@ for type in text/plain image/png image/jpeg application/pdf application/vnd.oasi
     gio mime "$type" 2>/dev/null | grep -qxF "$(printf '\t')$id.desktop" ||
     fail "GIO does not offer Ferrowick for $type"
 done
+
+# The right-click actions: what Dolphin and Nemo read of them (desktop-file-validate knows
+# neither kind), and GNOME Files' extension as nautilus-python loads it, offered one file, two,
+# a folder and a remote file, in German.
+share=$out/root/usr/share
+field() { sed -n "s/^$2=//p" "$1"; }
+menu=$share/kio/servicemenus/$id.desktop
+[ "$(field "$menu" X-KDE-ServiceTypes)/$(field "$menu" MimeType)/$(field "$menu" Exec)" = \
+  "KonqPopupMenu/Plugin/application/octet-stream;/ferrowick %f" ] || fail "the service menu's fields"
+action=$share/nemo/actions/$id.nemo_action
+[ "$(field "$action" Exec)/$(field "$action" Selection)/$(field "$action" Extensions)" = \
+  "ferrowick %F/s/nodirs;" ] || fail "the Nemo action's fields"
+for language in de es fr it pt_BR; do
+  [ -n "$(field "$menu" "Name\[$language\]")" ] || fail "the service menu has no caption in $language"
+  [ "$(field "$action" "Name\[$language\]")" = "$(field "$menu" "Name\[$language\]")" ] ||
+    fail "the Nemo action's caption in $language is not the service menu's"
+done
+mkdir "$out/bin" "$out/a folder"
+printf '#!/bin/sh\nprintf "%%s|" "$@" >"%s"\n' "$out/ran" >"$out/bin/ferrowick"
+chmod +x "$out/bin/ferrowick"
+touch "$out/a \"file\""
+PATH=$out/bin:$PATH LANGUAGE=de /usr/bin/python3 - "$share/nautilus-python/extensions" "$out" <<'END' ||
+import os, sys, time
+from gi.repository import Gio
+sys.path.insert(0, sys.argv[1])
+import ferrowick
+from gi.repository import Nautilus
+
+class Info:  # what the extension reads of Nautilus.FileInfo
+    def __init__(self, uri):
+        self.location = Gio.File.new_for_uri(uri)
+    def get_uri_scheme(self): return self.location.get_uri_scheme()
+    def get_location(self): return self.location
+    def get_file_type(self):
+        return self.location.query_file_type(Gio.FileQueryInfoFlags.NONE, None)
+
+menu = ferrowick.FerrowickMenu()
+assert isinstance(menu, Nautilus.MenuProvider)
+file = Info(Gio.File.new_for_path(sys.argv[2] + '/a "file"').get_uri())
+for files in ([file, file], [Info("file://" + sys.argv[2] + "/a%20folder")], [Info("sftp://h/x")]):
+    assert menu.get_file_items(files) == [], files
+[item] = menu.get_file_items([file])
+assert item.props.label == "Nummerierte Kopien erstellen…", item.props.label
+item.activate()
+for _ in range(100):
+    if os.path.exists(sys.argv[2] + "/ran") and os.path.getsize(sys.argv[2] + "/ran"): break
+    time.sleep(0.05)
+ran = open(sys.argv[2] + "/ran").read()
+assert ran == "--|" + sys.argv[2] + '/a "file"|', ran
+END
+  fail "the GNOME Files extension"
 
 [ $status -eq 0 ] && echo "packages ok: $(basename "$dsc"), $(basename "$deb")"
 exit $status
