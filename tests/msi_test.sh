@@ -4,7 +4,9 @@
 # own: the release before this one (made here from the same files, its version one patch level
 # lower) installs; this one replaces it, leaving one Apps & features entry with the new version
 # and a program that opens its window; the older one will not install over the newer and
-# changes nothing; a silent removal leaves no file, shortcut or entry behind.
+# changes nothing; Explorer's Open with entry and right-click verb start the program with the
+# file, one of each after the upgrade; a silent removal leaves no file, shortcut, entry or
+# Explorer key behind.
 #   msi_test.sh FERROWICK.msi WXS_FOLDER     (DISPLAY set to an X server; WXS_FOLDER holds
 #                                             ferrowick.wxs and the files it names)
 set -euo pipefail
@@ -33,11 +35,28 @@ older=$WINEPREFIX/ferrowick-$older_version-x64.msi
 msiinfo export "$older" LaunchCondition | tr -d '\r' |
   grep -qxF "NOT WIX_DOWNGRADE_DETECTED	A newer version of Ferrowick is already installed." ||
   fail "no launch condition refuses a downgrade with a message"
-echo "installers: $older_version and $version, one upgrade code"
+command='"[INSTALLDIR]Ferrowick.exe" "%1"'
+registry=$(msiinfo export "$msi" Registry | tr -d '\r' | cut -f 2-5)
+for row in "2	Software\Classes\Applications\Ferrowick.exe	FriendlyAppName	Ferrowick" \
+  "2	Software\Classes\Applications\Ferrowick.exe\shell\open\command		$command" \
+  "2	Software\Classes\*\shell\Ferrowick		Make numbered copies" \
+  "2	Software\Classes\*\shell\Ferrowick\command		$command"; do
+  grep -qxF "$row" <<<"$registry" || fail "not in the Registry table: $row"
+done
+echo "installers: $older_version and $version, one upgrade code, Explorer's keys"
 
 wineboot -i >/dev/null 2>&1
 program="$WINEPREFIX/drive_c/Program Files/Ferrowick"
 uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+# Explorer's keys: the Open with entry's name and command, and every verb that runs Ferrowick.
+explorer() {
+  wine reg query 'HKCR\Applications\Ferrowick.exe' /v FriendlyAppName 2>/dev/null | tr -d '\r' |
+    awk '$1 == "FriendlyAppName" {print "name", $3}'
+  wine reg query 'HKCR\Applications\Ferrowick.exe\shell\open\command' /ve 2>/dev/null |
+    tr -d '\r' | grep -o '".*' | sed 's/^/open with /'
+  wine reg query 'HKCR\*\shell' /s 2>/dev/null | tr -d '\r' | grep -o '".*Ferrowick.exe.*' |
+    sed 's/^/verb /'
+}
 shortcuts() { find "$WINEPREFIX/drive_c" -iname 'Ferrowick.lnk' 2>/dev/null; }
 # The versions of every Apps & features entry named Ferrowick, one a line.
 entries() {
@@ -54,7 +73,10 @@ wine msiexec /i "$msi" /qn || fail "msiexec /i of $version over $older_version e
 [ -f "$program/Ferrowick.exe" ] || fail "no Ferrowick.exe in Program Files\\Ferrowick"
 [ -f "$program/LICENSE.txt" ] || fail "no LICENSE.txt beside the program"
 [ "$(shortcuts | wc -l)" -eq 1 ] || fail "not one Start-menu shortcut: $(shortcuts)"
-echo "upgraded: $older_version, then $version: one entry, version $(entries)"
+run='"C:\Program Files\Ferrowick\Ferrowick.exe" "%1"'
+[ "$(explorer)" = "$(printf 'name Ferrowick\nopen with %s\nverb %s' "$run" "$run")" ] ||
+  fail "Explorer's keys after the upgrade: $(explorer)"
+echo "upgraded: $older_version, then $version: one entry, version $(entries); one Open with entry and one verb"
 
 wine "$program/Ferrowick.exe" >/dev/null 2>&1 &
 app=$!
@@ -79,4 +101,5 @@ wine msiexec /x "$msi" /qn || fail "msiexec /x exited $?"
 [ ! -e "$program" ] || fail "Program Files\\Ferrowick is still there: $(ls "$program")"
 [ -z "$(shortcuts)" ] || fail "the shortcut is still there"
 [ -z "$(entries)" ] || fail "an Apps & features entry is still there: $(entries)"
-echo "uninstalled: no files, no shortcut, no Apps & features entry left"
+[ -z "$(explorer)" ] || fail "Explorer's keys are still there: $(explorer)"
+echo "uninstalled: no files, no shortcut, no Apps & features entry, no Explorer key left"

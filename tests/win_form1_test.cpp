@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shlobj.h>
 
 #include <filesystem>
 #include <string>
@@ -291,6 +293,64 @@ TEST_F(WinForm1Test, ValidationShowsOneMessageAndKeepsTheLog) {
             u"Error: Starting number must be 32767 or less.\r\n");
   EXPECT_EQ(TextOf(form.txtCopies), L"0");
   EXPECT_EQ(TextOf(form.txtStatus), L"earlier\r\n");
+}
+
+// What Explorer hands the program: a file on its command line, or dropped on the window (the
+// drop built as the shell builds it, read back with DragQueryFileW).
+TEST_F(WinForm1Test, StartsFromTheFileExplorerHandsIt) {
+  const std::u16string file(source.begin(), source.end());
+  const std::u16string here(folder.begin(), folder.end());
+  const std::u16string missing = here + u"\\gone.txt";
+  const std::u16string one = u"Ferrowick duplicates one file at a time. Choose one file.";
+  const struct {
+    bool dropped;
+    std::vector<std::u16string> items;
+    std::u16string step1, step4, message;
+  } cases[] = {
+      {false, {file}, file, u"", u""},
+      {false, {u"--", file}, file, u"", u""},
+      {false, {file, file}, u"", u"", one},
+      {false,
+       {here},
+       u"",
+       u"",
+       u"\"" + here + u"\" is a folder. Ferrowick duplicates one file: choose a file."},
+      {false, {missing}, u"", u"", u"\"" + missing + u"\" does not exist."},
+      {true, {file}, file, u"", u""},
+      {true, {here}, u"", here, u""},
+      {true, {file, here}, u"", u"", one},
+      {true, {missing}, u"", u"", u"\"" + missing + u"\" does not exist."},
+  };
+  for (const auto& c : cases) {
+    Form1 fresh;
+    messages.clear();
+    fresh.messageBox = [this](const std::u16string& text) { messages.push_back(text); };
+    if (c.dropped) {
+      std::u16string list;
+      for (const auto& item : c.items) list += item + u'\0';
+      const std::size_t bytes = sizeof(DROPFILES) + (list.size() + 1) * sizeof(char16_t);
+      HGLOBAL drop = GlobalAlloc(GHND, bytes);
+      auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+      header->pFiles = sizeof(DROPFILES);
+      header->fWide = TRUE;
+      std::copy(list.begin(), list.end(), reinterpret_cast<char16_t*>(header + 1));
+      GlobalUnlock(drop);
+      SendMessageW(fresh.hWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    } else {
+      std::u16string line = u"\"C:\\Program Files\\Ferrowick\\Ferrowick.exe\"";
+      for (const auto& item : c.items) line += u" \"" + item + u"\"";
+      fresh.OpenFiles(reinterpret_cast<const wchar_t*>(line.c_str()));
+    }
+    const auto text = [](HWND box) {
+      const std::wstring wide = TextOf(box);
+      return std::u16string(wide.begin(), wide.end());
+    };
+    EXPECT_EQ(text(fresh.txtFile), c.step1);
+    EXPECT_EQ(fresh.CommonDialog1.FileName, c.step1);
+    EXPECT_EQ(text(fresh.txtDir), c.step4);
+    EXPECT_EQ(messages, c.message.empty() ? std::vector<std::u16string>{}
+                                          : std::vector<std::u16string>{c.message});
+  }
 }
 
 }  // namespace

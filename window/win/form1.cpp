@@ -2,6 +2,7 @@
 #include "form1.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cwctype>
@@ -73,6 +74,28 @@ HFONT Fitted(const wchar_t* face, int tenthPoints, int weight, const wchar_t* te
   }
   ReleaseDC(nullptr, screen);
   return font;
+}
+
+// The full form of `path`, as the boxes show it.
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+  return full;
+}
+
+const char16_t kOneAtATime[] = u"Ferrowick duplicates one file at a time. Choose one file.";
+
+// Why `path` cannot be duplicated, or "" for a file. Folders are for Step 4 where taken.
+std::u16string NotAFile(const std::wstring& path, bool folderTaken) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const std::u16string quoted = u"\"" + U(path) + u"\"";
+  if (attributes == INVALID_FILE_ATTRIBUTES) return quoted + u" does not exist.";
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !folderTaken) {
+    return quoted + u" is a folder. Ferrowick duplicates one file: choose a file.";
+  }
+  return {};
 }
 
 // The number boxes take digits and backspace from the keyboard, nothing else.
@@ -245,81 +268,28 @@ LRESULT CALLBACK Form1::StatusBoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
 LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      dpi_ = WindowDpi(hwnd_);
-      MakeFonts();
-      CreateControls();
-      Form_Load();
+      OnCreate();
       return 0;
-    case WM_DPICHANGED: {
-      // Moved to a monitor of another scale: everything is laid out afresh from the design,
-      // in the new monitor's pixels, in the place Windows suggests.
-      dpi_ = HIWORD(wParam);
-      const HFONT oldFont = font_;
-      const HFONT oldGoFont = goFont_;
-      MakeFonts();
-      for (const auto& [control, place] : placed_) {
-        SetWindowPos(control, nullptr, Px(place->left), Px(place->top), Px(place->width),
-                     Px(place->height), SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(control == cmdGo ? goFont_ : font_), TRUE);
-      }
-      DeleteObject(oldFont);
-      DeleteObject(oldGoFont);
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
-                   suggested->right - suggested->left, suggested->bottom - suggested->top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-      FitWorkArea();
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
-    }
-    case WM_COMMAND: {
+    case WM_COMMAND:
       if (HIWORD(wParam) != BN_CLICKED) break;
-      const auto control = reinterpret_cast<HWND>(lParam);
-      if (control == nullptr && LOWORD(wParam) == IDOK) {
-        // Enter, from the dialog manager: it presses the focused button, as in a dialog, and
-        // does nothing in a box.
-        const HWND focused = GetFocus();
-        if (focused == cmdChooseFile || focused == cmdChooseDir || focused == cmdGo) {
-          SendMessageW(focused, BM_CLICK, 0, 0);
-        }
-        return 0;
-      }
-      if (control == cmdChooseFile) cmdChooseFile_Click();
-      if (control == cmdChooseDir) cmdChooseDir_Click();
-      if (control == cmdGo) cmdGo_Click();
+      OnCommand(wParam, reinterpret_cast<HWND>(lParam));
       return 0;
-    }
-    case WM_CTLCOLORSTATIC: {
-      const auto control = reinterpret_cast<HWND>(lParam);
-      const auto hdc = reinterpret_cast<HDC>(wParam);
-      if (control == TagLocation[0] || control == TagLocation[1]) {
-        SetBkColor(hdc, RGB(255, 255, 255));
-        return reinterpret_cast<LRESULT>(white_);
-      }
-      // The step bands and the read-only boxes.
-      SetBkColor(hdc, kGrey);
-      return reinterpret_cast<LRESULT>(grey_);
-    }
+    case WM_CTLCOLORSTATIC:
+      return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:
-      // As a dialog does: the focus comes back to where it was when a dialog or message box
-      // closes, and starts on the first control of the tab order.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        const HWND focused = GetFocus();
-        if (focused != nullptr && IsChild(hwnd_, focused)) focus_ = focused;
-      } else {
-        SetFocus(focus_ != nullptr ? focus_ : txtFile);
-      }
+      OnActivate(LOWORD(wParam) != WA_INACTIVE);
       return 0;
     case WM_SETFOCUS:
       SetFocus(focus_ != nullptr ? focus_ : txtFile);
       return 0;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wParam));
+      return 0;
     case WM_CLOSE:
-      if (duplicator_.Running()) {
-        // The run ends after the shell's current copy, then the window goes.
-        closing_ = true;
-        return 0;
-      }
-      DestroyWindow(hwnd_);
+      OnClose();
       return 0;
     case WM_DESTROY:
       hwnd_ = nullptr;
@@ -329,6 +299,116 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+void Form1::OnCreate() {
+  dpi_ = WindowDpi(hwnd_);
+  MakeFonts();
+  CreateControls();
+  DragAcceptFiles(hwnd_, TRUE);
+  Form_Load();
+}
+
+// Moved to a monitor of another scale: everything is laid out afresh from the design, in the
+// new monitor's pixels, in the place Windows suggests.
+void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  const HFONT oldFont = font_;
+  const HFONT oldGoFont = goFont_;
+  MakeFonts();
+  for (const auto& [control, place] : placed_) {
+    SetWindowPos(control, nullptr, Px(place->left), Px(place->top), Px(place->width),
+                 Px(place->height), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(control == cmdGo ? goFont_ : font_),
+                 TRUE);
+  }
+  DeleteObject(oldFont);
+  DeleteObject(oldGoFont);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitWorkArea();
+}
+
+void Form1::OnCommand(WPARAM wParam, HWND control) {
+  if (control == nullptr && LOWORD(wParam) == IDOK) {
+    // Enter, from the dialog manager: it presses the focused button, as in a dialog, and does
+    // nothing in a box.
+    const HWND focused = GetFocus();
+    if (focused == cmdChooseFile || focused == cmdChooseDir || focused == cmdGo) {
+      SendMessageW(focused, BM_CLICK, 0, 0);
+    }
+    return;
+  }
+  if (control == cmdChooseFile) cmdChooseFile_Click();
+  if (control == cmdChooseDir) cmdChooseDir_Click();
+  if (control == cmdGo) cmdGo_Click();
+}
+
+LRESULT Form1::OnColorStatic(HDC hdc, HWND control) {
+  if (control == TagLocation[0] || control == TagLocation[1]) {
+    SetBkColor(hdc, RGB(255, 255, 255));
+    return reinterpret_cast<LRESULT>(white_);
+  }
+  // The step bands and the read-only boxes.
+  SetBkColor(hdc, kGrey);
+  return reinterpret_cast<LRESULT>(grey_);
+}
+
+// As a dialog does: the focus comes back to where it was when a dialog or message box closes,
+// and starts on the first control of the tab order.
+void Form1::OnActivate(bool active) {
+  if (!active) {
+    const HWND focused = GetFocus();
+    if (focused != nullptr && IsChild(hwnd_, focused)) focus_ = focused;
+  } else {
+    SetFocus(focus_ != nullptr ? focus_ : txtFile);
+  }
+}
+
+void Form1::OnClose() {
+  if (duplicator_.Running()) {
+    // The run ends after the shell's current copy, then the window goes.
+    closing_ = true;
+    return;
+  }
+  DestroyWindow(hwnd_);
+}
+
+void Form1::OnDropFiles(HDROP drop) {
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  std::wstring path(count == 1 ? DragQueryFileW(drop, 0, nullptr, 0) : 0, L'\0');
+  if (!path.empty()) DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size() + 1));
+  DragFinish(drop);
+  // A run reads the boxes as it goes: they stay as they are until it is over.
+  if (duplicator_.Running() || count == 0) return;
+  if (count > 1) return ShowMessage(kOneAtATime);
+  path = FullPath(path);
+  if (const std::u16string refusal = NotAFile(path, true); !refusal.empty()) {
+    return ShowMessage(refusal);
+  }
+  const bool folder = (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  Fill(folder ? txtDir : txtFile, path);
+}
+
+void Form1::OpenFiles(const wchar_t* commandLine) {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(commandLine, &count);
+  std::vector<std::wstring> paths;
+  for (int i = 1; arguments != nullptr && i < count; ++i) paths.emplace_back(arguments[i]);
+  LocalFree(arguments);
+  if (!paths.empty() && paths.front() == L"--") paths.erase(paths.begin());
+  if (paths.empty()) return;
+  if (paths.size() > 1) return ShowMessage(kOneAtATime);
+  const std::wstring path = FullPath(paths.front());
+  if (const std::u16string refusal = NotAFile(path, false); !refusal.empty()) {
+    return ShowMessage(refusal);
+  }
+  Fill(txtFile, path);
+}
+
+void Form1::Fill(HWND box, const std::wstring& path) {
+  SetWindowTextW(box, path.c_str());
+  if (box == txtFile) CommonDialog1.FileName = U(path);
 }
 
 bool Form1::PreTranslate(MSG& message) {

@@ -3,6 +3,8 @@
 // The main window on Win32: controls, layout and event handlers. The work itself is the core's.
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <array>
 #include <chrono>
@@ -39,6 +41,10 @@ class Form1 : public WindowServices {
   bool PreTranslate(MSG& message);
   // One message of the window's thread, as its message loop handles it.
   void Dispatch(MSG& message);
+  // The program's command line, as Explorer's Open with, Send to and right-click verb start
+  // it: one file after the program's own name fills Step 1; anything else is refused in a
+  // message box.
+  void OpenFiles(const wchar_t* commandLine);
 
   // Seam for tests: shows the validation message instead of the message box.
   std::function<void(const std::u16string&)> messageBox;
@@ -71,6 +77,16 @@ class Form1 : public WindowServices {
   static LRESULT CALLBACK NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK StatusBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnCreate();
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnCommand(WPARAM wParam, HWND control);
+  LRESULT OnColorStatic(HDC hdc, HWND control);
+  void OnActivate(bool active);
+  void OnClose();
+  // A file dropped fills Step 1, a folder Step 4; several items are refused.
+  void OnDropFiles(HDROP drop);
+  // Sets Step 1 or Step 4; the file dialog remembers Step 1's file however it was chosen.
+  void Fill(HWND box, const std::wstring& path);
   void CreateControls();
   // The design's twips in the pixels of the monitor the window is on.
   int Px(int twips) const;

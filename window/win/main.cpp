@@ -11,6 +11,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   ferrowick::Form1 form;
   ShowWindow(form.hWnd(), show);
   UpdateWindow(form.hWnd());
+  form.OpenFiles(GetCommandLineW());
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) form.Dispatch(message);
   CoUninitialize();
