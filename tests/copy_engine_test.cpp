@@ -450,6 +450,10 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
         EXPECT_EQ(Read(from), data);
         const bool unflushed = calls[i] == Call::SyncFs || calls[i] == Call::Hold;
         EXPECT_EQ(durable, !unflushed);
+        // Whatever is reported names the call that failed, however the engine tidied up after.
+        if (!delegate.errors.empty()) {
+          EXPECT_EQ(delegate.errors[0].call, calls[i]);
+        }
         if ((calls[i] == Call::SetAttribute || calls[i] == Call::SetTimes) && error != EIO) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           ASSERT_EQ(delegate.errors.size(), 1u);
@@ -464,7 +468,6 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           ASSERT_EQ(delegate.errors.size(), 1u);
           EXPECT_EQ(delegate.errors[0].kind, CopyFailure::Kind::Unwritten);
-          EXPECT_EQ(delegate.errors[0].call, calls[i]);
           EXPECT_EQ(delegate.errors[0].path, to.parent_path().string());
         } else if (calls[i] == Call::NameCheck) {
           EXPECT_EQ(outcome, CopyOutcome::Failed);
@@ -513,9 +516,7 @@ TEST(VolumeTest, TheMountsTypeDecidesNamesAndDurability) {
   for (const auto& c : cases) {
     const Volume volume = VolumeFor(c.type, c.top);
     EXPECT_EQ(volume.names, c.names) << c.type << " " << c.top;
-    const Durability& d = volume.durability;
-    EXPECT_EQ(d.syncEachCopy && d.checkName && !d.syncFs && !d.writeBack, c.network) << c.type;
-    EXPECT_EQ(!d.syncEachCopy && !d.checkName && d.syncFs && d.writeBack, !c.network) << c.type;
+    EXPECT_EQ(volume.durability == Durability::EachCopy, c.network) << c.type;
   }
   // Only the current form is read, and only in full; an earlier version's is still ours.
   const TemporaryName name{"0badcafe", 4242, 17};

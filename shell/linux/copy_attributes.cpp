@@ -34,7 +34,7 @@ bool Refused(int error) {
 
 using namespace engine;
 
-bool CopyEngine::CopyAttributes(int in, int out) {
+CopyEngine::Step CopyEngine::CopyAttributes(int in, int out) {
   if (names_.empty()) names_.resize(4096);
   if (value_.empty()) value_.resize(4096);
   ssize_t length;
@@ -42,10 +42,10 @@ bool CopyEngine::CopyAttributes(int in, int out) {
     length =
         Sys(Call::ListAttributes, [&] { return ::flistxattr(in, names_.data(), names_.size()); });
     if (length >= 0) break;
-    if (errno == EOPNOTSUPP) return true;  // the source's file system keeps none
-    if (errno != ERANGE) return false;
+    if (errno == EOPNOTSUPP) return {};  // the source's file system keeps none
+    if (errno != ERANGE) return Step::Of(Call::ListAttributes);
     const ssize_t needed = Sys(Call::ListAttributes, [&] { return ::flistxattr(in, nullptr, 0); });
-    if (needed < 0) return false;
+    if (needed < 0) return Step::Of(Call::ListAttributes);
     names_.resize(static_cast<std::size_t>(needed) + 256);
   }
   const char* const last = names_.data() + length;
@@ -62,27 +62,27 @@ bool CopyEngine::CopyAttributes(int in, int out) {
     }
     if (size < 0) {
       if (errno == ENODATA || Unreadable(errno, name)) continue;  // gone meanwhile, or not ours
-      return false;
+      return Step::Of(Call::GetAttribute);
     }
     if (Sys(Call::SetAttribute, [&] {
           return ::fsetxattr(out, name, value_.data(), static_cast<std::size_t>(size), 0);
         }) != 0) {
-      if (!Refused(errno)) return false;
+      if (!Refused(errno)) return Step::Of(Call::SetAttribute);
       if (std::none_of(notKept_.begin(), notKept_.end(),
                        [&](const auto& kept) { return kept.name == name; })) {
         notKept_.push_back({name, errno});
       }
     }
   }
-  return true;
+  return {};
 }
 
-bool CopyEngine::CopyTimes(const Job& job, int out) {
+CopyEngine::Step CopyEngine::CopyTimes(const Job& job, int out) {
   const struct timespec times[2] = {job.sourceStat.st_atim, job.sourceStat.st_mtim};
-  if (Sys(Call::SetTimes, [&] { return ::futimens(out, times); }) == 0) return true;
-  if (!NotKeptThere(errno)) return false;
+  if (Sys(Call::SetTimes, [&] { return ::futimens(out, times); }) == 0) return {};
+  if (!NotKeptThere(errno)) return Step::Of(Call::SetTimes);
   timesNotKept_ = errno;
-  return true;
+  return {};
 }
 
 }  // namespace ferrowick

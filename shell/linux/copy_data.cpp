@@ -14,7 +14,7 @@ namespace ferrowick {
 
 using namespace engine;
 
-bool CopyEngine::CopyData(Job& job, int in, int out) {
+CopyEngine::Step CopyEngine::CopyData(Job& job, int in, int out) {
   const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
   std::uint64_t at = 0;
   // Files of /proc, /sys and many FUSE file systems say they are empty and yet read as text;
@@ -22,22 +22,21 @@ bool CopyEngine::CopyData(Job& job, int in, int out) {
   if (size == 0) return CopyReads(job, in, out, at, kToEnd);
 
   if (method_ == Method::Clone) {
-    if (Sys(Call::Clone, [&] { return ::ioctl(out, FICLONE, in); }) == 0) return true;
-    if (!Unsupported(errno)) return false;
+    if (Sys(Call::Clone, [&] { return ::ioctl(out, FICLONE, in); }) == 0) return {};
+    if (!Unsupported(errno)) return Step::Of(Call::Clone);
     method_ = Method::Range;
   }
-  const bool copied = MaybeSparse(job.sourceStat) ? CopySparse(job, in, out)
+  const Step failed = MaybeSparse(job.sourceStat) ? CopySparse(job, in, out)
                                                   // To where reading ends, not to the size
                                                   // stat gave: one call more confirms the end.
                                                   : CopySpan(job, in, out, at, kToEnd);
   // The tail of a large copy starts for the device too; the run's last wait then covers a
   // chunk at most.
-  return copied &&
-         (size <= tuning_.chunk || !volume_.durability.writeBack || WriteBack(job, kToEnd));
+  return failed ? failed : WriteBack(job, kToEnd);
 }
 
 // Only the data goes over; the holes between stay holes in the copy.
-bool CopyEngine::CopySparse(Job& job, int in, int out) {
+CopyEngine::Step CopyEngine::CopySparse(Job& job, int in, int out) {
   const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
   std::uint64_t length = size;
   std::uint64_t at = 0;
@@ -47,24 +46,28 @@ bool CopyEngine::CopySparse(Job& job, int in, int out) {
     if (data < 0) {
       if (errno == ENXIO) break;  // nothing but a hole to the end
       if (at == 0 && errno == EINVAL) return CopySpan(job, in, out, at, kToEnd);
-      return false;
+      return Step::Of(Call::Seek);
     }
     const off_t hole = Sys(Call::Seek, [&] { return ::lseek(in, data, SEEK_HOLE); });
-    if (hole < 0) return false;
+    if (hole < 0) return Step::Of(Call::Seek);
     at = static_cast<std::uint64_t>(data);
     const std::uint64_t end = std::min(static_cast<std::uint64_t>(hole), size);
-    if (!CopySpan(job, in, out, at, end)) return false;
+    if (const Step failed = CopySpan(job, in, out, at, end)) return failed;
     if (at < end) {
       length = at;  // the file shrank meanwhile: the copy ends where reading ended
       break;
     }
   }
   // The copy is as long as the source, though nothing was written at its end.
-  return Sys(Call::Truncate, [&] { return ::ftruncate(out, static_cast<off_t>(length)); }) == 0;
+  if (Sys(Call::Truncate, [&] { return ::ftruncate(out, static_cast<off_t>(length)); }) != 0) {
+    return Step::Of(Call::Truncate);
+  }
+  return {};
 }
 
 // Copies from `at` to `end`, or to where reading ends; `at` follows what has been copied.
-bool CopyEngine::CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end) {
+CopyEngine::Step CopyEngine::CopySpan(Job& job, int in, int out, std::uint64_t& at,
+                                      std::uint64_t end) {
   const std::uint64_t start = at;
   while (method_ == Method::Range && at < end) {
     auto inAt = static_cast<loff_t>(at);
@@ -74,7 +77,7 @@ bool CopyEngine::CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uin
     });
     if (n < 0) {
       if (errno == EINTR) continue;
-      if (at != start || !Unsupported(errno)) return false;
+      if (at != start || !Unsupported(errno)) return Step::Of(Call::CopyRange);
       method_ = Method::ReadWrite;
       break;
     }
@@ -82,15 +85,16 @@ bool CopyEngine::CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uin
       // Some file systems answer "nothing" where they cannot copy in the kernel; a read says
       // for sure.
       if (at == 0) break;
-      return true;
+      return {};
     }
     at += static_cast<std::uint64_t>(n);
-    if (!Tick(job, at)) return false;
+    if (const Step failed = Tick(job, at)) return failed;
   }
-  return at >= end || CopyReads(job, in, out, at, end);
+  return at >= end ? Step{} : CopyReads(job, in, out, at, end);
 }
 
-bool CopyEngine::CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end) {
+CopyEngine::Step CopyEngine::CopyReads(Job& job, int in, int out, std::uint64_t& at,
+                                       std::uint64_t end) {
   if (!buffer_) buffer_ = std::make_unique<char[]>(kBufferSize);
   bool stream = false;  // the file cannot be read at an offset, only in order
   while (at < end) {
@@ -104,59 +108,32 @@ bool CopyEngine::CopyReads(Job& job, int in, int out, std::uint64_t& at, std::ui
       stream = true;
       continue;
     }
-    if (n < 0) return false;
-    if (n == 0) return true;
+    if (n < 0) return Step::Of(Call::Read);
+    if (n == 0) return {};
     for (ssize_t written = 0; written < n;) {
       const ssize_t w = Sys(Call::Write, [&] {
         return ::pwrite(out, buffer_.get() + written, static_cast<std::size_t>(n - written),
                         static_cast<off_t>(at) + written);
       });
       if (w < 0 && errno == EINTR) continue;
-      if (w < 0) return false;
+      if (w < 0) return Step::Of(Call::Write);
       written += w;
     }
     at += static_cast<std::uint64_t>(n);
-    if (!Tick(job, at)) return false;
+    if (const Step failed = Tick(job, at)) return failed;
   }
-  return true;
+  return {};
 }
 
 // Between the chunks of a large copy: the data goes on to the device, and the delegate hears how
 // far the copy is and may cancel it.
-bool CopyEngine::Tick(Job& job, std::uint64_t done) {
+CopyEngine::Step CopyEngine::Tick(Job& job, std::uint64_t done) {
   const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
-  if (size <= tuning_.chunk) return true;
-  if (volume_.durability.writeBack && done - job.pushed >= tuning_.chunk && !WriteBack(job, done)) {
-    return false;
-  }
-  if (delegate_.Progress(job.source, job.target, std::min(done, size), size)) return true;
+  if (size <= tuning_.chunk) return {};
+  if (const Step failed = WriteBack(job, done)) return failed;
+  if (delegate_.Progress(job.source, job.target, std::min(done, size), size)) return {};
   job.cancelled = true;
-  errno = ECANCELED;
-  return false;
-}
-
-// Starts the device writing the copy's data up to `done` and waits for what was started the
-// time before. The progress display then moves with the device, not with memory, and no more
-// than two chunks of the copy wait in memory at any time.
-bool CopyEngine::WriteBack(Job& job, std::uint64_t done) {
-  const auto range = [&](std::uint64_t from, std::uint64_t to, unsigned flags) {
-    const auto length = static_cast<off64_t>(to == kToEnd ? 0 : to - from);  // 0: to the end
-    // Only a hint where the file system cannot take it; a failed write is a failed copy.
-    return Sys(Call::WriteBack,
-               [&] {
-                 return ::sync_file_range(job.out, static_cast<off64_t>(from), length, flags);
-               }) == 0 ||
-           Unsupported(errno) || errno == ESPIPE;
-  };
-  if (!range(job.pushed, done, SYNC_FILE_RANGE_WRITE)) return false;
-  if (job.waited < job.pushed &&
-      !range(job.waited, job.pushed,
-             SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER)) {
-    return false;
-  }
-  job.waited = job.pushed;
-  job.pushed = done;
-  return true;
+  return {ECANCELED, Call::Write};
 }
 
 }  // namespace ferrowick

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The copy from start to end: the source opened and looked at, the question of replacing, the
-// output opened, and failures reported as what happened. The data, the attributes and the naming
-// have files of their own.
+// output opened, and failures reported as what happened. The data, the attributes, the naming
+// and the way to the device have files of their own.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,24 +44,21 @@ CopyEngine::~CopyEngine() {
   }
 }
 
-CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error) {
-  return Fail(job, path, error, lastCall_);
-}
-
-CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, Call call, int error) {
+CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, const Step& failed) {
   CopyFailure failure{};
   failure.source = job.source;
   failure.target = job.target;
   failure.path = path;
-  failure.call = call;
-  failure.error = error;
+  failure.call = failed.call;
+  failure.error = failed.error;
   // Every failure path removes the copy's hidden name first; one still here would not go.
   failure.leftover = job.temporary;
   return failure;
 }
 
-CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, int error, Call call) {
-  CopyFailure failure = NotMade(job, path, call, error);
+CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, const Step& failed) {
+  CopyFailure failure = NotMade(job, path, failed);
+  const int error = failed.error;
   // Only the copy's own name: a folder above it was taken by the file system already.
   if (path == job.target) failure.name = NameRefusal(NameOf(path), volume_.names, error);
   if (failure.name.what != NameFault::What::None) {
@@ -92,12 +89,12 @@ std::string CopyEngine::Vanished(const Job& job, int error) const {
   }
   // A server's folder may still be shown from the mount's cache (kio-fuse), while the copy
   // answers that it is gone.
-  return error == ENOENT && volume_.durability.checkName ? job.folder : std::string();
+  return error == ENOENT && volume_.durability == Durability::EachCopy ? job.folder : std::string();
 }
 
-CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode) {
-  if (S_ISDIR(mode)) return Fail(job, job.source, EISDIR);
-  CopyFailure failure = NotMade(job, job.source, lastCall_, 0);
+CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode, Call call) {
+  if (S_ISDIR(mode)) return Fail(job, job.source, {EISDIR, call});
+  CopyFailure failure = NotMade(job, job.source, {0, call});
   failure.cause = CopyFailure::Cause::NotRegular;
   failure.mode = mode;
   delegate_.ReportError(failure);
@@ -106,26 +103,43 @@ CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode) {
 
 CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& target) {
   Job job(source, target);
+  Fd in;
+  if (const Ending end = OpenSource(job, in)) return *end;
+  LearnFolder(job);
+  if (const Ending end = CheckTarget(job)) return *end;
+  Fd out;
+  if (const Ending end = OpenTarget(job, out)) return *end;
+  return Finish(job, in, out);
+}
 
+CopyEngine::Ending CopyEngine::OpenSource(Job& job, Fd& in) {
   // Opening without blocking, then looking: a pipe would otherwise hold the window until
   // something writes to it. Plain files ignore O_NONBLOCK.
-  Fd in(Sys(Call::Open,
-            [&] { return ::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK); }));
+  in.Reset(Sys(Call::Open, [&] {
+    return ::open(job.source.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  }));
   if (in.get() < 0) {
-    const int error = errno;
+    const Step failed = Step::Of(Call::Open);
     // A socket cannot be opened at all; say what it is rather than "No such device".
     struct stat named {};
-    if (Sys(Call::Stat, [&] { return ::stat(source.c_str(), &named); }) == 0 &&
+    if (Sys(Call::Stat, [&] { return ::stat(job.source.c_str(), &named); }) == 0 &&
         !S_ISREG(named.st_mode)) {
-      return FailNotRegular(job, named.st_mode);
+      return FailNotRegular(job, named.st_mode, Call::Open);
     }
-    return Fail(job, source, error);
+    return Fail(job, job.source, failed);
   }
   if (Sys(Call::Fstat, [&] { return ::fstat(in.get(), &job.sourceStat); }) != 0) {
-    return Fail(job, source, errno);
+    return Fail(job, job.source, Step::Of(Call::Fstat));
   }
-  if (!S_ISREG(job.sourceStat.st_mode)) return FailNotRegular(job, job.sourceStat.st_mode);
+  if (!S_ISREG(job.sourceStat.st_mode)) {
+    return FailNotRegular(job, job.sourceStat.st_mode, Call::Fstat);
+  }
+  return std::nullopt;
+}
 
+// What the last copies into this folder from this device taught us holds for the next; a new
+// folder starts afresh.
+void CopyEngine::LearnFolder(const Job& job) {
   if (methodDevice_ != job.sourceStat.st_dev || methodFolder_ != job.folder) {
     methodDevice_ = job.sourceStat.st_dev;
     methodFolder_ = job.folder;
@@ -138,69 +152,102 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
     volume_ =
         tuning_.mountType != nullptr ? VolumeFor(tuning_.mountType, "") : VolumeOf(job.folder);
   }
+}
+
+// Asks before the data is copied, so a refused replace costs no time.
+CopyEngine::Ending CopyEngine::CheckTarget(Job& job) {
+  const std::string& target = job.target;
   // Before the target is even looked up: on a share that reads \ as a separator, the lookup
   // would already find another file, in another folder.
   if (volume_.names == NameRules::Share &&
       NameRefusal(NameOf(target), volume_.names, 0).what != NameFault::What::None) {
-    return Fail(job, target, 0, Call::TargetStat);
+    return Fail(job, target, {0, Call::TargetStat});
   }
   if (NameTooLong(NameOf(target), volume_)) {
-    return Fail(job, target, ENAMETOOLONG, Call::TargetStat);
+    return Fail(job, target, {ENAMETOOLONG, Call::TargetStat});
   }
-
-  // Ask before the data is copied, so a refused replace costs no time.
-  bool replaceAgreed = false;
   struct stat targetStat {};
   if (Sys(Call::TargetStat, [&] {
         return ::fstatat(AT_FDCWD, target.c_str(), &targetStat, AT_SYMLINK_NOFOLLOW);
       }) == 0) {
-    if (S_ISDIR(targetStat.st_mode)) return Fail(job, target, EISDIR);
+    if (S_ISDIR(targetStat.st_mode)) return Fail(job, target, {EISDIR, Call::TargetStat});
     if (!AskReplace(job, targetStat)) return CopyOutcome::Skipped;
-    replaceAgreed = true;
+    job.replacing = true;
   } else if (errno != ENOENT) {
     // A name that is too long or a path through a plain file: no copy could ever land there.
-    return Fail(job, target, errno);
+    return Fail(job, target, Step::Of(Call::TargetStat));
   }
+  return std::nullopt;
+}
 
-  Fd out(OpenOutput(job));
-  if (out.get() < 0) {
-    if (out.get() == -2) return CopyOutcome::Skipped;
-    return Fail(job, job.folder, errno);
+CopyEngine::Ending CopyEngine::OpenTarget(Job& job, Fd& out) {
+  // The source's permission bits less the umask, as for any new file: the copy of a file from
+  // a FAT stick, where every file is 0777, is not left writable by all. Set-user-ID and
+  // set-group-ID bits never go along.
+  const mode_t mode = job.sourceStat.st_mode & 0777;
+  if (swept_ != job.folder) {
+    swept_ = job.folder;
+    RemoveLeftovers(job.folder);
   }
+  for (bool folderMade = false;;) {
+    Step failed;
+    if (unnamed_) {
+      // Whatever stops the copy from here on, a crash included, the file goes with its
+      // descriptor and leaves nothing in the folder.
+      out.Reset(Sys(Call::OpenUnnamed, [&] {
+        return ::open(job.folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+      }));
+      if (out.get() < 0) failed = Step::Of(Call::OpenUnnamed);
+      job.unnamed = out.get() >= 0;
+      if (NoUnnamedFiles(failed.error)) {
+        unnamed_ = false;
+        continue;
+      }
+    } else {
+      failed = OpenNamed(job, mode, out);
+    }
+    if (!failed) {
+      job.out = out.get();
+      return std::nullopt;
+    }
+    // A folder whose name the window could not carry exists under another name; making this
+    // one would only add a wrong folder.
+    if (failed.error != ENOENT || folderMade ||
+        job.folder.find(kReplacement) != std::string::npos) {
+      return Fail(job, job.folder, failed);
+    }
+    if (!delegate_.AskCreateFolder(job.folder)) return CopyOutcome::Skipped;
+    if (const Step notMade = MakeFolders(job.folder)) return Fail(job, job.folder, notMade);
+    folderMade = true;
+  }
+}
 
-  job.out = out.get();
-
-  // Closed first: some file systems (NTFS through FUSE) refuse to remove a file still open.
-  const auto discard = [&] {
+// From the data to the name: a failure on the way removes what the copy wrote.
+CopyOutcome CopyEngine::Finish(Job& job, Fd& in, Fd& out) {
+  const auto discard = [&](const Step& failed) {
+    // Closed first: some file systems (NTFS through FUSE) refuse to remove a file still open.
     job.held.Close();
     out.Close();
     RemoveTemporary(job.temporary);
+    return job.cancelled ? CopyOutcome::Cancelled : Fail(job, job.target, failed);
   };
-  if (!CopyData(job, in.get(), out.get())) {
-    const int error = errno;
-    discard();
-    return job.cancelled ? CopyOutcome::Cancelled : Fail(job, target, error);
-  }
-  const auto failed = [&] {
-    const int error = errno;
-    discard();
-    return Fail(job, target, error);
-  };
-  if (!CopyAttributes(in.get(), out.get()) || !CopyTimes(job, out.get()) ||
-      // The old file is given up only for a replacement that is already on the device: a crash
-      // at any moment then leaves one of the two, whole. Where the run's last syncfs cannot
-      // reach the device, no copy takes its name before it is there.
-      ((replaceAgreed || volume_.durability.syncEachCopy) && SyncData(job, out.get()) != 0)) {
-    return failed();
-  }
+  Step failed = CopyData(job, in.get(), out.get());
+  if (!failed) failed = CopyAttributes(in.get(), out.get());
+  if (!failed) failed = CopyTimes(job, out.get());
+  if (!failed) failed = SyncBeforeNaming(job, out.get());
+  if (failed) return discard(failed);
   HoldTarget(job, out.get());
   // A named temporary is closed before it takes the target's name, because closing is where a
-  // network file system reports a write that failed.
-  if (!job.unnamed && Sys(Call::Close, [&] { return out.Close(); }) != 0) return failed();
-  // An unnamed file is closed only once it has its name; until then closing would delete it.
-  // Only local file systems have unnamed files, and their close has no write left to report.
-  CopyOutcome outcome = Commit(job, out.get(), replaceAgreed);  // -1: a closed temporary
-  if (outcome == CopyOutcome::Copied && volume_.durability.checkName) outcome = CheckName(job);
+  // network file system reports a write that failed. An unnamed file is closed only once it has
+  // its name; until then closing would delete it. Only local file systems have unnamed files,
+  // and their close has no write left to report.
+  if (!job.unnamed && Sys(Call::Close, [&] { return out.Close(); }) != 0) {
+    return discard(Step::Of(Call::Close));
+  }
+  CopyOutcome outcome = Commit(job, out.get());  // -1: a closed temporary
+  if (outcome == CopyOutcome::Copied && volume_.durability == Durability::EachCopy) {
+    outcome = CheckName(job);
+  }
   if (outcome == CopyOutcome::Copied) NoteCopy(job);
   return outcome;
 }
@@ -210,75 +257,26 @@ std::string CopyEngine::NewTemporary(const std::string& folder) {
   return (folder == "/" ? "" : folder) + "/" + name.Format();
 }
 
-// Like mkdir -p. Returns 0 or the errno of the component that could not be made.
-int CopyEngine::MakeFolders(const std::string& folder) {
+// Like mkdir -p: the step fails with the component that could not be made.
+CopyEngine::Step CopyEngine::MakeFolders(const std::string& folder) {
   for (std::size_t at = 1; at <= folder.size(); ++at) {
     if (at != folder.size() && folder[at] != '/') continue;
     const std::string prefix = folder.substr(0, at);
     if (Sys(Call::MakeFolder, [&] { return ::mkdir(prefix.c_str(), 0777); }) != 0 &&
         errno != EEXIST) {
-      return errno;
+      return Step::Of(Call::MakeFolder);
     }
   }
-  return 0;
+  return {};
 }
 
-// Returns the descriptor, -1 with errno set, or -2 when the user declined to create the folder.
-int CopyEngine::OpenOutput(Job& job) {
-  // The source's permission bits less the umask, as for any new file: the copy of a file from
-  // a FAT stick, where every file is 0777, is not left writable by all. Set-user-ID and
-  // set-group-ID bits never go along.
-  const mode_t mode = job.sourceStat.st_mode & 0777;
-  if (swept_ != job.folder) {
-    swept_ = job.folder;
-    RemoveLeftovers(job.folder);
-  }
-  bool folderMade = false;
-  for (;;) {
-    if (unnamed_) {
-      // Whatever stops the copy from here on, a crash included, the file goes with its
-      // descriptor and leaves nothing in the folder.
-      const int fd = Sys(Call::OpenUnnamed, [&] {
-        return ::open(job.folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-      });
-      if (fd >= 0) {
-        job.unnamed = true;
-        return fd;
-      }
-      if (NoUnnamedFiles(errno)) {
-        unnamed_ = false;
-        continue;
-      }
-    } else {
-      const int fd = OpenNamed(job, mode);
-      if (fd >= 0) return fd;
-    }
-    if (errno != ENOENT || folderMade) return -1;
-    // A folder whose name the window could not carry exists under another name; making this
-    // one would only add a wrong folder.
-    if (job.folder.find(kReplacement) != std::string::npos) return -1;
-    if (!delegate_.AskCreateFolder(job.folder)) return -2;
-    if (const int error = MakeFolders(job.folder); error != 0) {
-      errno = error;
-      return -1;
-    }
-    folderMade = true;
-  }
-}
-
-int CopyEngine::OpenNamed(Job& job, mode_t mode) {
-  for (;;) {
-    job.temporary = NewTemporary(job.folder);
-    const int fd = Sys(Call::OpenNamed, [&] {
-      return ::open(job.temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY,
-                    mode);
-    });
-    if (fd >= 0) return fd;
-    const int error = errno;
-    job.temporary.clear();
-    errno = error;
-    if (error != EEXIST) return -1;
-  }
+CopyEngine::Step CopyEngine::OpenNamed(Job& job, mode_t mode, Fd& out) {
+  return Hide(job, [&](const std::string& name) {
+    out.Reset(Sys(Call::OpenNamed, [&] {
+      return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+    }));
+    return out.get() < 0 ? Step::Of(Call::OpenNamed) : Step{};
+  });
 }
 
 bool CopyEngine::AskReplace(const Job& job, const struct stat& existing) {

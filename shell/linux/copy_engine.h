@@ -12,12 +12,17 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "volume.h"
 
 namespace ferrowick {
+
+namespace engine {
+class Fd;
+}
 
 // Every kind of system call a copy makes.
 enum class Call {
@@ -144,8 +149,8 @@ class CopyEngine {
 
   // Puts every copy made since the last call on its device: one syncfs per file system the
   // copies went to, through a copy the run holds open; where syncfs does not reach the server,
-  // an fsync of the last copy there. `waiting` is called every few milliseconds meanwhile. A
-  // file system that fails, or that could not be flushed at all, is reported as an Unwritten
+  // an fsync of the last copy in each folder. `waiting` is called every few milliseconds meanwhile.
+  // A file system that fails, or that could not be flushed at all, is reported as an Unwritten
   // failure, and times and attributes that targets refused since the last call as one NotKept
   // report. False when a file system's copies are not confirmed on its device.
   bool MakeDurable(const std::function<void()>& waiting);
@@ -156,40 +161,53 @@ class CopyEngine {
   // RENAME_NOREPLACE, else a hard link, else a check and a plain rename.
   enum class Naming { NoReplace, Link, Check };
   struct Job;
+  struct Step;
+  // A stage of a copy either lets it go on (nullopt) or ends it with this outcome, reported.
+  using Ending = std::optional<CopyOutcome>;
 
   template <typename F>
   auto Sys(Call call, F&& f) -> decltype(f());
 
+  // The stages of a copy.
+  Ending OpenSource(Job& job, engine::Fd& in);
+  void LearnFolder(const Job& job);
+  Ending CheckTarget(Job& job);
+  Ending OpenTarget(Job& job, engine::Fd& out);
+  CopyOutcome Finish(Job& job, engine::Fd& in, engine::Fd& out);
+
   // What every report of a copy not made says: whose copy, where, which call and error, and
   // what it left behind.
-  static CopyFailure NotMade(const Job& job, const std::string& path, Call call, int error);
-  // Reports the failure of the last call, or of `call`.
-  CopyOutcome Fail(const Job& job, const std::string& path, int error);
-  CopyOutcome Fail(const Job& job, const std::string& path, int error, Call call);
-  CopyOutcome FailNotRegular(const Job& job, mode_t mode);
+  static CopyFailure NotMade(const Job& job, const std::string& path, const Step& failed);
+  CopyOutcome Fail(const Job& job, const std::string& path, const Step& failed);
+  CopyOutcome FailNotRegular(const Job& job, mode_t mode, Call call);
   std::string Vanished(const Job& job, int error) const;
   std::string NewTemporary(const std::string& folder);
-  int MakeFolders(const std::string& folder);
-  int OpenOutput(Job& job);
-  int OpenNamed(Job& job, mode_t mode);
-  bool CopyData(Job& job, int in, int out);
-  bool CopySparse(Job& job, int in, int out);
-  bool CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
-  bool CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
-  bool CopyAttributes(int in, int out);
-  bool CopyTimes(const Job& job, int out);
+  Step MakeFolders(const std::string& folder);
+  Step OpenNamed(Job& job, mode_t mode, engine::Fd& out);
+  Step Hide(Job& job, const std::function<Step(const std::string&)>& make);
+  Step CopyData(Job& job, int in, int out);
+  Step CopySparse(Job& job, int in, int out);
+  Step CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
+  Step CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
+  Step CopyAttributes(int in, int out);
+  Step CopyTimes(const Job& job, int out);
   void RemoveTemporary(std::string& temporary);
-  int NameTemporary(Job& job);
+  Step NameTemporary(Job& job);
   void RemoveLeftovers(const std::string& folder);
-  bool Tick(Job& job, std::uint64_t done);
-  bool WriteBack(Job& job, std::uint64_t done);
+  Step Tick(Job& job, std::uint64_t done);
+  bool AskReplace(const Job& job, const struct stat& existing);
+  CopyOutcome Commit(Job& job, int out);
+  CopyOutcome CheckName(const Job& job);
+
+  // How the copies reach the device (copy_durability.cpp), as the target's file system allows.
+  Step WriteBack(Job& job, std::uint64_t done);
+  Step SyncBeforeNaming(const Job& job, int out);
+  Step SyncByName(const std::string& path, Call call, bool dataOnly, bool goneIsDone);
   void HoldTarget(Job& job, int out);
   void NoteCopy(Job& job);
-  int SyncData(const Job& job, int out);
-  bool LinkHidden(Job& job, const char* self);
-  CopyOutcome CheckName(const Job& job);
-  bool AskReplace(const Job& job, const struct stat& existing);
-  CopyOutcome Commit(Job& job, int out, bool replaceAgreed);
+  struct Target;
+  Step Flush(const Target& target, const std::function<void()>& waiting);
+  void ReportNotKept();
 
   // A file system the copies went to, until MakeDurable: where to name it, and for syncfs a
   // descriptor on one of the run's copies there, never on the folder, which the user may be
@@ -223,7 +241,6 @@ class CopyEngine {
   std::string swept_;  // the last folder cleared of killed runs' temporaries, this run
   std::vector<CopyFailure::Attribute> notKept_;  // attributes refused, with the reason
   int timesNotKept_ = 0;                         // why the targets refused the times, or 0
-  Call lastCall_ = Call::Open;  // the last call made: the one that failed, when one did
   std::vector<Target> targets_;
   std::string notedFolder_;  // the last folder whose file system is in targets_, with a copy held
 };

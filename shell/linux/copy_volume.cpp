@@ -56,10 +56,9 @@ Volume VolumeFor(std::string_view type, std::string_view top) {
                     "fuse.exfat", "fuse.ntfs-3g", "fuse.lowntfs-3g", "cifs", "smb3", "smbfs"})) {
     volume.names = NameRules::Windows;
   }
-  // Behind a FUSE mount that is not a block device, and on a network file system, syncfs and
-  // write-back reach at most this computer's cache; only a flush of the file goes through to
-  // the server, and the server may answer otherwise than asked.
-  if (fuse || network) volume.durability = {false, true, false, true};
+  // Behind a FUSE mount that is not a block device, and on a network file system, only a flush
+  // of the file goes through to the server, and the server may answer otherwise than asked.
+  if (fuse || network) volume.durability = Durability::EachCopy;
   return volume;
 }
 

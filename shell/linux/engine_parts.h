@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// What the copy engine's parts share: the copy in hand, descriptors that close themselves, the
-// one seam to the system, and the facts about errors and names that more than one part needs.
-// Only the engine's own files include this.
+// What the copy engine's parts share: the copy in hand, what a step came to, descriptors that
+// close themselves, the one seam to the system, and the facts about errors and names that more
+// than one part needs. Only the engine's own files (copy_*.cpp) include this.
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -99,6 +99,18 @@ inline bool MaybeSparse(const struct stat& st) {
 
 namespace ferrowick {
 
+// What a step of a copy came to: done (error 0), or failed in `call` with `error`. Made where the
+// call failed and passed up as it is, so that the report names that call whatever was tidied up
+// after it.
+struct CopyEngine::Step {
+  int error = 0;
+  Call call = Call::Open;
+  // True when the step failed: `if (const Step failed = ...)`.
+  explicit operator bool() const { return error != 0; }
+  // The failure of `call`, read from errno right after it.
+  static Step Of(Call call) { return {errno, call}; }
+};
+
 struct CopyEngine::Job {
   Job(const std::string& from, const std::string& to)
       : source(from), target(to), folder(engine::FolderOf(to)) {}
@@ -109,7 +121,8 @@ struct CopyEngine::Job {
   std::string temporary;  // the copy's hidden name, while it has one
   bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
   struct stat sourceStat {};
-  int out = -1;  // from here on the copy has begun
+  bool replacing = false;  // the user agreed to replace the target
+  int out = -1;            // from here on the copy has begun
   // A second descriptor on the copy, for the run's syncfs once the copy has its name. Closed
   // before the copy is removed on a failure: some file systems will not remove an open file.
   engine::Fd held;
@@ -122,7 +135,6 @@ struct CopyEngine::Job {
 
 template <typename F>
 auto CopyEngine::Sys(Call call, F&& f) -> decltype(f()) {
-  lastCall_ = call;
   if (tuning_.faults != nullptr) {
     if (const int error = tuning_.faults->Before(call); error != 0) {
       errno = error;

@@ -19,7 +19,7 @@ void RunAnswers::Reset() {
   unmade_.clear();
   unmadeCount_ = 0;
   replace_ = Standing::Ask;
-  noFolders_ = false;
+  folders_ = Standing::Ask;
   skipErrors_ = false;
   stopped_ = false;
 }
@@ -85,17 +85,15 @@ ProgressAnswer RunAnswers::Show(const std::string& source, const std::string& ta
   return answer;
 }
 
-bool RunAnswers::AskReplace(const ReplaceQuestion& question) {
-  if (stopped_) return false;
-  if (replace_ != Standing::Ask) return replace_ == Standing::Yes;
-  switch (questions_.AskReplace(question)) {
+bool RunAnswers::Decide(Standing& standing, Answer answer) {
+  switch (answer) {
     case Answer::YesToAll:
-      replace_ = Standing::Yes;
+      standing = Standing::Yes;
       return true;
     case Answer::Yes:
       return true;
     case Answer::NoToAll:
-      replace_ = Standing::No;
+      standing = Standing::No;
       break;
     case Answer::Stop:
       stopped_ = true;
@@ -106,22 +104,14 @@ bool RunAnswers::AskReplace(const ReplaceQuestion& question) {
   return false;
 }
 
+bool RunAnswers::AskReplace(const ReplaceQuestion& question) {
+  if (stopped_ || replace_ != Standing::Ask) return !stopped_ && replace_ == Standing::Yes;
+  return Decide(replace_, questions_.AskReplace(question));
+}
+
 bool RunAnswers::AskCreateFolder(const std::string& folder) {
-  if (stopped_ || noFolders_) return false;
-  switch (questions_.AskCreateFolder(folder)) {
-    case Answer::Yes:
-    case Answer::YesToAll:
-      return true;
-    case Answer::NoToAll:
-      noFolders_ = true;
-      break;
-    case Answer::Stop:
-      stopped_ = true;
-      break;
-    case Answer::No:
-      break;
-  }
-  return false;
+  if (stopped_ || folders_ != Standing::Ask) return !stopped_ && folders_ == Standing::Yes;
+  return Decide(folders_, questions_.AskCreateFolder(folder));
 }
 
 void RunAnswers::ReportError(const CopyFailure& failure) {

@@ -79,6 +79,9 @@ class RunAnswers : public CopyDelegate {
   enum class Standing { Ask, Yes, No };
 
   void Reset();
+  // What the user's answer to a question of the engine's means for this copy: "to all" answers
+  // stand in `standing` for the rest of the run, and Stop ends the run.
+  bool Decide(Standing& standing, Answer answer);
   // Shows how far the run is, at most once a frame, once it has lasted long enough.
   ProgressAnswer Show(const std::string& source, const std::string& target,
                       std::uint64_t doneInCopy, bool writing);
@@ -94,7 +97,7 @@ class RunAnswers : public CopyDelegate {
   std::vector<CopyFailure> unmade_;
   std::size_t unmadeCount_ = 0;
   Standing replace_ = Standing::Ask;
-  bool noFolders_ = false;
+  Standing folders_ = Standing::Ask;
   bool skipErrors_ = false;
   bool stopped_ = false;
 };

@@ -20,22 +20,23 @@ enum class NameRules {
   Share,
 };
 
-// How a file system's copies reach its device. One policy per type of file system: the places
-// that write, flush and sync ask it rather than deciding for themselves.
-struct Durability {
-  bool writeBack = true;      // a large copy's chunks are started for the device as they go
-  bool syncEachCopy = false;  // every copy is flushed before it takes its name, not only a
-                              // replacement: syncfs does not reach the server
-  bool syncFs = true;         // one syncfs at the end of the run puts the copies on the device
-  bool checkName = false;     // the name is looked up once given: the server decides where
-                              // a name leads, not this computer
+// How a file system's copies reach its device: by what a flush there reaches. The engine's
+// durability steps (copy_durability.cpp) are the only ones that read it.
+enum class Durability {
+  // A kernel file system: a large copy's chunks are started for the device as they go, a
+  // replacement is flushed before it takes its name, and one syncfs per file system ends the run.
+  Syncfs,
+  // FUSE and network file systems: syncfs and write-back reach at most this computer's cache,
+  // and the server decides where a name leads. Every copy is flushed before it takes its name,
+  // the name is looked up once given, and the run ends with a flush of its last copy per folder.
+  EachCopy,
 };
 
 // The file system a folder is on, as far as copying into it goes.
 struct Volume {
   std::string type;  // as the mount table names it: "ext4", "fuse.sshfs", "fuseblk", ...
   NameRules names = NameRules::Linux;
-  Durability durability;
+  Durability durability = Durability::Syncfs;
   // The longest name it takes, in bytes where names are Linux's, else in UTF-16 units.
   std::size_t nameMax = 255;
 };

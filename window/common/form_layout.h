@@ -70,6 +70,13 @@ inline constexpr int Shortfall(int client, int frame, int room, int status, int 
   return excess < status - keep ? excess : status - keep;
 }
 
+// The number boxes take digits and backspace from the keyboard, nothing else: a key set to 0 is
+// dropped.
+template <typename Char>
+constexpr void DigitsOnly(Char& KeyAscii) {
+  if ((KeyAscii < Char('0') || KeyAscii > Char('9')) && KeyAscii != Char(8)) KeyAscii = 0;
+}
+
 // The program's name, never translated.
 inline constexpr char16_t kTitle[] = u"Ferrowick";
 inline constexpr const char* kFileDialogTitle =

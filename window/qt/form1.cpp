@@ -141,11 +141,6 @@ QFont GoFont(const QFont& windowFont) {
                 QString::fromUtf8(layout::cmdGo.caption).remove('&'), Px(layout::cmdGo.width) - 12);
 }
 
-// The number boxes take digits and backspace from the keyboard, nothing else.
-void DigitsOnly(char16_t& KeyAscii) {
-  if ((KeyAscii < u'0' || KeyAscii > u'9') && KeyAscii != 8) KeyAscii = 0;
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent)
@@ -164,6 +159,16 @@ Form1::Form1(QWidget* parent)
                  Qt::WindowCloseButtonHint);
   setFont(WindowFont());
 
+  MakeClientArea();
+  MakeControls();
+  NameControls();
+  ConnectControls();
+  Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::MakeClientArea() {
   // The controls sit on a client area of the designed size. Where a screen cannot hold even the
   // shortest window (a small screen at a large scale), it scrolls in a window that fits.
   scroller_ = new QScrollArea(this);
@@ -180,7 +185,9 @@ Form1::Form1(QWidget* parent)
   auto* frame = new QVBoxLayout(this);
   frame->setContentsMargins(0, 0, 0, 0);
   frame->addWidget(scroller_);
+}
 
+void Form1::MakeControls() {
   Label1 = Band(client_, layout::Label1);
   txtFile = ReadOnlyBox(client_, layout::txtFile);
   cmdChooseFile = Make<QPushButton>(client_, layout::cmdChooseFile);
@@ -224,7 +231,11 @@ Form1::Form1(QWidget* parent)
   txtStatus->setUndoRedoEnabled(false);
   FixBackground(txtStatus, QPalette::Base, kGrey);
   ResetStatusEnd();
+}
 
+// Names and descriptions for assistive technologies, each step's caption as its box's label,
+// and the tab order of the design.
+void Form1::NameControls() {
   const struct {
     QWidget* control;
     QString name;
@@ -253,7 +264,9 @@ Form1::Form1(QWidget* parent)
   for (std::size_t i = 0; i + 1 < std::size(tabOrder); ++i) {
     setTabOrder(tabOrder[i], tabOrder[i + 1]);
   }
+}
 
+void Form1::ConnectControls() {
   txtCopies->installEventFilter(this);
   txtPrefix->installEventFilter(this);
   connect(cmdChooseFile, &QPushButton::clicked, this, &Form1::cmdChooseFile_Click);
@@ -264,11 +277,7 @@ Form1::Form1(QWidget* parent)
   setAcceptDrops(true);
   for (QLineEdit* box : {txtFile, txtCopies, txtPrefix, txtDir}) box->setAcceptDrops(false);
   txtStatus->setAcceptDrops(false);
-
-  Form_Load();
 }
-
-Form1::~Form1() = default;
 
 namespace {
 
@@ -529,8 +538,8 @@ std::u16string Form1::ChooseFolder() {
   return dialog.selectedFiles().constFirst().toStdU16String();
 }
 
-void Form1::txtCopies_KeyPress(char16_t& KeyAscii) { DigitsOnly(KeyAscii); }
-void Form1::txtPrefix_KeyPress(char16_t& KeyAscii) { DigitsOnly(KeyAscii); }
+void Form1::txtCopies_KeyPress(char16_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
+void Form1::txtPrefix_KeyPress(char16_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == windowHandle()) FitToScreen();

@@ -102,6 +102,11 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The constructor's steps.
+  void MakeClientArea();
+  void MakeControls();
+  void NameControls();
+  void ConnectControls();
   void Form_Load();
   void FitToScreen();
   int RunModal(QDialog& dialog);

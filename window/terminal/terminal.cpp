@@ -88,28 +88,16 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
 
   // The copy engine's questions.
   Answer AskReplace(const ReplaceQuestion& q) override {
-    if (consent_ == CommandLine::Consent::Yes) return Answer::Yes;
-    if (!ask_) {
-      const QString target = Wording::Visible(q.target);
-      Say(consent_ == CommandLine::Consent::No
-              ? tr("not replaced: \"%1\" exists").arg(target)
-              : tr("not replaced: \"%1\" exists (--yes replaces it)").arg(target));
-      return Answer::No;
-    }
-    return static_cast<Answer>(
-        Ask(Wording::ReplaceQuestion(q), Wording::ReplaceChoices(), int(Answer::Stop)));
+    const QString target = Wording::Visible(q.target);
+    return Consent(tr("not replaced: \"%1\" exists").arg(target),
+                   tr("not replaced: \"%1\" exists (--yes replaces it)").arg(target),
+                   Wording::ReplaceQuestion(q), Wording::ReplaceChoices());
   }
   Answer AskCreateFolder(const std::string& folder) override {
-    if (consent_ == CommandLine::Consent::Yes) return Answer::Yes;
-    if (!ask_) {
-      const QString name = Wording::Visible(folder);
-      Say(consent_ == CommandLine::Consent::No
-              ? tr("not made: the folder \"%1\" does not exist").arg(name)
-              : tr("not made: the folder \"%1\" does not exist (--yes creates it)").arg(name));
-      return Answer::No;
-    }
-    return static_cast<Answer>(
-        Ask(Wording::FolderQuestion(folder), Wording::FolderChoices(), int(Answer::Stop)));
+    const QString name = Wording::Visible(folder);
+    return Consent(tr("not made: the folder \"%1\" does not exist").arg(name),
+                   tr("not made: the folder \"%1\" does not exist (--yes creates it)").arg(name),
+                   Wording::FolderQuestion(folder), Wording::FolderChoices());
   }
   ErrorAnswer ReportError(const CopyFailure& failure) override {
     // On one line: the window's box puts a blank line after its first sentence.
@@ -150,6 +138,18 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
   }
 
  private:
+  // --yes agrees, --no refuses saying so; without either, the question is asked where there is
+  // a terminal to answer it, and refused with a hint at --yes where not.
+  Answer Consent(const QString& refused, const QString& refusedWithHint, const QString& question,
+                 const std::vector<Wording::Choice>& choices) {
+    if (consent_ == CommandLine::Consent::Yes) return Answer::Yes;
+    if (!ask_) {
+      Say(consent_ == CommandLine::Consent::No ? refused : refusedWithHint);
+      return Answer::No;
+    }
+    return static_cast<Answer>(Ask(question, choices, int(Answer::Stop)));
+  }
+
   // A line on stderr, on a line of its own even while the progress line is up.
   void Say(const QString& text) {
     ProgressDone();

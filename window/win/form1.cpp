@@ -98,11 +98,6 @@ std::u16string NotAFile(const std::wstring& path, bool folderTaken) {
   return {};
 }
 
-// The number boxes take digits and backspace from the keyboard, nothing else.
-void DigitsOnly(wchar_t& KeyAscii) {
-  if ((KeyAscii < L'0' || KeyAscii > L'9') && KeyAscii != 8) KeyAscii = 0;
-}
-
 }  // namespace
 
 Form1::Form1() : duplicator_(*this, module1_, u'\\'), dpi_(SystemDpi()) {
@@ -530,8 +525,8 @@ void Form1::ShowMessage(const std::u16string& text) {
   MessageBoxW(hwnd_, W(text).c_str(), W(layout::kTitle), MB_OK);
 }
 
-void Form1::txtCopies_KeyPress(wchar_t& KeyAscii) { DigitsOnly(KeyAscii); }
-void Form1::txtPrefix_KeyPress(wchar_t& KeyAscii) { DigitsOnly(KeyAscii); }
+void Form1::txtCopies_KeyPress(wchar_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
+void Form1::txtPrefix_KeyPress(wchar_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
 
 void CommonDialog::ShowOpen(HWND owner) {
   std::vector<wchar_t> file(32768, L'\0');
