@@ -23,6 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using testing::Bytes;
+using testing::Listing;
 using testing::Read;
 using testing::ScriptedDelegate;
 using testing::Write;
@@ -46,16 +47,6 @@ std::string Attribute(const fs::path& path, const char* name) {
   return n < 0 ? std::string() : std::string(value, static_cast<std::size_t>(n));
 }
 
-// Every file below `folder` (folders themselves left out), as paths relative to it.
-std::vector<std::string> Files(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (!entry.is_directory()) names.push_back(fs::relative(entry.path(), folder));
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class CopyEngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -72,15 +63,6 @@ class CopyEngineTest : public ::testing::Test {
   CopyOutcome Copy(const fs::path& from, const fs::path& to, CopyEngine::Tuning tuning = {}) {
     CopyEngine engine(delegate, tuning);
     return engine.Copy(from.string(), to.string());
-  }
-
-  // Everything in the folder, to prove that no temporary was left behind.
-  std::vector<std::string> Listing(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-      names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
   }
 
   fs::path dir;
@@ -413,7 +395,7 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
       ::chmod(from.c_str(), 0666);
       ::setxattr(from.c_str(), "user.tag", "blue", 4, 0);
       if (s.targetExists) Write(to, "old target");
-      return Files(base);
+      return Listing(base, false);
     };
     CopyEngine::Tuning tuning;
     tuning.chunk = 64u << 10;
@@ -480,7 +462,7 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
           EXPECT_EQ(outcome, CopyOutcome::Failed);
           ASSERT_EQ(delegate.errors.size(), 1u);
           EXPECT_EQ(delegate.errors[0].cause == CopyFailure::Cause::Unreachable, error == ENOTCONN);
-          EXPECT_EQ(Files(base), before);
+          EXPECT_EQ(Listing(base, false), before);
           if (s.targetExists) {
             EXPECT_EQ(Read(to), "old target");
           }

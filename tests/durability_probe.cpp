@@ -8,42 +8,20 @@
 #include <cstring>
 
 #include "duplicator.h"
+#include "fake_delegate.h"
 #include "fake_window.h"
 #include "module1.h"
 #include "utf.h"
 
-namespace {
-
 using namespace ferrowick;
-
-class Yes : public CopyQuestions, public FolderDialog {
- public:
-  int errors = 0;
-  Answer AskReplace(const ReplaceQuestion&) override { return Answer::YesToAll; }
-  Answer AskCreateFolder(const std::string&) override { return Answer::Yes; }
-  ErrorAnswer ReportError(const CopyFailure& failure) override {
-    const bool notKept = failure.kind == CopyFailure::Kind::NotKept;
-    std::fprintf(stderr, "%s: %s\n", notKept ? "not kept" : failure.path.c_str(),
-                 std::strerror(notKept ? failure.times : failure.error));
-    // Times or attributes the target would not keep cost no copy.
-    if (failure.kind != CopyFailure::Kind::NotKept) ++errors;
-    return ErrorAnswer::Skip;
-  }
-  ProgressAnswer Progress(const RunProgress&) override { return ProgressAnswer::Go; }
-  void ProgressDone() override {}
-  void Idle() override {}
-  void ReportUnmade(std::size_t, const std::vector<CopyFailure>&) override { ++errors; }
-  std::u16string ChooseFolder() override { return {}; }
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   if (argc != 4) {
     std::fprintf(stderr, "usage: %s SOURCE FOLDER COUNT\n", argv[0]);
     return 2;
   }
-  Yes user;
+  testing::ScriptedUser user;
+  user.agree = Answer::YesToAll;
   Module1 module1(user, user);
   testing::FakeWindow window;
   window.text[Box::File] = FromUtf8(argv[1]);
@@ -51,5 +29,13 @@ int main(int argc, char* argv[]) {
   window.text[Box::Copies] = FromUtf8(argv[3]);
   window.text[Box::Prefix] = u"1";
   Duplicator(window, module1, u'/').Run();
-  return window.messages.empty() && user.errors == 0 ? 0 : 1;
+  int errors = static_cast<int>(user.unmade);
+  for (const CopyFailure& failure : user.reported) {
+    const bool notKept = failure.kind == CopyFailure::Kind::NotKept;
+    std::fprintf(stderr, "%s: %s\n", notKept ? "not kept" : failure.path.c_str(),
+                 std::strerror(notKept ? failure.times : failure.error));
+    // Times or attributes the target would not keep cost no copy.
+    if (!notKept) ++errors;
+  }
+  return window.messages.empty() && errors == 0 ? 0 : 1;
 }

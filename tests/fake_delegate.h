@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The copy engine's user, for tests: answers as told and keeps what it was asked and told; and
-// the few file helpers every engine test needs.
+// The copy engine's and the run's users, for tests: they answer as told and keep what they were
+// asked and told; and the few file helpers every engine test needs.
 
 #include <algorithm>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "copy_engine.h"
+#include "module1.h"
+#include "run_answers.h"
 
 namespace ferrowick::testing {
 
@@ -52,6 +55,49 @@ inline std::string Bytes(std::size_t size, unsigned salt = 1) {
   return data;
 }
 
+// The run's user, for tests: answers the boxes from a script, then as `agree` says for the
+// questions (what Enter would pick, unless told otherwise), and keeps what it was told.
+class ScriptedUser : public CopyQuestions, public FolderDialog {
+ public:
+  std::deque<int> script;
+  int boxes = 0;
+
+  Answer agree = Answer::No;
+  std::vector<CopyFailure> reported;
+
+  Answer AskReplace(const ReplaceQuestion&) override { return Next(agree); }
+  Answer AskCreateFolder(const std::string&) override { return Next(agree); }
+  ErrorAnswer ReportError(const CopyFailure& failure) override {
+    reported.push_back(failure);
+    return Next(ErrorAnswer::Skip);
+  }
+  ProgressAnswer Progress(const RunProgress& progress) override {
+    shown.push_back(progress);
+    if (script.empty() || progress.writing || !answersProgress) return ProgressAnswer::Go;
+    const auto answer = static_cast<ProgressAnswer>(script.front());
+    script.pop_front();
+    return answer;
+  }
+  void ProgressDone() override { ++displaysClosed; }
+  void Idle() override {}
+  void ReportUnmade(std::size_t count, const std::vector<CopyFailure>&) override { unmade = count; }
+  std::size_t unmade = 0;
+  bool answersProgress = false;  // the script is for the progress display, not the boxes
+  std::vector<RunProgress> shown;
+  int displaysClosed = 0;
+  std::u16string ChooseFolder() override { return {}; }
+
+ private:
+  template <typename T>
+  T Next(T byDefault) {
+    ++boxes;
+    if (script.empty()) return byDefault;
+    const auto answer = static_cast<T>(script.front());
+    script.pop_front();
+    return answer;
+  }
+};
+
 inline void Write(const fs::path& path, const std::string& data) {
   std::ofstream(path, std::ios::binary) << data;
 }
@@ -61,11 +107,12 @@ inline std::string Read(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Everything below `folder`, folders included, as sorted paths relative to it.
-inline std::vector<std::string> Listing(const fs::path& folder) {
+// Everything below `folder`, folders included unless left out, as sorted paths relative to it:
+// what a test compares to prove that nothing was left behind.
+inline std::vector<std::string> Listing(const fs::path& folder, bool folders = true) {
   std::vector<std::string> names;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    names.push_back(fs::relative(entry.path(), folder));
+    if (folders || !entry.is_directory()) names.push_back(fs::relative(entry.path(), folder));
   }
   std::sort(names.begin(), names.end());
   return names;

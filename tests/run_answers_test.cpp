@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <deque>
 #include <filesystem>
 #include <fstream>
 
 #include "duplicator.h"
+#include "fake_delegate.h"
 #include "fake_window.h"
 #include "module1.h"
 #include "utf.h"
@@ -19,41 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Answers the boxes from a script, then with what Enter would pick.
-class ScriptedUser : public CopyQuestions, public FolderDialog {
- public:
-  std::deque<int> script;
-  int boxes = 0;
-
-  Answer AskReplace(const ReplaceQuestion&) override { return Next(Answer::No); }
-  Answer AskCreateFolder(const std::string&) override { return Next(Answer::No); }
-  ErrorAnswer ReportError(const CopyFailure&) override { return Next(ErrorAnswer::Skip); }
-  ProgressAnswer Progress(const RunProgress& progress) override {
-    shown.push_back(progress);
-    if (script.empty() || progress.writing || !answersProgress) return ProgressAnswer::Go;
-    const auto answer = static_cast<ProgressAnswer>(script.front());
-    script.pop_front();
-    return answer;
-  }
-  void ProgressDone() override { ++displaysClosed; }
-  void Idle() override {}
-  void ReportUnmade(std::size_t count, const std::vector<CopyFailure>&) override { unmade = count; }
-  std::size_t unmade = 0;
-  bool answersProgress = false;  // the script is for the progress display, not the boxes
-  std::vector<RunProgress> shown;
-  int displaysClosed = 0;
-  std::u16string ChooseFolder() override { return {}; }
-
- private:
-  template <typename T>
-  T Next(T byDefault) {
-    ++boxes;
-    if (script.empty()) return byDefault;
-    const auto answer = static_cast<T>(script.front());
-    script.pop_front();
-    return answer;
-  }
-};
+using testing::ScriptedUser;
 
 enum class Situation { TargetsExist, FolderMissing, FolderUnusable, LongCopies };
 
