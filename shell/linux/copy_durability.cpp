@@ -56,22 +56,23 @@ CopyEngine::Step CopyEngine::WriteBack(Job& job, std::uint64_t done) {
 // no copy takes its name before it is there. `out` is -1 once a named temporary is closed.
 CopyEngine::Step CopyEngine::SyncBeforeNaming(const Job& job, int out) {
   if (!job.replacing && volume_.durability != Durability::EachCopy) return {};
-  if (out < 0) return SyncByName(job.temporary, Call::SyncData, true, false);
+  if (out < 0) return SyncByName(job.temporary, Call::SyncData);
   return Sys(Call::SyncData, [&] { return ::fdatasync(out); }) == 0 ? Step{}
                                                                     : Step::Of(Call::SyncData);
 }
 
-// Flushes a named copy whose own descriptor is closed. `goneIsDone`: a copy removed or renamed
-// since by someone else leaves nothing of ours to flush there.
-CopyEngine::Step CopyEngine::SyncByName(const std::string& path, Call call, bool dataOnly,
-                                        bool goneIsDone) {
+// Flushes a named copy whose own descriptor is closed: for Call::SyncData the data of a closed
+// temporary, before it takes its name; for Call::SyncFs the run's last copy in a folder, where a
+// copy removed or renamed since by someone else leaves nothing of ours to flush.
+CopyEngine::Step CopyEngine::SyncByName(const std::string& path, Call call) {
   const Fd named(
       Sys(call, [&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW); }));
-  if (named.get() < 0) return goneIsDone && errno == ENOENT ? Step{} : Step::Of(call);
-  if (Sys(call, [&] { return dataOnly ? ::fdatasync(named.get()) : ::fsync(named.get()); }) != 0) {
-    return Step::Of(call);
-  }
-  return {};
+  if (named.get() < 0) return call == Call::SyncFs && errno == ENOENT ? Step{} : Step::Of(call);
+  const bool flushed =
+      Sys(call, [&] {
+        return call == Call::SyncData ? ::fdatasync(named.get()) : ::fsync(named.get());
+      }) == 0;
+  return flushed ? Step{} : Step::Of(call);
 }
 
 // While the copy is still open: a second descriptor on it, for the run's syncfs of its file
@@ -150,7 +151,7 @@ CopyEngine::Step CopyEngine::Flush(const Target& target, const std::function<voi
     return {target.error != 0 ? target.error : EBADF, Call::Hold};
   }
   const auto sync = [&] {
-    if (target.fd < 0) return SyncByName(target.lastCopy, Call::SyncFs, false, true);
+    if (target.fd < 0) return SyncByName(target.lastCopy, Call::SyncFs);
     return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? Step{}
                                                                        : Step::Of(Call::SyncFs);
   };

@@ -109,7 +109,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   if (const Ending end = CheckTarget(job)) return *end;
   Fd out;
   if (const Ending end = OpenTarget(job, out)) return *end;
-  return Finish(job, in, out);
+  return Finish(job, in.get(), out);
 }
 
 CopyEngine::Ending CopyEngine::OpenSource(Job& job, Fd& in) {
@@ -223,7 +223,7 @@ CopyEngine::Ending CopyEngine::OpenTarget(Job& job, Fd& out) {
 }
 
 // From the data to the name: a failure on the way removes what the copy wrote.
-CopyOutcome CopyEngine::Finish(Job& job, Fd& in, Fd& out) {
+CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
   const auto discard = [&](const Step& failed) {
     // Closed first: some file systems (NTFS through FUSE) refuse to remove a file still open.
     job.held.Close();
@@ -231,8 +231,8 @@ CopyOutcome CopyEngine::Finish(Job& job, Fd& in, Fd& out) {
     RemoveTemporary(job.temporary);
     return job.cancelled ? CopyOutcome::Cancelled : Fail(job, job.target, failed);
   };
-  Step failed = CopyData(job, in.get(), out.get());
-  if (!failed) failed = CopyAttributes(in.get(), out.get());
+  Step failed = CopyData(job, in, out.get());
+  if (!failed) failed = CopyAttributes(in, out.get());
   if (!failed) failed = CopyTimes(job, out.get());
   if (!failed) failed = SyncBeforeNaming(job, out.get());
   if (failed) return discard(failed);

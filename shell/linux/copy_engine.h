@@ -173,7 +173,7 @@ class CopyEngine {
   void LearnFolder(const Job& job);
   Ending CheckTarget(Job& job);
   Ending OpenTarget(Job& job, engine::Fd& out);
-  CopyOutcome Finish(Job& job, engine::Fd& in, engine::Fd& out);
+  CopyOutcome Finish(Job& job, int in, engine::Fd& out);
 
   // What every report of a copy not made says: whose copy, where, which call and error, and
   // what it left behind.
@@ -202,7 +202,7 @@ class CopyEngine {
   // How the copies reach the device (copy_durability.cpp), as the target's file system allows.
   Step WriteBack(Job& job, std::uint64_t done);
   Step SyncBeforeNaming(const Job& job, int out);
-  Step SyncByName(const std::string& path, Call call, bool dataOnly, bool goneIsDone);
+  Step SyncByName(const std::string& path, Call call);
   void HoldTarget(Job& job, int out);
   void NoteCopy(Job& job);
   struct Target;

@@ -21,7 +21,7 @@ enum class NameRules {
 };
 
 // How a file system's copies reach its device: by what a flush there reaches. The engine's
-// durability steps (copy_durability.cpp) are the only ones that read it.
+// flushes (copy_durability.cpp) follow it, and so does the look-up of a copy's name once given.
 enum class Durability {
   // A kernel file system: a large copy's chunks are started for the device as they go, a
   // replacement is flushed before it takes its name, and one syncfs per file system ends the run.

@@ -87,17 +87,6 @@ std::wstring FullPath(const std::wstring& path) {
 
 const char16_t kOneAtATime[] = u"Ferrowick duplicates one file at a time. Choose one file.";
 
-// Why `path` cannot be duplicated, or "" for a file. Folders are for Step 4 where taken.
-std::u16string NotAFile(const std::wstring& path, bool folderTaken) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  const std::u16string quoted = u"\"" + U(path) + u"\"";
-  if (attributes == INVALID_FILE_ATTRIBUTES) return quoted + u" does not exist.";
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !folderTaken) {
-    return quoted + u" is a folder. Ferrowick duplicates one file: choose a file.";
-  }
-  return {};
-}
-
 }  // namespace
 
 Form1::Form1() : duplicator_(*this, module1_, u'\\'), dpi_(SystemDpi()) {
@@ -377,12 +366,7 @@ void Form1::OnDropFiles(HDROP drop) {
   // A run reads the boxes as it goes: they stay as they are until it is over.
   if (duplicator_.Running() || count == 0) return;
   if (count > 1) return ShowMessage(kOneAtATime);
-  path = FullPath(path);
-  if (const std::u16string refusal = NotAFile(path, true); !refusal.empty()) {
-    return ShowMessage(refusal);
-  }
-  const bool folder = (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  Fill(folder ? txtDir : txtFile, path);
+  Take(path, true);
 }
 
 void Form1::OpenFiles(const wchar_t* commandLine) {
@@ -394,11 +378,19 @@ void Form1::OpenFiles(const wchar_t* commandLine) {
   if (!paths.empty() && paths.front() == L"--") paths.erase(paths.begin());
   if (paths.empty()) return;
   if (paths.size() > 1) return ShowMessage(kOneAtATime);
-  const std::wstring path = FullPath(paths.front());
-  if (const std::u16string refusal = NotAFile(path, false); !refusal.empty()) {
-    return ShowMessage(refusal);
+  Take(paths.front(), false);
+}
+
+void Form1::Take(const std::wstring& given, bool folderTaken) {
+  const std::wstring path = FullPath(given);
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  const std::u16string quoted = u"\"" + U(path) + u"\"";
+  if (attributes == INVALID_FILE_ATTRIBUTES) return ShowMessage(quoted + u" does not exist.");
+  const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  if (folder && !folderTaken) {
+    return ShowMessage(quoted + u" is a folder. Ferrowick duplicates one file: choose a file.");
   }
-  Fill(txtFile, path);
+  Fill(folder ? txtDir : txtFile, path);
 }
 
 void Form1::Fill(HWND box, const std::wstring& path) {

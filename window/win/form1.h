@@ -85,6 +85,9 @@ class Form1 : public WindowServices {
   void OnClose();
   // A file dropped fills Step 1, a folder Step 4; several items are refused.
   void OnDropFiles(HDROP drop);
+  // A path given or dropped: a file fills Step 1, a folder Step 4 where `folderTaken`; anything
+  // else is refused in a message box.
+  void Take(const std::wstring& given, bool folderTaken);
   // Sets Step 1 or Step 4; the file dialog remembers Step 1's file however it was chosen.
   void Fill(HWND box, const std::wstring& path);
   void CreateControls();
