@@ -6,11 +6,15 @@
 // After windows.h, which it needs.
 #include <shlobj.h>
 
+#include <cwctype>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "form1.h"
+#include "utf.h"
+#include "win_words.h"
 
 namespace ferrowick {
 namespace {
@@ -23,6 +27,16 @@ std::wstring TextOf(HWND hwnd) {
 
 bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::u16string U(const std::wstring& text) { return {text.begin(), text.end()}; }
+
+// Writes the first `bytes` of "content" to `path`, as a copy that stopped there.
+void Write(const std::wstring& path, int bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "content", static_cast<DWORD>(bytes), &written, nullptr);
+  CloseHandle(file);
 }
 
 // A key as the keyboard sends it, through the window's own message loop; Shift is down in the
@@ -51,10 +65,7 @@ class WinForm1Test : public ::testing::Test {
              std::to_wstring(++serial);
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     source = folder + L"\\report.txt";
-    HANDLE file = CreateFileW(source.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, "content", 7, &written, nullptr);
-    CloseHandle(file);
+    Write(source, 7);
     form.messageBox = [this](const std::u16string& text) { messages.push_back(text); };
   }
 
@@ -201,32 +212,68 @@ TEST_F(WinForm1Test, FocusComesBackAfterAMessageBox) {
   EXPECT_EQ(GetFocus(), form.cmdGo);
 }
 
-// A work area lower than the window takes height from the status box alone.
+// A work area lower than the window takes height from the status box alone; at 200 % on a
+// 1920x1080 desktop that is not enough, and the controls scroll in a window the work area holds.
 TEST_F(WinForm1Test, FitsAWorkAreaLowerThanTheWindow) {
   RECT saved{};
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &saved, 0));
-  RECT low{0, 0, saved.right, 600};
-  ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &low, 0));
-  Form1 fitted;
-  SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved, 0);
-  RECT window{};
-  GetWindowRect(fitted.hWnd(), &window);
-  EXPECT_LE(window.bottom - window.top, 600);
-  const auto place = [&](HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, fitted.hWnd(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-  };
-  const RECT go = place(fitted.cmdGo);
-  EXPECT_EQ(go.top, 352);
-  EXPECT_EQ(go.bottom, 385);
-  const RECT status = place(fitted.txtStatus);
-  EXPECT_EQ(status.top, 464);
-  EXPECT_LT(status.bottom, 689);
-  RECT client{};
-  GetClientRect(fitted.hWnd(), &client);
-  EXPECT_EQ(client.bottom - status.bottom, 707 - 689);
+  const struct {
+    int dpi, room;
+    bool scrolls;
+  } cases[] = {{96, 600, false}, {192, 1040, true}};
+  for (const auto& c : cases) {
+    RECT low{0, 0, saved.right, c.room};
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETWORKAREA, 0, &low, 0));
+    Form1 fitted;
+    if (c.dpi != 96) {
+      RECT suggested{0, 0, 800, 1600};
+      SendMessageW(fitted.hWnd(), WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    }
+    SystemParametersInfoW(SPI_SETWORKAREA, 0, &saved, 0);
+    RECT window{};
+    GetWindowRect(fitted.hWnd(), &window);
+    EXPECT_GE(window.top, 0) << c.dpi;
+    EXPECT_LE(window.bottom, c.room) << c.dpi;
+    const auto place = [&](HWND control) {
+      RECT rect{};
+      GetWindowRect(control, &rect);
+      MapWindowPoints(nullptr, fitted.hWnd(), reinterpret_cast<POINT*>(&rect), 2);
+      return rect;
+    };
+    const int scale = c.dpi / 96;
+    const RECT go = place(fitted.cmdGo);
+    EXPECT_NEAR(go.top, 352 * scale, scale);
+    EXPECT_NEAR(go.bottom, 385 * scale, scale);
+    const RECT status = place(fitted.txtStatus);
+    EXPECT_NEAR(status.top, 464 * scale, scale);
+    EXPECT_LT(status.bottom, 689 * scale);
+    RECT client{};
+    GetClientRect(fitted.hWnd(), &client);
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_ALL;
+    const bool bar = GetScrollInfo(fitted.hWnd(), SB_VERT, &scroll) && scroll.nMax > 0 &&
+                     static_cast<int>(scroll.nPage) <= scroll.nMax;
+    EXPECT_EQ(bar, c.scrolls) << c.dpi;
+    if (!c.scrolls) {
+      EXPECT_EQ(client.bottom - status.bottom, 707 - 689);
+      continue;
+    }
+    // The whole width of the design beside the bar, and the status box's bottom reached by
+    // scrolling, as by the focus moving there.
+    EXPECT_EQ(client.right, 392 * scale);
+    EXPECT_GT(status.bottom, client.bottom);
+    ShowWindow(fitted.hWnd(), SW_SHOW);
+    SetFocus(fitted.cmdGo);
+    Press(fitted, VK_TAB);
+    ASSERT_EQ(GetFocus(), fitted.txtStatus);
+    EXPECT_LE(place(fitted.txtStatus).bottom, client.bottom);
+    SendMessageW(fitted.hWnd(), WM_VSCROLL, SB_TOP, 0);
+    EXPECT_NEAR(place(fitted.cmdGo).top, 352 * scale, scale);
+    SendMessageW(fitted.hWnd(), WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(client.bottom - place(fitted.txtStatus).bottom, (707 - 689) * scale);
+  }
 }
 
 TEST_F(WinForm1Test, SharedAccessKeyMovesFocusWithoutClicking) {
@@ -272,6 +319,183 @@ TEST_F(WinForm1Test, RunMakesTheCopiesAndLogsThem) {
   EXPECT_EQ(end, 0u);
 }
 
+// What the shell hands back, through a fake of its call, and what the run makes of it: a line
+// under each copy not made, the unfinished copies it made removed, and one box at the end.
+TEST_F(WinForm1Test, EveryCopyTheShellDidNotMakeIsNamed) {
+  // What the fake shell does with one copy: its code and abort flag, and the bytes of
+  // "content" it leaves under the target's name (-1: none).
+  struct Does {
+    int code;
+    bool aborted;
+    int bytes;
+    bool sourceGone = false;
+  };
+  const std::u16string cancelled = u"it was cancelled.";
+  const struct {
+    const char* name;
+    Does does;
+    bool targetThere;  // a file of 2 bytes under the copy's name before the run
+    std::u16string reason;
+  } cases[] = {
+      {"made", {0, false, 7}, false, u""},
+      {"cancelled, aborted", {1223, true, -1}, false, cancelled},
+      {"cancelled, not aborted", {1223, false, -1}, false, cancelled},
+      {"shell's cancel", {0x75, false, -1}, false, cancelled},
+      {"source gone", {1026, false, -1, true}, false, u"the source file is no longer there."},
+      {"short", {0, false, 3}, false, u"it holds 3 of 7 bytes. The unfinished copy was removed."},
+      {"empty", {0, false, 0}, false, u"it holds 0 of 7 bytes. The unfinished copy was removed."},
+      {"not there", {0, false, -1}, false, u"it is not there after the copy."},
+      {"drive full",
+       {112, true, 3},
+       false,
+       u"there is not enough room on the drive. The unfinished copy was removed."},
+      {"locked", {32, false, -1}, false, u"another program is using the file."},
+      {"replace declined",
+       {0, true, 2},
+       true,
+       u"it was cancelled. The file that was already there is left as it is."},
+  };
+  for (const auto& c : cases) {
+    const std::wstring target = folder + L"\\1report.txt";
+    DeleteFileW(target.c_str());
+    Write(source, 7);
+    if (c.targetThere) Write(target, 2);
+    int calls = 0;
+    Form1 fake([&](SHFILEOPSTRUCTW& operation) {
+      ++calls;
+      if (c.does.bytes >= 0) Write(operation.pTo, c.does.bytes);
+      if (c.does.sourceGone) DeleteFileW(operation.pFrom);
+      operation.fAnyOperationsAborted = c.does.aborted;
+      return c.does.code;
+    });
+    messages.clear();
+    fake.messageBox = [this](const std::u16string& text) { messages.push_back(text); };
+    SetWindowTextW(fake.txtFile, source.c_str());
+    SetWindowTextW(fake.txtCopies, L"1");
+    SetWindowTextW(fake.txtPrefix, L"1");
+    SendMessageW(fake.cmdGo, BM_CLICK, 0, 0);
+    EXPECT_EQ(calls, 1) << c.name;
+    std::u16string log = u"Copying to: " + U(target) + u"\r\n";
+    if (!c.reason.empty()) log += u"Not made: " + c.reason + u"\r\n";
+    EXPECT_EQ(U(TextOf(fake.txtStatus)), log) << c.name;
+    // The run's own unfinished copy is gone; what was there before stays.
+    EXPECT_EQ(Exists(target), c.reason.empty() || c.targetThere) << c.name;
+    const std::vector<std::u16string> summary = {u"One copy was not made:\r\n\r\n" + U(target) +
+                                                 u": " + c.reason};
+    EXPECT_EQ(messages, c.reason.empty() ? std::vector<std::u16string>{} : summary) << c.name;
+  }
+
+  // COM.txt with the tag behind the name makes COM1.txt and COM2.txt, the names of serial
+  // ports: the shell is never asked, and the run says so under each copy and once at its end.
+  const std::wstring com = folder + L"\\COM.txt";
+  Write(com, 7);
+  int calls = 0;
+  Form1 ports([&](SHFILEOPSTRUCTW&) { return ++calls, 0; });
+  messages.clear();
+  ports.messageBox = [this](const std::u16string& text) { messages.push_back(text); };
+  SetWindowTextW(ports.txtFile, com.c_str());
+  SetWindowTextW(ports.txtCopies, L"2");
+  SetWindowTextW(ports.txtPrefix, L"1");
+  SendMessageW(ports.TagLocation[1], BM_CLICK, 0, 0);
+  SendMessageW(ports.cmdGo, BM_CLICK, 0, 0);
+  EXPECT_EQ(calls, 0);
+  std::u16string log;
+  for (const std::u16string port : {u"COM1", u"COM2"}) {
+    log += u"Copying to: " + U(folder) + u"\\" + port +
+           u".txt\r\nNot made: its name is that of the device " + port +
+           u", which Windows would have written to instead.\r\n";
+  }
+  EXPECT_EQ(U(TextOf(ports.txtStatus)), log);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].substr(0, 25), u"2 copies were not made:\r\n");
+}
+
+// Every language, as the Linux window's table has it: the captions translated, each whole in
+// its place at 100, 150 and 200 %, and the access keys of the buttons apart.
+TEST_F(WinForm1Test, EveryLanguageFitsItsPlaces) {
+  for (const char* language : {"", "de", "es", "fr", "it", "pt_BR"}) {
+    catalogue::Speak(language);
+    Form1 speaking;
+    EXPECT_EQ(TextOf(speaking.Label1) == L"Step 1: Select a file to duplicate.", !*language)
+        << language;
+    const auto key = [](HWND button) {
+      const std::wstring caption = TextOf(button);
+      const auto amp = caption.find(L'&');
+      return amp == std::wstring::npos ? L'\0' : std::towupper(caption[amp + 1]);
+    };
+    EXPECT_NE(key(speaking.cmdChooseFile), L'\0') << language;
+    EXPECT_NE(key(speaking.cmdChooseFile), key(speaking.cmdChooseDir)) << language;
+    EXPECT_NE(key(speaking.cmdChooseFile), key(speaking.cmdGo)) << language;
+    for (const int dpi : {96, 144, 192}) {
+      RECT suggested{0, 0, 800, 1600};
+      SendMessageW(speaking.hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+      HDC dc = GetDC(speaking.hWnd());
+      const struct {
+        HWND control;
+        int margin;  // what the control itself takes beside its text, at 96 dots per inch
+        bool lines;  // wraps onto the lines its height holds
+      } captions[] = {{speaking.Label1, 0, false},          {speaking.Label2, 0, false},
+                      {speaking.Label3, 0, false},          {speaking.Label4, 0, false},
+                      {speaking.Label5, 0, true},           {speaking.cmdChooseFile, 8, false},
+                      {speaking.cmdChooseDir, 8, false},    {speaking.cmdGo, 8, false},
+                      {speaking.TagLocation[0], 18, false}, {speaking.TagLocation[1], 18, false}};
+      for (const auto& c : captions) {
+        const std::wstring text = TextOf(c.control);
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(c.control, WM_GETFONT, 0, 0)));
+        RECT room{};
+        GetClientRect(c.control, &room);
+        room.right -= MulDiv(c.margin, dpi, 96);
+        RECT used = room;
+        const UINT prefix = c.margin > 0 ? 0 : DT_NOPREFIX;
+        DrawTextW(dc, text.c_str(), -1, &used,
+                  DT_CALCRECT | prefix | (c.lines ? DT_WORDBREAK : DT_SINGLELINE));
+        SelectObject(dc, old);
+        EXPECT_LE(used.right, room.right) << language << " " << dpi << ": " << ToUtf8(U(text));
+        EXPECT_LE(used.bottom, room.bottom) << language << " " << dpi << ": " << ToUtf8(U(text));
+      }
+      ReleaseDC(speaking.hWnd(), dc);
+    }
+  }
+  catalogue::Speak("");
+}
+
+TEST(DeviceNames, WhatWindowsTakesForADevice) {
+  const struct {
+    const char16_t* name;
+    const char16_t* device;
+  } cases[] = {
+      {u"CON", u"CON"},
+      {u"con", u"CON"},
+      {u"C:\\Data\\Aux.txt", u"AUX"},
+      {u"nul.tar.gz", u"NUL"},
+      {u"PRN ", u"PRN"},
+      {u"prn. . ", u"PRN"},
+      {u"COM1.txt", u"COM1"},
+      {u"com9", u"COM9"},
+      {u"LPT5 .log", u"LPT5"},
+      {u"COM\u00B9.txt", u"COM\u00B9"},
+      {u"lpt\u00B3", u"LPT\u00B3"},
+      {u"COM1:", u"COM1"},
+      {u"dir\\COM2", u"COM2"},
+      {u"COM0.txt", u""},
+      {u"COM10.txt", u""},
+      {u"COM01.txt", u""},
+      {u"CONSOLE.txt", u""},
+      {u"1CON.txt", u""},
+      {u"CON1.txt", u""},
+      {u" CON", u""},
+      {u"COM\u2074", u""},
+      {u"CON\\report.txt", u""},
+      {u"report.txt", u""},
+      {u"", u""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DeviceName(c.name), c.device) << ToUtf8(c.name);
+  }
+}
+
 TEST_F(WinForm1Test, ClosingMidRunStopsAfterTheCopyInHand) {
   Fill(source.c_str(), L"5", L"1");
   PostMessageW(form.hWnd(), WM_CLOSE, 0, 0);  // arrives while the run lets messages through
@@ -302,6 +526,18 @@ TEST_F(WinForm1Test, StartsFromTheFileExplorerHandsIt) {
   const std::u16string here(folder.begin(), folder.end());
   const std::u16string missing = here + u"\\gone.txt";
   const std::u16string one = u"Ferrowick duplicates one file at a time. Choose one file.";
+  const auto device = [](const std::u16string& path, const std::u16string& name) {
+    return u"\"" + path + u"\" names the device " + name +
+           u", not a file: Windows reads such a name as the device itself. Rename the file to "
+           u"copy it.";
+  };
+  const std::u16string usage =
+      u"Ferrowick.exe [FILE]\n\nOpens the Ferrowick window, with FILE as the file to duplicate "
+      u"where one is given.\n\n--help, /?\tShows this.";
+  wchar_t current[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, current);
+  std::u16string cwd = U(current);
+  if (cwd.back() != u'\\') cwd += u'\\';
   const struct {
     bool dropped;
     std::vector<std::u16string> items;
@@ -320,6 +556,19 @@ TEST_F(WinForm1Test, StartsFromTheFileExplorerHandsIt) {
       {true, {here}, u"", here, u""},
       {true, {file, here}, u"", u"", one},
       {true, {missing}, u"", u"", u"\"" + missing + u"\" does not exist."},
+      // Device names are no files, wherever they are and whatever their extension.
+      {false, {here + u"\\CON"}, u"", u"", device(here + u"\\CON", u"CON")},
+      {true, {here + u"\\nul.txt"}, u"", u"", device(here + u"\\nul.txt", u"NUL")},
+      // Options are not file names; after "--" everything is.
+      {false, {u"/?"}, u"", u"", usage},
+      {false, {u"--help", file}, u"", u"", usage},
+      {false,
+       {u"--frobnicate", file},
+       u"",
+       u"",
+       u"Ferrowick.exe does not know the option \"--frobnicate\". Ferrowick.exe --help says "
+       u"what it takes."},
+      {false, {u"--", u"--help"}, u"", u"", u"\"" + cwd + u"--help\" does not exist."},
   };
   for (const auto& c : cases) {
     Form1 fresh;

@@ -178,6 +178,105 @@
         <source>Only a file or a folder on this computer can be dropped here.</source>
         <translation>Hier kann nur eine Datei oder ein Ordner auf diesem Computer abgelegt werden.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; names the device %2, not a file: Windows reads such a name as the device itself. Rename the file to copy it.</source>
+        <translation>„%1“ bezeichnet das Gerät %2, keine Datei: Windows liest einen solchen Namen als das Gerät selbst. Benennen Sie die Datei um, um sie zu kopieren.</translation>
+    </message>
+    <message>
+        <source>The item you chose is not a folder on a disk. Choose a folder.</source>
+        <translation>Das gewählte Element ist kein Ordner auf einem Datenträger. Wählen Sie einen Ordner.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe [FILE]
+
+Opens the Ferrowick window, with FILE as the file to duplicate where one is given.
+
+--help, /?	Shows this.</source>
+        <translation>Ferrowick.exe [DATEI]
+
+Öffnet das Ferrowick-Fenster, mit DATEI als zu duplizierender Datei, wenn eine angegeben ist.
+
+--help, /?	Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
+        <translation>Ferrowick.exe kennt die Option „%1“ nicht. Ferrowick.exe --help sagt, was es annimmt.</translation>
+    </message>
+</context>
+<context>
+    <name>ferrowick::ShellCopy</name>
+    <message>
+        <source>its name is that of the device %1, which Windows would have written to instead.</source>
+        <translation>sein Name ist der des Geräts %1, in das Windows stattdessen geschrieben hätte.</translation>
+    </message>
+    <message>
+        <source>a folder has its name.</source>
+        <translation>ein Ordner trägt seinen Namen.</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the drive.</source>
+        <translation>auf dem Laufwerk ist nicht genug Platz.</translation>
+    </message>
+    <message>
+        <source>the drive&apos;s file system takes no file this large.</source>
+        <translation>das Dateisystem des Laufwerks nimmt keine so große Datei auf.</translation>
+    </message>
+    <message>
+        <source>the drive is write-protected.</source>
+        <translation>das Laufwerk ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>writing there was refused: the drive or the folder is read-only, or not yours to write to.</source>
+        <translation>das Schreiben wurde verweigert: Laufwerk oder Ordner sind schreibgeschützt, oder Sie dürfen dort nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>the source file is no longer there.</source>
+        <translation>die Quelldatei ist nicht mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>another program is using the file.</source>
+        <translation>ein anderes Programm verwendet die Datei.</translation>
+    </message>
+    <message>
+        <source>it was cancelled.</source>
+        <translation>er wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>it is not there after the copy.</source>
+        <translation>nach dem Kopieren ist sie nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>it holds %1 of %2 bytes.</source>
+        <translation>sie enthält %1 von %2 Bytes.</translation>
+    </message>
+    <message>
+        <source>the Windows shell reported error %1.</source>
+        <translation>die Windows-Shell meldete den Fehler %1.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy was removed.</source>
+        <translation>Die unfertige Kopie wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy could not be removed: delete it by hand.</source>
+        <translation>Die unfertige Kopie konnte nicht entfernt werden: Löschen Sie sie von Hand.</translation>
+    </message>
+    <message>
+        <source>The file that was already there is left as it is.</source>
+        <translation>Die Datei, die schon da war, bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Not made: %1</source>
+        <translation>Nicht erstellt: %1</translation>
+    </message>
+    <message>
+        <source>One copy was not made:</source>
+        <translation>Eine Kopie wurde nicht erstellt:</translation>
+    </message>
+    <message>
+        <source>%1 copies were not made:</source>
+        <translation>%1 Kopien wurden nicht erstellt:</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>

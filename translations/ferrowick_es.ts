@@ -178,6 +178,105 @@
         <source>Only a file or a folder on this computer can be dropped here.</source>
         <translation>Aquí solo se puede soltar un archivo o una carpeta de este equipo.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; names the device %2, not a file: Windows reads such a name as the device itself. Rename the file to copy it.</source>
+        <translation>«%1» designa el dispositivo %2, no un archivo: Windows lee ese nombre como el propio dispositivo. Cambie el nombre del archivo para copiarlo.</translation>
+    </message>
+    <message>
+        <source>The item you chose is not a folder on a disk. Choose a folder.</source>
+        <translation>El elemento elegido no es una carpeta de un disco. Elija una carpeta.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe [FILE]
+
+Opens the Ferrowick window, with FILE as the file to duplicate where one is given.
+
+--help, /?	Shows this.</source>
+        <translation>Ferrowick.exe [ARCHIVO]
+
+Abre la ventana de Ferrowick, con ARCHIVO como archivo que duplicar si se indica.
+
+--help, /?	Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
+        <translation>Ferrowick.exe no conoce la opción «%1». Ferrowick.exe --help indica lo que admite.</translation>
+    </message>
+</context>
+<context>
+    <name>ferrowick::ShellCopy</name>
+    <message>
+        <source>its name is that of the device %1, which Windows would have written to instead.</source>
+        <translation>su nombre es el del dispositivo %1, en el que Windows habría escrito en su lugar.</translation>
+    </message>
+    <message>
+        <source>a folder has its name.</source>
+        <translation>una carpeta tiene su nombre.</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the drive.</source>
+        <translation>no hay espacio suficiente en la unidad.</translation>
+    </message>
+    <message>
+        <source>the drive&apos;s file system takes no file this large.</source>
+        <translation>el sistema de archivos de la unidad no admite un archivo tan grande.</translation>
+    </message>
+    <message>
+        <source>the drive is write-protected.</source>
+        <translation>la unidad está protegida contra escritura.</translation>
+    </message>
+    <message>
+        <source>writing there was refused: the drive or the folder is read-only, or not yours to write to.</source>
+        <translation>se denegó la escritura: la unidad o la carpeta son de solo lectura, o no tiene permiso para escribir en ellas.</translation>
+    </message>
+    <message>
+        <source>the source file is no longer there.</source>
+        <translation>el archivo de origen ya no existe.</translation>
+    </message>
+    <message>
+        <source>another program is using the file.</source>
+        <translation>otro programa está usando el archivo.</translation>
+    </message>
+    <message>
+        <source>it was cancelled.</source>
+        <translation>se canceló.</translation>
+    </message>
+    <message>
+        <source>it is not there after the copy.</source>
+        <translation>no está tras la copia.</translation>
+    </message>
+    <message>
+        <source>it holds %1 of %2 bytes.</source>
+        <translation>contiene %1 de %2 bytes.</translation>
+    </message>
+    <message>
+        <source>the Windows shell reported error %1.</source>
+        <translation>el shell de Windows informó del error %1.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy was removed.</source>
+        <translation>Se eliminó la copia sin terminar.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy could not be removed: delete it by hand.</source>
+        <translation>No se pudo eliminar la copia sin terminar: bórrela a mano.</translation>
+    </message>
+    <message>
+        <source>The file that was already there is left as it is.</source>
+        <translation>El archivo que ya estaba se deja como está.</translation>
+    </message>
+    <message>
+        <source>Not made: %1</source>
+        <translation>No creada: %1</translation>
+    </message>
+    <message>
+        <source>One copy was not made:</source>
+        <translation>Una copia no se creó:</translation>
+    </message>
+    <message>
+        <source>%1 copies were not made:</source>
+        <translation>%1 copias no se crearon:</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>

@@ -178,6 +178,105 @@
         <source>Only a file or a folder on this computer can be dropped here.</source>
         <translation>Seul un fichier ou un dossier de cet ordinateur peut être déposé ici.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; names the device %2, not a file: Windows reads such a name as the device itself. Rename the file to copy it.</source>
+        <translation>«&#xa0;%1&#xa0;» désigne le périphérique %2, pas un fichier&#xa0;: Windows lit un tel nom comme le périphérique lui-même. Renommez le fichier pour le copier.</translation>
+    </message>
+    <message>
+        <source>The item you chose is not a folder on a disk. Choose a folder.</source>
+        <translation>L’élément choisi n’est pas un dossier sur un disque. Choisissez un dossier.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe [FILE]
+
+Opens the Ferrowick window, with FILE as the file to duplicate where one is given.
+
+--help, /?	Shows this.</source>
+        <translation>Ferrowick.exe [FICHIER]
+
+Ouvre la fenêtre de Ferrowick, avec FICHIER comme fichier à dupliquer s’il est donné.
+
+--help, /?	Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
+        <translation>Ferrowick.exe ne connaît pas l’option «&#xa0;%1&#xa0;». Ferrowick.exe --help indique ce qu’il accepte.</translation>
+    </message>
+</context>
+<context>
+    <name>ferrowick::ShellCopy</name>
+    <message>
+        <source>its name is that of the device %1, which Windows would have written to instead.</source>
+        <translation>son nom est celui du périphérique %1, dans lequel Windows aurait écrit à la place.</translation>
+    </message>
+    <message>
+        <source>a folder has its name.</source>
+        <translation>un dossier porte son nom.</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the drive.</source>
+        <translation>il n’y a pas assez de place sur le lecteur.</translation>
+    </message>
+    <message>
+        <source>the drive&apos;s file system takes no file this large.</source>
+        <translation>le système de fichiers du lecteur n’accepte pas de fichier aussi grand.</translation>
+    </message>
+    <message>
+        <source>the drive is write-protected.</source>
+        <translation>le lecteur est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>writing there was refused: the drive or the folder is read-only, or not yours to write to.</source>
+        <translation>l’écriture a été refusée&#xa0;: le lecteur ou le dossier est en lecture seule, ou vous n’avez pas le droit d’y écrire.</translation>
+    </message>
+    <message>
+        <source>the source file is no longer there.</source>
+        <translation>le fichier source n’existe plus.</translation>
+    </message>
+    <message>
+        <source>another program is using the file.</source>
+        <translation>un autre programme utilise le fichier.</translation>
+    </message>
+    <message>
+        <source>it was cancelled.</source>
+        <translation>elle a été annulée.</translation>
+    </message>
+    <message>
+        <source>it is not there after the copy.</source>
+        <translation>elle est absente après la copie.</translation>
+    </message>
+    <message>
+        <source>it holds %1 of %2 bytes.</source>
+        <translation>elle contient %1 octets sur %2.</translation>
+    </message>
+    <message>
+        <source>the Windows shell reported error %1.</source>
+        <translation>le shell Windows a signalé l’erreur %1.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy was removed.</source>
+        <translation>La copie inachevée a été supprimée.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy could not be removed: delete it by hand.</source>
+        <translation>La copie inachevée n’a pas pu être supprimée&#xa0;: supprimez-la à la main.</translation>
+    </message>
+    <message>
+        <source>The file that was already there is left as it is.</source>
+        <translation>Le fichier qui s’y trouvait déjà reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Not made: %1</source>
+        <translation>Non créée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>One copy was not made:</source>
+        <translation>Une copie n’a pas été créée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 copies were not made:</source>
+        <translation>%1 copies n’ont pas été créées&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>

@@ -178,6 +178,105 @@
         <source>Only a file or a folder on this computer can be dropped here.</source>
         <translation>Qui si può rilasciare solo un file o una cartella di questo computer.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; names the device %2, not a file: Windows reads such a name as the device itself. Rename the file to copy it.</source>
+        <translation>«%1» indica il dispositivo %2, non un file: Windows legge un nome simile come il dispositivo stesso. Rinominare il file per copiarlo.</translation>
+    </message>
+    <message>
+        <source>The item you chose is not a folder on a disk. Choose a folder.</source>
+        <translation>L’elemento scelto non è una cartella su un disco. Scegliere una cartella.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe [FILE]
+
+Opens the Ferrowick window, with FILE as the file to duplicate where one is given.
+
+--help, /?	Shows this.</source>
+        <translation>Ferrowick.exe [FILE]
+
+Apre la finestra di Ferrowick, con FILE come file da duplicare se indicato.
+
+--help, /?	Mostra questo aiuto.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
+        <translation>Ferrowick.exe non conosce l’opzione «%1». Ferrowick.exe --help indica cosa accetta.</translation>
+    </message>
+</context>
+<context>
+    <name>ferrowick::ShellCopy</name>
+    <message>
+        <source>its name is that of the device %1, which Windows would have written to instead.</source>
+        <translation>il suo nome è quello del dispositivo %1, su cui Windows avrebbe scritto invece.</translation>
+    </message>
+    <message>
+        <source>a folder has its name.</source>
+        <translation>una cartella ha il suo nome.</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the drive.</source>
+        <translation>sull’unità non c’è spazio sufficiente.</translation>
+    </message>
+    <message>
+        <source>the drive&apos;s file system takes no file this large.</source>
+        <translation>il file system dell’unità non accetta file così grandi.</translation>
+    </message>
+    <message>
+        <source>the drive is write-protected.</source>
+        <translation>l’unità è protetta da scrittura.</translation>
+    </message>
+    <message>
+        <source>writing there was refused: the drive or the folder is read-only, or not yours to write to.</source>
+        <translation>la scrittura è stata rifiutata: l’unità o la cartella sono di sola lettura, oppure non si ha il permesso di scriverci.</translation>
+    </message>
+    <message>
+        <source>the source file is no longer there.</source>
+        <translation>il file di origine non esiste più.</translation>
+    </message>
+    <message>
+        <source>another program is using the file.</source>
+        <translation>un altro programma sta usando il file.</translation>
+    </message>
+    <message>
+        <source>it was cancelled.</source>
+        <translation>è stata annullata.</translation>
+    </message>
+    <message>
+        <source>it is not there after the copy.</source>
+        <translation>dopo la copia non c’è.</translation>
+    </message>
+    <message>
+        <source>it holds %1 of %2 bytes.</source>
+        <translation>contiene %1 byte su %2.</translation>
+    </message>
+    <message>
+        <source>the Windows shell reported error %1.</source>
+        <translation>la shell di Windows ha segnalato l’errore %1.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy was removed.</source>
+        <translation>La copia incompleta è stata rimossa.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy could not be removed: delete it by hand.</source>
+        <translation>Non è stato possibile rimuovere la copia incompleta: eliminarla a mano.</translation>
+    </message>
+    <message>
+        <source>The file that was already there is left as it is.</source>
+        <translation>Il file che c’era già resta com’è.</translation>
+    </message>
+    <message>
+        <source>Not made: %1</source>
+        <translation>Non creata: %1</translation>
+    </message>
+    <message>
+        <source>One copy was not made:</source>
+        <translation>Una copia non è stata creata:</translation>
+    </message>
+    <message>
+        <source>%1 copies were not made:</source>
+        <translation>%1 copie non sono state create:</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>

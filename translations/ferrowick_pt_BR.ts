@@ -178,6 +178,105 @@
         <source>Only a file or a folder on this computer can be dropped here.</source>
         <translation>Aqui só é possível soltar um arquivo ou uma pasta deste computador.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; names the device %2, not a file: Windows reads such a name as the device itself. Rename the file to copy it.</source>
+        <translation>“%1” designa o dispositivo %2, não um arquivo: o Windows lê esse nome como o próprio dispositivo. Renomeie o arquivo para copiá-lo.</translation>
+    </message>
+    <message>
+        <source>The item you chose is not a folder on a disk. Choose a folder.</source>
+        <translation>O item escolhido não é uma pasta em um disco. Escolha uma pasta.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe [FILE]
+
+Opens the Ferrowick window, with FILE as the file to duplicate where one is given.
+
+--help, /?	Shows this.</source>
+        <translation>Ferrowick.exe [ARQUIVO]
+
+Abre a janela do Ferrowick, com ARQUIVO como o arquivo a duplicar, se for informado.
+
+--help, /?	Mostra esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
+        <translation>O Ferrowick.exe não conhece a opção “%1”. Ferrowick.exe --help diz o que ele aceita.</translation>
+    </message>
+</context>
+<context>
+    <name>ferrowick::ShellCopy</name>
+    <message>
+        <source>its name is that of the device %1, which Windows would have written to instead.</source>
+        <translation>seu nome é o do dispositivo %1, no qual o Windows teria gravado em vez disso.</translation>
+    </message>
+    <message>
+        <source>a folder has its name.</source>
+        <translation>uma pasta tem o seu nome.</translation>
+    </message>
+    <message>
+        <source>there is not enough room on the drive.</source>
+        <translation>não há espaço suficiente na unidade.</translation>
+    </message>
+    <message>
+        <source>the drive&apos;s file system takes no file this large.</source>
+        <translation>o sistema de arquivos da unidade não aceita um arquivo tão grande.</translation>
+    </message>
+    <message>
+        <source>the drive is write-protected.</source>
+        <translation>a unidade está protegida contra gravação.</translation>
+    </message>
+    <message>
+        <source>writing there was refused: the drive or the folder is read-only, or not yours to write to.</source>
+        <translation>a gravação foi recusada: a unidade ou a pasta é somente leitura, ou você não tem permissão para gravar nela.</translation>
+    </message>
+    <message>
+        <source>the source file is no longer there.</source>
+        <translation>o arquivo de origem não existe mais.</translation>
+    </message>
+    <message>
+        <source>another program is using the file.</source>
+        <translation>outro programa está usando o arquivo.</translation>
+    </message>
+    <message>
+        <source>it was cancelled.</source>
+        <translation>ela foi cancelada.</translation>
+    </message>
+    <message>
+        <source>it is not there after the copy.</source>
+        <translation>ela não está lá depois da cópia.</translation>
+    </message>
+    <message>
+        <source>it holds %1 of %2 bytes.</source>
+        <translation>ela contém %1 de %2 bytes.</translation>
+    </message>
+    <message>
+        <source>the Windows shell reported error %1.</source>
+        <translation>o shell do Windows informou o erro %1.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy was removed.</source>
+        <translation>A cópia incompleta foi removida.</translation>
+    </message>
+    <message>
+        <source>The unfinished copy could not be removed: delete it by hand.</source>
+        <translation>Não foi possível remover a cópia incompleta: apague-a manualmente.</translation>
+    </message>
+    <message>
+        <source>The file that was already there is left as it is.</source>
+        <translation>O arquivo que já estava lá fica como está.</translation>
+    </message>
+    <message>
+        <source>Not made: %1</source>
+        <translation>Não criada: %1</translation>
+    </message>
+    <message>
+        <source>One copy was not made:</source>
+        <translation>Uma cópia não foi criada:</translation>
+    </message>
+    <message>
+        <source>%1 copies were not made:</source>
+        <translation>%1 cópias não foram criadas:</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>

@@ -1,52 +1,209 @@
 // SPDX-License-Identifier: MIT
 #include "module1.h"
 
-#include <shellapi.h>
 #include <shlobj.h>
+
+#include <utility>
 
 namespace ferrowick {
 namespace {
 
+// The shell's own codes, older than the system's error codes and returned beside them.
+constexpr int kShellCancelled = 0x75;     // DE_OPCANCELLED
+constexpr int kShellSourceDenied = 0x78;  // DE_ACCESSDENIEDSRC
+constexpr int kShellInvalidFiles = 0x7C;  // DE_INVALIDFILES
+constexpr int kShellDestCdRom = 0x82;     // DE_DEST_IS_CDROM, _DVD, _CDRECORD
+constexpr int kShellDestCdRecord = 0x84;
+constexpr int kShellFileTooLarge = 0x85;  // DE_FILE_TOO_LARGE
+constexpr int kShellUnknown = 0x402;      // what a source that is not there gives
+
 // The shell takes lists of paths, each ended by a NUL and the list by a second one.
-std::wstring PathList(const std::u16string& path) {
-  std::wstring list(path.begin(), path.end());
+std::wstring PathList(const std::wstring& path) {
+  std::wstring list = path;
   list.push_back(L'\0');
   return list;  // c_str() adds the second NUL
 }
 
+struct Found {
+  bool there = false;
+  bool folder = false;
+  std::uint64_t size = 0;
+};
+
+Found Look(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  Found found;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return found;
+  found.there = true;
+  found.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  found.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  return found;
+}
+
+// What a code of the shell's or the system's says of a copy not made; nothing where it leaves
+// the reason open (a cancel, which the shell also returns for errors it has shown or not).
+std::optional<ShellCopy::Why> FromCode(int code) {
+  using Why = ShellCopy::Why;
+  switch (code) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return Why::NoRoom;
+    case kShellFileTooLarge:
+    case ERROR_FILE_TOO_LARGE:
+      return Why::TooLarge;
+    case ERROR_WRITE_PROTECT:
+      return Why::WriteProtected;
+    case ERROR_ACCESS_DENIED:
+    case kShellSourceDenied:
+      return Why::Denied;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return Why::InUse;
+    default:
+      if (code >= kShellDestCdRom && code <= kShellDestCdRecord) return Why::WriteProtected;
+      return std::nullopt;
+  }
+}
+
+std::u16string U(const std::wstring& text) { return {text.begin(), text.end()}; }
+
+// The folder part of a path, with its separator: what the drive's free room is asked of.
+std::wstring FolderOf(const std::wstring& path) {
+  const auto slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
+}
+
 }  // namespace
 
+std::u16string DeviceName(std::u16string_view path) {
+  const auto slash = path.find_last_of(u"\\/");
+  std::u16string_view name = slash == std::u16string_view::npos ? path : path.substr(slash + 1);
+  // Windows drops the dots and spaces a name ends in, reads only what comes before its first
+  // dot (or a colon, as in "COM1:") and drops the spaces that end that too.
+  while (!name.empty() && (name.back() == u' ' || name.back() == u'.')) name.remove_suffix(1);
+  name = name.substr(0, name.find_first_of(u".:"));
+  while (!name.empty() && name.back() == u' ') name.remove_suffix(1);
+  std::u16string upper(name);
+  for (char16_t& c : upper) {
+    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
+  }
+  for (const std::u16string_view device : {u"CON", u"PRN", u"AUX", u"NUL"}) {
+    if (upper == device) return upper;
+  }
+  if (upper.size() != 4 || (upper.compare(0, 3, u"COM") != 0 && upper.compare(0, 3, u"LPT") != 0)) {
+    return {};
+  }
+  // COM1 to COM9, and the superscript digits, which Windows takes for 1, 2 and 3.
+  const char16_t digit = upper[3];
+  if ((digit >= u'1' && digit <= u'9') || digit == u'\u00B9' || digit == u'\u00B2' ||
+      digit == u'\u00B3') {
+    return upper;
+  }
+  return {};
+}
+
+Module1::Module1(CopyReport& report, Shell shell) : report_(report), shell_(std::move(shell)) {
+  if (!shell_) shell_ = [](SHFILEOPSTRUCTW& operation) { return SHFileOperationW(&operation); };
+}
+
 void Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
-  const std::wstring from = PathList(source);
-  const std::wstring to = PathList(target);
+  using Why = ShellCopy::Why;
+  ShellCopy copy;
+  copy.target = target;
+  const std::wstring from(source.begin(), source.end());
+  const std::wstring to(target.begin(), target.end());
+  copy.device = DeviceName(target);
+  const Found before = Look(to);
+  // The shell would hand the file to a device, or copy it into a folder of that name.
+  if (!copy.device.empty() || before.folder) {
+    copy.why = copy.device.empty() ? Why::Folder : Why::Device;
+    report_.NotMade(copy);
+    return;
+  }
+  copy.want = Look(from).size;
+
+  const std::wstring fromList = PathList(from);
+  const std::wstring toList = PathList(to);
   SHFILEOPSTRUCTW operation{};
   operation.hwnd = nullptr;
   operation.wFunc = FO_COPY;
-  operation.pFrom = from.c_str();
-  operation.pTo = to.c_str();
+  operation.pFrom = fromList.c_str();
+  operation.pTo = toList.c_str();
   operation.fFlags = FOF_SIMPLEPROGRESS;
-  SHFileOperationW(&operation);
+  copy.code = shell_(operation);
+  copy.aborted = operation.fAnyOperationsAborted != FALSE;
+
+  const Found after = Look(to);
+  copy.have = after.size;
+  const bool done = copy.code == 0 && !copy.aborted;
+  if (done && after.there && !after.folder && copy.have == copy.want) return;
+
+  if (after.there) {
+    // What the run made under a free name and the shell did not finish is no copy: it goes.
+    // A file that was there before stays, whatever the shell did to it.
+    if (before.there) {
+      copy.left = ShellCopy::Left::Earlier;
+    } else {
+      copy.left = DeleteFileW(to.c_str()) ? ShellCopy::Left::Removed : ShellCopy::Left::NotRemoved;
+    }
+  }
+  if (done) {
+    copy.why = after.there ? Why::Short : Why::NotThere;
+  } else if (const auto why = FromCode(copy.code)) {
+    copy.why = *why;
+  } else {
+    copy.why = Diagnose(copy, from, to);
+  }
+  report_.NotMade(copy);
 }
 
-std::optional<std::u16string> Module1::PickDirectory(HWND owner) {
+ShellCopy::Why Module1::Diagnose(const ShellCopy& copy, const std::wstring& source,
+                                 const std::wstring& target) {
+  using Why = ShellCopy::Why;
+  if (!Look(source).there) return Why::SourceGone;
+  ULARGE_INTEGER room{};
+  if (GetDiskFreeSpaceExW(FolderOf(target).c_str(), &room, nullptr, nullptr) &&
+      room.QuadPart < copy.want) {
+    return Why::NoRoom;
+  }
+  // Where the name is free, the drive itself says whether a file may be made there: a new,
+  // empty one that goes again as it is closed.
+  if (copy.left != ShellCopy::Left::Earlier && copy.left != ShellCopy::Left::NotRemoved) {
+    const HANDLE probe = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+      CloseHandle(probe);
+    } else if (const auto why = FromCode(static_cast<int>(GetLastError()))) {
+      return *why;
+    }
+  }
+  if (copy.aborted || copy.code == ERROR_CANCELLED || copy.code == kShellCancelled) {
+    return Why::Cancelled;
+  }
+  if (copy.code == kShellUnknown || copy.code == kShellInvalidFiles) return Why::NotThere;
+  return Why::Failed;
+}
+
+std::optional<std::u16string> Module1::PickDirectory(HWND owner, const std::u16string& title) {
   // Some shells write the display name whether asked or not; give them room.
   wchar_t displayName[MAX_PATH] = {};
+  const std::wstring caption(title.begin(), title.end());
   BROWSEINFOW request{};
   request.hwndOwner = owner;
   request.pidlRoot = nullptr;
   request.pszDisplayName = displayName;
-  request.lpszTitle = L"Select a target directory";
+  request.lpszTitle = caption.c_str();
   request.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
   PIDLIST_ABSOLUTE item = SHBrowseForFolderW(&request);
-  if (item == nullptr) return {};
+  if (item == nullptr) return u"";
   // As long as a path can be, so that a folder deep in a tree is not taken for no folder.
   constexpr DWORD kLongest = 32768;
   std::wstring path(kLongest, L'\0');
   std::optional<std::u16string> result;
   // An item without a file-system path (a printer, a network neighbourhood) gives no folder.
   if (SHGetPathFromIDListEx(item, path.data(), kLongest, GPFIDL_DEFAULT)) {
-    result.emplace(path.begin(),
-                   path.begin() + static_cast<std::ptrdiff_t>(wcsnlen(path.c_str(), kLongest)));
+    path.resize(wcsnlen(path.c_str(), kLongest));
+    result = U(path);
   }
   CoTaskMemFree(item);
   return result;

@@ -61,13 +61,21 @@ inline constexpr const Place& kWidestOneLine = Label3;
 // Grey of the step bands and the read-only boxes, 0xRRGGBB.
 inline constexpr unsigned kGrey = 0xE0E0E0;
 
-// How many pixels shorter the window must be to fit a screen's work area of `room` pixels, with
-// its frame of `frame` pixels, when its client area is `client` high. Only the status box gives
-// them up, and it keeps at least `keep` of its `status` pixels: 0 where the design fits.
-inline constexpr int Shortfall(int client, int frame, int room, int status, int keep) {
+// How a window of `client` pixels' designed height fits a screen's work area of `room` pixels,
+// with the window's frame of `frame`: only the status box, `status` high, gives height up, and it
+// keeps at least `keep`; below that the controls scroll in a window of the room there is, never
+// shorter than `shortest`.
+struct Fit {
+  int status;  // the status box's height
+  int client;  // the controls' area
+  int shown;   // the window's client area; the controls scroll where it is below `client`
+};
+inline constexpr Fit FitIn(int client, int frame, int room, int status, int keep, int shortest) {
   const int excess = client + frame - room;
-  if (excess <= 0) return 0;
-  return excess < status - keep ? excess : status - keep;
+  const int shortfall = excess <= 0 ? 0 : excess < status - keep ? excess : status - keep;
+  const int free = room - frame > shortest ? room - frame : shortest;
+  const int shown = client - shortfall < free ? client - shortfall : free;
+  return {status - shortfall, client - shortfall, shown};
 }
 
 // The number boxes take digits and backspace from the keyboard, nothing else: a key set to 0 is

@@ -371,14 +371,12 @@ void Form1::FitTo(int room, int frame) {
   // Two lines of the log stay in view, however small the screen.
   const int keep = 2 * txtStatus->fontMetrics().lineSpacing() +
                    txtStatus->horizontalScrollBar()->sizeHint().height() + 4;
-  const int shortfall = layout::Shortfall(client, frame, room, status, keep);
-  txtStatus->resize(txtStatus->width(), status - shortfall);
-  client_->setFixedSize(width, client - shortfall);
+  const layout::Fit fit = layout::FitIn(client, frame, room, status, keep, kShortest);
+  txtStatus->resize(txtStatus->width(), fit.status);
+  client_->setFixedSize(width, fit.client);
   // Shorter still, the client area scrolls; the title bar stays on the screen.
-  const int height = std::min(client - shortfall, std::max(room - frame, kShortest));
-  const int bar =
-      height < client - shortfall ? scroller_->verticalScrollBar()->sizeHint().width() : 0;
-  setFixedSize(width + bar, height);
+  const int bar = fit.shown < fit.client ? scroller_->verticalScrollBar()->sizeHint().width() : 0;
+  setFixedSize(width + bar, fit.shown);
 }
 
 void Form1::FitToScreen() {

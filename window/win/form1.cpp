@@ -8,8 +8,10 @@
 #include <cwctype>
 #include <vector>
 
+#include "catalogue.h"
 #include "form_layout.h"
 #include "utf.h"
+#include "win_words.h"
 
 namespace ferrowick {
 namespace {
@@ -21,14 +23,15 @@ constexpr COLORREF kGrey =
 WNDPROC editProc = nullptr;
 WNDPROC statusProc = nullptr;
 
-const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-// The layout's English words, UTF-8.
-std::wstring W(const char* text) {
-  const std::u16string wide = FromUtf8(text);
-  return {wide.begin(), wide.end()};
-}
+constexpr std::size_t kNotMadeListed = 10;  // copies the end-of-run summary names one by one
 
+const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 std::wstring W(const std::u16string& text) { return {text.begin(), text.end()}; }
+
+// One of the layout's words in the user's language.
+std::u16string Caption(const char* english) {
+  return catalogue::translate("ferrowick::Form1", english);
+}
 
 std::u16string U(const std::wstring& text) { return {text.begin(), text.end()}; }
 
@@ -76,6 +79,13 @@ HFONT Fitted(const wchar_t* face, int tenthPoints, int weight, const wchar_t* te
   return font;
 }
 
+// The device the system reads `path` as, or "": a device's name, in any folder and with any
+// extension, whose full form the system writes as \\.\NAME.
+std::u16string DeviceOf(const std::wstring& path) {
+  if (path.rfind(L"\\\\.\\", 0) == 0) return U(path.substr(4));
+  return DeviceName(U(path));
+}
+
 // The full form of `path`, as the boxes show it.
 std::wstring FullPath(const std::wstring& path) {
   const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -85,11 +95,10 @@ std::wstring FullPath(const std::wstring& path) {
   return full;
 }
 
-const char16_t kOneAtATime[] = u"Ferrowick duplicates one file at a time. Choose one file.";
-
 }  // namespace
 
-Form1::Form1() : duplicator_(*this, module1_, u'\\'), dpi_(SystemDpi()) {
+Form1::Form1(Module1::Shell shell)
+    : module1_(*this, std::move(shell)), duplicator_(*this, module1_, u'\\'), dpi_(SystemDpi()) {
   grey_ = CreateSolidBrush(kGrey);
   white_ = CreateSolidBrush(RGB(255, 255, 255));
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -129,10 +138,10 @@ void Form1::CreateControls() {
   // Creation order is tab order.
   const auto make = [&](const layout::Place& place, const wchar_t* windowClass, DWORD style,
                         DWORD exStyle = 0) {
-    HWND control =
-        CreateWindowExW(exStyle, windowClass, place.caption ? W(place.caption).c_str() : L"",
-                        WS_CHILD | WS_VISIBLE | style, Px(place.left), Px(place.top),
-                        Px(place.width), Px(place.height), hwnd_, nullptr, instance, nullptr);
+    HWND control = CreateWindowExW(
+        exStyle, windowClass, place.caption ? W(Caption(place.caption)).c_str() : L"",
+        WS_CHILD | WS_VISIBLE | style, Px(place.left), Px(place.top), Px(place.width),
+        Px(place.height), hwnd_, nullptr, instance, nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     placed_.emplace_back(control, &place);
     return control;
@@ -181,7 +190,8 @@ void Form1::CreateControls() {
 int Form1::Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
 
 void Form1::MakeFonts() {
-  const std::wstring widest = W(layout::kWidestOneLine.caption);
+  // The English captions decide, in every language: a translation fits the places as they are.
+  const std::wstring widest = W(FromUtf8(layout::kWidestOneLine.caption));
   font_ = Fitted(L"MS Sans Serif", 80, FW_NORMAL, widest.c_str(),
                  Px(layout::kWidestOneLine.width) - 4, dpi_);
   goFont_ =
@@ -189,26 +199,99 @@ void Form1::MakeFonts() {
 }
 
 void Form1::FitWorkArea() {
+  // The work area of the monitor the window is on; the primary one's as the system keeps it.
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
   RECT work{};
-  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
-  RECT window{};
-  RECT client{};
-  GetWindowRect(hwnd_, &window);
-  GetClientRect(hwnd_, &client);
-  const int frame = (window.bottom - window.top) - client.bottom;
-  const int status = Px(layout::txtStatus.height);
-  // Three lines of the log stay in view, however small the screen.
-  const int keep = 3 * MulDiv(16, dpi_, 96) + GetSystemMetrics(SM_CYHSCROLL);
-  const int shortfall =
-      layout::Shortfall(Px(layout::kClientHeight), frame, work.bottom - work.top, status, keep);
-  if (shortfall == 0) return;
-  SetWindowPos(txtStatus, nullptr, 0, 0, Px(layout::txtStatus.width), status - shortfall,
+  if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor) &&
+      (monitor.dwFlags & MONITORINFOF_PRIMARY) == 0) {
+    work = monitor.rcWork;
+  } else if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
+    return;
+  }
+  ScrollTo(0);
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)) & ~WS_VSCROLL;
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  const int frameHeight = frame.bottom - frame.top;
+  // Two lines of the log and its scroll bar stay in view, however small the screen.
+  const int keep = 2 * MulDiv(16, dpi_, 96) + GetSystemMetrics(SM_CYHSCROLL) + 4;
+  const layout::Fit fit =
+      layout::FitIn(Px(layout::kClientHeight), frameHeight, work.bottom - work.top,
+                    Px(layout::txtStatus.height), keep, MulDiv(120, dpi_, 96));
+  SetWindowPos(txtStatus, nullptr, 0, 0, Px(layout::txtStatus.width), fit.status,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // Where the window is shortened it starts at the top of the work area, or it would still
-  // reach past the bottom. Its height comes from the design: the system may already have cut
-  // the window to the screen.
-  SetWindowPos(hwnd_, nullptr, window.left, work.top, window.right - window.left,
-               Px(layout::kClientHeight) - shortfall + frame, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Below that the controls scroll, beside a scroll bar of the window's own.
+  scrollRange_ = fit.shown < fit.client ? fit.client : 0;
+  SCROLLINFO scroll{};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  scroll.nMax = scrollRange_ > 0 ? scrollRange_ - 1 : 0;
+  scroll.nPage = static_cast<UINT>(fit.shown);
+  SetScrollInfo(hwnd_, SB_VERT, &scroll, TRUE);
+  const int bar = scrollRange_ > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+  RECT window{};
+  GetWindowRect(hwnd_, &window);
+  // A window made shorter starts at the top of the work area, or it would still reach past the
+  // bottom. Its height comes from the design: the system may already have cut it to the screen.
+  const int top = fit.shown < Px(layout::kClientHeight) ? work.top : window.top;
+  SetWindowPos(hwnd_, nullptr, window.left, top,
+               Px(layout::kClientWidth) + bar + frame.right - frame.left, fit.shown + frameHeight,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::ScrollTo(int top) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  top = std::clamp(top, 0, std::max(0, scrollRange_ - static_cast<int>(client.bottom)));
+  if (top == scrolled_) return;
+  ScrollWindowEx(hwnd_, 0, scrolled_ - top, nullptr, nullptr, nullptr, nullptr,
+                 SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
+  scrolled_ = top;
+  SetScrollPos(hwnd_, SB_VERT, top, TRUE);
+}
+
+void Form1::OnScroll(WPARAM wParam) {
+  SCROLLINFO scroll{};
+  scroll.cbSize = sizeof scroll;
+  scroll.fMask = SIF_ALL;
+  GetScrollInfo(hwnd_, SB_VERT, &scroll);
+  const int line = MulDiv(16, dpi_, 96);
+  const int page = static_cast<int>(scroll.nPage);
+  switch (LOWORD(wParam)) {
+    case SB_LINEUP:
+      return ScrollTo(scrolled_ - line);
+    case SB_LINEDOWN:
+      return ScrollTo(scrolled_ + line);
+    case SB_PAGEUP:
+      return ScrollTo(scrolled_ - page);
+    case SB_PAGEDOWN:
+      return ScrollTo(scrolled_ + page);
+    case SB_TOP:
+      return ScrollTo(0);
+    case SB_BOTTOM:
+      return ScrollTo(scrollRange_);
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+      return ScrollTo(scroll.nTrackPos);
+    default:
+      break;
+  }
+}
+
+// Tab or an access key moved the focus to a control the scrolled window does not show.
+void Form1::ScrollIntoView(HWND control) {
+  if (scrollRange_ == 0 || control == nullptr || !IsChild(hwnd_, control)) return;
+  RECT rect{};
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  if (rect.top < 0) {
+    ScrollTo(scrolled_ + rect.top);
+  } else if (rect.bottom > client.bottom) {
+    ScrollTo(scrolled_ + std::min<int>(rect.bottom - client.bottom, rect.top));
+  }
 }
 
 void Form1::Form_Load() {
@@ -261,6 +344,14 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HIWORD(wParam) != BN_CLICKED) break;
       OnCommand(wParam, reinterpret_cast<HWND>(lParam));
       return 0;
+    case WM_VSCROLL:
+      OnScroll(wParam);
+      return 0;
+    case WM_MOUSEWHEEL:
+      if (scrollRange_ == 0) break;
+      ScrollTo(scrolled_ -
+               MulDiv(GET_WHEEL_DELTA_WPARAM(wParam), 3 * MulDiv(16, dpi_, 96), WHEEL_DELTA));
+      return 0;
     case WM_CTLCOLORSTATIC:
       return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_ACTIVATE:
@@ -296,6 +387,7 @@ void Form1::OnCreate() {
 // Moved to a monitor of another scale: everything is laid out afresh from the design, in the
 // new monitor's pixels, in the place Windows suggests.
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+  ScrollTo(0);
   dpi_ = dpi;
   const HFONT oldFont = font_;
   const HFONT oldGoFont = goFont_;
@@ -365,7 +457,7 @@ void Form1::OnDropFiles(HDROP drop) {
   DragFinish(drop);
   // A run reads the boxes as it goes: they stay as they are until it is over.
   if (duplicator_.Running() || count == 0) return;
-  if (count > 1) return ShowMessage(kOneAtATime);
+  if (count > 1) return ShowMessage(words::OneAtATime());
   Take(path, true);
 }
 
@@ -375,21 +467,36 @@ void Form1::OpenFiles(const wchar_t* commandLine) {
   std::vector<std::wstring> paths;
   for (int i = 1; arguments != nullptr && i < count; ++i) paths.emplace_back(arguments[i]);
   LocalFree(arguments);
+  // Options come before a "--"; after it every argument is a file's name.
+  for (const std::wstring& argument : paths) {
+    if (argument == L"--") break;
+    if (argument == L"--help" || argument == L"/?") return ShowMessage(words::Usage());
+    if (argument.rfind(L"--", 0) == 0) return ShowMessage(words::UnknownOption(U(argument)));
+  }
   if (!paths.empty() && paths.front() == L"--") paths.erase(paths.begin());
   if (paths.empty()) return;
-  if (paths.size() > 1) return ShowMessage(kOneAtATime);
+  if (paths.size() > 1) return ShowMessage(words::OneAtATime());
   Take(paths.front(), false);
 }
 
-void Form1::Take(const std::wstring& given, bool folderTaken) {
-  const std::wstring path = FullPath(given);
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  const std::u16string quoted = u"\"" + U(path) + u"\"";
-  if (attributes == INVALID_FILE_ATTRIBUTES) return ShowMessage(quoted + u" does not exist.");
-  const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  if (folder && !folderTaken) {
-    return ShowMessage(quoted + u" is a folder. Ferrowick duplicates one file: choose a file.");
+std::u16string Form1::NotAFile(const std::wstring& path, bool folderTaken) {
+  if (const std::u16string device = DeviceOf(path); !device.empty()) {
+    return words::Device(U(path), device);
   }
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return words::Missing(U(path));
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !folderTaken) return words::Folder(U(path));
+  return {};
+}
+
+void Form1::Take(const std::wstring& given, bool folderTaken) {
+  // A device's name is shown as given, not as the system's full form of it.
+  std::wstring path = FullPath(given);
+  if (!DeviceOf(path).empty()) path = given;
+  if (const std::u16string refusal = NotAFile(path, folderTaken); !refusal.empty()) {
+    return ShowMessage(refusal);
+  }
+  const bool folder = (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
   Fill(folder ? txtDir : txtFile, path);
 }
 
@@ -407,10 +514,12 @@ bool Form1::PreTranslate(MSG& message) {
 }
 
 void Form1::Dispatch(MSG& message) {
+  const HWND focused = GetFocus();
   if (!PreTranslate(message)) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+  if (GetFocus() != focused) ScrollIntoView(GetFocus());
 }
 
 // An access key that two controls share moves the focus between them and clicks neither, as on
@@ -448,6 +557,8 @@ HWND Form1::BoxFor(Box box) const {
   }
   return nullptr;
 }
+
+std::u16string Form1::Words(Phrase phrase) const { return Caption(English(phrase)); }
 
 std::u16string Form1::Text(Box box) const {
   std::wstring text = WindowText(BoxFor(box));
@@ -517,6 +628,12 @@ void Form1::ShowMessage(const std::u16string& text) {
   MessageBoxW(hwnd_, W(text).c_str(), W(layout::kTitle), MB_OK);
 }
 
+void Form1::NotMade(const ShellCopy& copy) {
+  notMade_.push_back(copy);
+  AppendStatusLine(words::NotMadeLine(copy));
+  RepaintStatus();
+}
+
 void Form1::txtCopies_KeyPress(wchar_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
 void Form1::txtPrefix_KeyPress(wchar_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
 
@@ -534,17 +651,23 @@ void CommonDialog::ShowOpen(HWND owner) {
 }
 
 void Form1::cmdChooseFile_Click() {
-  CommonDialog1.DialogTitle = FromUtf8(layout::kFileDialogTitle);
+  const std::u16string before = CommonDialog1.FileName;
+  CommonDialog1.DialogTitle = Caption(layout::kFileDialogTitle);
   CommonDialog1.ShowOpen(hwnd_);
+  // A device's name chosen in the dialog is refused, and Step 1 keeps its file.
+  if (const std::u16string device = DeviceOf(W(CommonDialog1.FileName)); !device.empty()) {
+    ShowMessage(words::Device(CommonDialog1.FileName, device));
+    CommonDialog1.FileName = before;
+  }
   SetWindowTextW(txtFile, W(CommonDialog1.FileName).c_str());
 }
 
 void Form1::cmdChooseDir_Click() {
-  const std::optional<std::u16string> folder = Module1::PickDirectory(hwnd_);
+  const std::optional<std::u16string> folder =
+      Module1::PickDirectory(hwnd_, Caption(layout::kFolderDialogTitle));
   if (!folder) {
     // Something in the browser that is no folder on a disk: the box keeps what it had.
-    MessageBoxW(hwnd_, L"The item you chose is not a folder on a disk. Choose a folder.",
-                W(layout::kTitle), MB_OK | MB_ICONINFORMATION);
+    ShowMessage(words::NoFolderOnDisk());
     return;
   }
   SetWindowTextW(txtDir, W(*folder).c_str());
@@ -553,9 +676,14 @@ void Form1::cmdChooseDir_Click() {
 void Form1::cmdGo_Click() {
   if (duplicator_.Running()) return;
   lastFrame_ = {};
+  notMade_.clear();
   duplicator_.Run();
   FlushStatus();
-  if (closing_) DestroyWindow(hwnd_);
+  if (closing_) {
+    DestroyWindow(hwnd_);
+  } else if (!notMade_.empty()) {
+    ShowMessage(words::NotMadeSummary(notMade_, kNotMadeListed));
+  }
 }
 
 }  // namespace ferrowick

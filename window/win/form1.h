@@ -16,7 +16,6 @@
 #include "duplicator.h"
 #include "form_layout.h"
 #include "module1.h"
-#include "utf.h"
 
 namespace ferrowick {
 
@@ -29,9 +28,10 @@ class CommonDialog {
   void ShowOpen(HWND owner);
 };
 
-class Form1 : public WindowServices {
+class Form1 : public WindowServices, public CopyReport {
  public:
-  Form1();
+  // `shell`: the shell's copy call, for tests.
+  explicit Form1(Module1::Shell shell = {});
   ~Form1() override;
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
@@ -42,23 +42,25 @@ class Form1 : public WindowServices {
   // One message of the window's thread, as its message loop handles it.
   void Dispatch(MSG& message);
   // The program's command line, as Explorer's Open with, Send to and right-click verb start
-  // it: one file after the program's own name fills Step 1; anything else is refused in a
-  // message box.
+  // it: one file after the program's own name fills Step 1; --help or /? says what it takes;
+  // anything else is refused in a message box.
   void OpenFiles(const wchar_t* commandLine);
 
-  // Seam for tests: shows the validation message instead of the message box.
+  // Seam for tests: every message box's text goes here instead.
   std::function<void(const std::u16string&)> messageBox;
 
   // WindowServices
   std::u16string Text(Box box) const override;
-  // The Windows program speaks English.
-  std::u16string Words(Phrase phrase) const override { return FromUtf8(English(phrase)); }
+  std::u16string Words(Phrase phrase) const override;
   void SetText(Box box, const std::u16string& text) override;
   bool PrefixSelected() const override;
   void AppendStatusLine(std::u16string_view line) override;
   void RepaintStatus() override;
   void ShowMessage(const std::u16string& text) override;
   bool KeepRunning() override { return !closing_; }
+
+  // CopyReport: the copy's line in the status box now, and the run's summary at its end.
+  void NotMade(const ShellCopy& copy) override;
 
   // The controls, named as in the design.
   HWND Label1, txtFile, cmdChooseFile, Line1, Label2, txtCopies, Line2, Label3, txtPrefix;
@@ -81,6 +83,7 @@ class Form1 : public WindowServices {
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnCommand(WPARAM wParam, HWND control);
   LRESULT OnColorStatic(HDC hdc, HWND control);
+  void OnScroll(WPARAM wParam);
   void OnActivate(bool active);
   void OnClose();
   // A file dropped fills Step 1, a folder Step 4; several items are refused.
@@ -88,14 +91,20 @@ class Form1 : public WindowServices {
   // A path given or dropped: a file fills Step 1, a folder Step 4 where `folderTaken`; anything
   // else is refused in a message box.
   void Take(const std::wstring& given, bool folderTaken);
+  // Why `path`, as the system reads it in full, cannot be Step 1's file, or "".
+  static std::u16string NotAFile(const std::wstring& path, bool folderTaken);
   // Sets Step 1 or Step 4; the file dialog remembers Step 1's file however it was chosen.
   void Fill(HWND box, const std::wstring& path);
   void CreateControls();
   // The design's twips in the pixels of the monitor the window is on.
   int Px(int twips) const;
   void MakeFonts();
-  // Shortens the status box, and the window with it, where the work area is lower than both.
+  // Shortens the status box, and the window with it, where the work area is lower than both;
+  // below two lines of the log the controls scroll in a window the work area holds.
   void FitWorkArea();
+  // Scrolls the controls to `top` pixels from the top of their area, or as near as they go.
+  void ScrollTo(int top);
+  void ScrollIntoView(HWND control);
   bool FocusByAccessKey(wchar_t key);
   void Form_Load();
   void FlushStatus();
@@ -111,6 +120,9 @@ class Form1 : public WindowServices {
   HBRUSH white_ = nullptr;
   std::wstring pendingStatus_;
   std::chrono::steady_clock::time_point lastFrame_{};
+  std::vector<ShellCopy> notMade_;  // this run's
+  int scrolled_ = 0;                // how far the controls are scrolled up, in pixels
+  int scrollRange_ = 0;             // the controls' area, where it is higher than the window's
   bool closing_ = false;
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
   int dpi_;

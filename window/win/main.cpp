@@ -2,12 +2,14 @@
 #include <objbase.h>
 #include <windows.h>
 
+#include "catalogue.h"
 #include "form1.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // DPI awareness (per monitor where Windows has it) comes from the manifest.
   // The folder browser is a COM object of the shell's.
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ferrowick::catalogue::SpeakUserLanguage();
   ferrowick::Form1 form;
   ShowWindow(form.hWnd(), show);
   UpdateWindow(form.hWnd());
