@@ -92,14 +92,15 @@ build_windows() {
   cmake --build "$BUILD_WIN" -j "$(nproc)"
 }
 
-# Starts a private X server and points DISPLAY at it; it is stopped when the script exits.
+# Starts a private X server with a screen of SIZE (1024x768x24 where none is given) and points
+# DISPLAY at it; it is stopped when the script exits.
 start_xvfb() {
-  local n
+  local n size=${1:-1024x768x24}
   for n in $(seq 90 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
     # A server in another root (a chroot) holds the number through its abstract socket, which no
     # file here shows: Xvfb then exits at once, and the next number is tried.
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 50); do
