@@ -266,6 +266,24 @@ class Form1Test : public QObject {
     QCOMPARE(form->txtStatus->geometry(), before[form->txtStatus]);
   }
 
+  // mutter lays out whole scales in device pixels and reports them as the screen's logical
+  // size: the output's own mode tells, and the room is the device pixels' at the ratio.
+  void trustsTheScreenAsItsCompositorLaysItOut() {
+    const struct {
+      QSize reported;
+      qreal ratio;
+      QSize mode;
+      int room;
+    } screens[] = {{{2560, 1440}, 1, {2560, 1440}, 1440},  // gnome-shell at 100 %
+                   {{2560, 1440}, 2, {2560, 1440}, 720},   // at 200 %
+                   {{1712, 963}, 2, {2560, 1440}, 963},    // at 150 %, laid out logically
+                   {{960, 540}, 2, {1920, 1080}, 540},     // weston at 200 %
+                   {{2560, 1440}, 2, {}, 1440}};           // a compositor that did not answer
+    for (const auto& s : screens) {
+      QCOMPARE(ferrowick::ScreenRoom(s.reported, s.reported.height(), s.ratio, s.mode), s.room);
+    }
+  }
+
   void altDAlternatesFocusWithoutClicking() {
     form->txtFile->setFocus();
     QTest::keyClick(form.get(), Qt::Key_D, Qt::AltModifier);

@@ -31,9 +31,11 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <QtMath>
 #include <type_traits>
 
 #include "form_layout.h"
+#include "wayland_outputs.h"
 #include "words.h"
 
 namespace ferrowick {
@@ -379,6 +381,11 @@ void Form1::FitTo(int room, int frame) {
   setFixedSize(width + bar, fit.shown);
 }
 
+int ScreenRoom(QSize reported, int available, qreal ratio, QSize device) {
+  if (ratio > 1 && device.isValid() && reported == device) return qFloor(available / ratio);
+  return available;
+}
+
 void Form1::FitToScreen() {
   QScreen* display = screen();
   if (display == nullptr) return;
@@ -386,9 +393,17 @@ void Form1::FitToScreen() {
   QObject::disconnect(screenChanges_);
   screenChanges_ = connect(display, &QScreen::availableGeometryChanged, this, &Form1::FitToScreen);
   int room = display->availableGeometry().height();
-  // A Wayland compositor tells no program where its panels are: the whole screen is said to be
-  // free. Room is left for a panel at the top or bottom.
-  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) room -= kPanelRoom;
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    // Asked again only of another screen, or of one that changed.
+    if (display->geometry() != modeAsked_) {
+      modeAsked_ = display->geometry();
+      deviceMode_ = WaylandOutputMode(modeAsked_.topLeft()).value_or(QSize());
+    }
+    room = ScreenRoom(display->size(), room, display->devicePixelRatio(), deviceMode_);
+    // A Wayland compositor tells no program where its panels are: the whole screen is said to be
+    // free. Room is left for a panel at the top or bottom.
+    room -= kPanelRoom;
+  }
   // The frame the window system draws, or on Wayland the title bar Qt draws itself; before the
   // window is framed, a title bar's height stands in for it.
   const QMargins margins = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();

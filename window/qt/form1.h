@@ -25,6 +25,13 @@ class QScrollArea;
 
 namespace ferrowick {
 
+// The height a screen has for windows, in their pixels: its available height as Qt gives it,
+// unless its compositor's own figures contradict Qt's. A compositor that lays out whole scales
+// in device pixels (mutter) reports the device pixels as the screen's logical size, and Qt takes
+// them for logical ones: a 2560x1440 screen at 200 % becomes 2560x1440 logical pixels at a ratio
+// of 2, twice its height. `device` is the output's mode where the compositor gave it.
+int ScreenRoom(QSize reported, int available, qreal ratio, QSize device);
+
 class Form1 : public QWidget, public WindowServices, public DialogHost, public FolderDialog {
   Q_OBJECT
 
@@ -138,6 +145,9 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   bool followsScreens_ = false;
   int room_ = 0;  // the screen's room and the frame the window was last fitted to
   int framed_ = 0;
+  // The mode of the output the window was last on, and the screen it was asked for.
+  QSize deviceMode_;
+  QRect modeAsked_;
 };
 
 }  // namespace ferrowick
