@@ -54,21 +54,23 @@ std::string ToUtf8(std::u16string_view text) {
   return out;
 }
 
-std::u16string FromUtf8(std::string_view text) {
+namespace {
+
+// Decodes UTF-8; each byte that is not part of a well-formed sequence becomes `invalid(byte)`.
+template <typename Invalid>
+std::u16string Decode(std::string_view text, Invalid invalid) {
   std::u16string out;
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<unsigned char>(text[i]);
-    int extra = lead < 0x80           ? 0
-                : (lead >> 5) == 0x6  ? 1
-                : (lead >> 4) == 0xE  ? 2
-                : (lead >> 3) == 0x1E ? 3
-                                      : -1;
-    char32_t c = extra == 0   ? lead
-                 : extra == 1 ? lead & 0x1F
-                 : extra == 2 ? lead & 0x0F
-                              : lead & 0x07;
+    if (lead < 0x80) {  // most names are ASCII
+      out += static_cast<char16_t>(lead);
+      ++i;
+      continue;
+    }
+    int extra = (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+    char32_t c = extra == 1 ? lead & 0x1F : extra == 2 ? lead & 0x0F : lead & 0x07;
     std::size_t j = i + 1;
     for (int k = 0; k < extra; ++k, ++j) {
       if (j >= text.size() || (static_cast<unsigned char>(text[j]) & 0xC0) != 0x80) {
@@ -79,7 +81,7 @@ std::u16string FromUtf8(std::string_view text) {
     }
     static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
     if (extra < 0 || c < kMinimum[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-      PutUtf16(out, kReplacement);
+      out += invalid(lead);
       i += 1;
     } else {
       PutUtf16(out, c);
@@ -89,15 +91,86 @@ std::u16string FromUtf8(std::string_view text) {
   return out;
 }
 
-void AppendVisible(std::u16string& to, std::u16string_view text) {
-  const auto control = [](char16_t c) { return c < 0x20 || c == 0x7F; };
-  for (auto at = text.begin();;) {
-    const auto next = std::find_if(at, text.end(), control);
-    to.append(at, next);  // most names hold none: one append
-    if (next == text.end()) return;
-    to += *next == 0x7F ? u'\u2421' : static_cast<char16_t>(0x2400 + *next);
-    at = next + 1;
+// A byte that is not UTF-8, carried through UTF-16 as an unpaired low surrogate of its own.
+constexpr char16_t kByteEscape = 0xDC00;
+
+bool EscapedByte(std::u16string_view text, std::size_t i) {
+  return text[i] >= 0xDC80 && text[i] <= 0xDCFF &&
+         (i == 0 || text[i - 1] < 0xD800 || text[i - 1] > 0xDBFF);
+}
+
+}  // namespace
+
+std::u16string FromUtf8(std::string_view text) {
+  return Decode(text, [](unsigned char) { return static_cast<char16_t>(kReplacement); });
+}
+
+std::u16string FromBytes(std::string_view bytes) {
+  return Decode(bytes,
+                [](unsigned char byte) { return static_cast<char16_t>(kByteEscape + byte); });
+}
+
+std::string ToBytes(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!EscapedByte(text, i)) continue;
+    out += ToUtf8(text.substr(from, i - from));
+    out += static_cast<char>(text[i] - kByteEscape);
+    from = i + 1;
   }
+  return out + ToUtf8(text.substr(from));
+}
+
+bool IsUtf8(std::string_view bytes) {
+  bool valid = true;
+  Decode(bytes, [&](unsigned char) {
+    valid = false;
+    return char16_t{};
+  });
+  return valid;
+}
+
+namespace {
+
+// Characters that would change how a name looks, or the terminal it is printed on: the C0 and
+// C1 controls, and the marks that reorder text from right to left.
+bool Unseen(std::u16string_view text, std::size_t i) {
+  const char16_t c = text[i];
+  if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return true;
+  if (c < 0x61C) return false;
+  return c == 0x61C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) ||
+         (c >= 0x2066 && c <= 0x2069) || EscapedByte(text, i);
+}
+
+void AppendHex(std::u16string& to, const char16_t* lead, unsigned value, int digits) {
+  to += lead;
+  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
+    to += u"0123456789abcdef"[(value >> shift) & 0xF];
+  }
+}
+
+}  // namespace
+
+void AppendVisible(std::u16string& to, std::u16string_view text) {
+  std::size_t from = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!Unseen(text, i)) continue;
+    to.append(text.substr(from, i - from));  // most names hold none: one append
+    const char16_t c = text[i];
+    if (c < 0x20) {
+      to += static_cast<char16_t>(0x2400 + c);  // the control's picture
+    } else if (c == 0x7F) {
+      to += u'\u2421';
+    } else if (c >= 0xDC80) {
+      AppendHex(to, u"\\x", c - kByteEscape, 2);
+    } else {
+      AppendHex(to, u"\\u", c, 4);
+    }
+    from = i + 1;
+  }
+  to.append(text.substr(from));
 }
 
 }  // namespace ferrowick

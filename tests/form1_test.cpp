@@ -425,38 +425,49 @@ class Form1Test : public QObject {
   void startsWithAFileAndTakesDrops() {
     WriteAll(Path("report.txt"), "x");
     QVERIFY(::mkfifo(qPrintable(Path("pipe")), 0644) == 0);
-    const auto urls = [](const QStringList& paths) {
-      QList<QUrl> list;
-      for (const QString& path : paths) list << QUrl::fromLocalFile(path);
+    // A name that is not UTF-8, beside the name it would become in a text box: neither is
+    // taken, whichever was meant.
+    const QByteArray raw = QFile::encodeName(dir->path()) + "/\xff.txt";
+    WriteAll(QFile::decodeName(raw), "the user's own");
+    WriteAll(Path(QString(QChar::ReplacementCharacter) + ".txt"), "another user's");
+    const auto local = [](const QStringList& paths) {
+      QList<QByteArray> list;
+      for (const QString& path : paths) list << QFile::encodeName(path);
       return list;
     };
     const struct {
       bool drop;
-      QList<QUrl> items;
-      QString file, folder;  // the boxes afterwards
-      QString refusal;       // words of the box, or none
+      QList<QByteArray> items;  // the names as given, or links where they contain "://"
+      QString file, folder;     // the boxes afterwards
+      QString refusal;          // words of the box, or none
     } cases[] = {
-        {false, urls({Path("report.txt")}), Path("report.txt"), "", ""},
-        {false, urls({Path("report.txt"), Path("report.txt")}), "", "", "one file at a time"},
-        {false, urls({Path("gone.txt")}), "", "", "does not exist"},
-        {false, urls({dir->path()}), "", "", "is a folder"},
-        {false, urls({Path("pipe")}), "", "", "a named pipe (FIFO), not a regular file"},
-        {true, urls({Path("report.txt")}), Path("report.txt"), "", ""},
-        {true, urls({dir->path()}), "", dir->path(), ""},
-        {true, urls({Path("report.txt"), dir->path()}), "", "", "one file at a time"},
-        {true, {QUrl("https://example.org/report.txt")}, "", "", "on this computer"},
+        {false, local({Path("report.txt")}), Path("report.txt"), "", ""},
+        {false, local({Path("report.txt"), Path("report.txt")}), "", "", "one file at a time"},
+        {false, local({Path("gone.txt")}), "", "", "does not exist"},
+        {false, local({dir->path()}), "", "", "is a folder"},
+        {false, local({Path("pipe")}), "", "", "a named pipe (FIFO), not a regular file"},
+        {false, {raw}, "", "", "not UTF-8"},
+        {true, local({Path("report.txt")}), Path("report.txt"), "", ""},
+        {true, local({dir->path()}), "", dir->path(), ""},
+        {true, local({Path("report.txt"), dir->path()}), "", "", "one file at a time"},
+        {true, {"https://example.org/report.txt"}, "", "", "on this computer"},
+        {true, {raw}, "", "", "not UTF-8"},
     };
     for (const auto& c : cases) {
       form->txtFile->clear();
       form->txtDir->clear();
       answers.seen.clear();
-      QStringList paths;
-      for (const QUrl& url : c.items) paths << url.toLocalFile();
       if (!c.drop) {
-        form->OpenFiles(paths);
+        form->OpenFiles(std::vector<std::string>(c.items.begin(), c.items.end()));
       } else {
+        QList<QUrl> urls;
+        for (const QByteArray& item : c.items) {
+          urls << (item.contains("://")
+                       ? QUrl(item)
+                       : QUrl::fromEncoded("file://" + item.toPercentEncoding("/")));
+        }
         QMimeData data;
-        data.setUrls(c.items);
+        data.setUrls(urls);
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(form.get(), &enter);
         QCOMPARE(enter.dropAction(), c.refusal.isEmpty() ? Qt::CopyAction : Qt::IgnoreAction);

@@ -202,6 +202,10 @@ Opens the Ferrowick window, with FILE as the file to duplicate where one is give
         <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
         <translation>Ferrowick.exe kennt die Option „%1“ nicht. Ferrowick.exe --help sagt, was es annimmt.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
+        <translation>„%1“ enthält Bytes, die kein UTF-8-Text sind, und ein solcher Name kann nicht durch die Felder des Fensters gehen. Benennen Sie ihn um, oder erstellen Sie die Kopien auf der Befehlszeile: ferrowick --copies N DATEI.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>
@@ -588,6 +592,10 @@ Soll er erstellt werden?</translation>
         <translation>Die Kopien in „%1“ sind auf dem Gerät nicht bestätigt: Sie konnten nicht darauf geschrieben werden.
 
 %2</translation>
+    </message>
+    <message>
+        <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
+        <translation>Sie wurde während des Kopierens verändert, daher wurde die Kopie nicht behalten. Kopieren Sie sie erneut, sobald nichts mehr in sie schreibt.</translation>
     </message>
 </context>
 </TS>

@@ -202,6 +202,10 @@ Abre la ventana de Ferrowick, con ARCHIVO como archivo que duplicar si se indica
         <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
         <translation>Ferrowick.exe no conoce la opción «%1». Ferrowick.exe --help indica lo que admite.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
+        <translation>«%1» contiene bytes que no son texto UTF-8, y un nombre así no puede pasar por los campos de la ventana. Cámbielo de nombre o haga las copias en la línea de órdenes: ferrowick --copies N ARCHIVO.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>
@@ -588,6 +592,10 @@ Do you want to create it?</source>
         <translation>Las copias en «%1» no están confirmadas en el dispositivo: no se pudieron escribir en él.
 
 %2</translation>
+    </message>
+    <message>
+        <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
+        <translation>Cambió mientras se copiaba, así que la copia no se conservó. Cópielo de nuevo cuando nada escriba en él.</translation>
     </message>
 </context>
 </TS>

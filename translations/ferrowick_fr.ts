@@ -202,6 +202,10 @@ Ouvre la fenêtre de Ferrowick, avec FICHIER comme fichier à dupliquer s’il e
         <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
         <translation>Ferrowick.exe ne connaît pas l’option «&#xa0;%1&#xa0;». Ferrowick.exe --help indique ce qu’il accepte.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
+        <translation>«&#xa0;%1&#xa0;» contient des octets qui ne sont pas du texte UTF-8, et un tel nom ne peut pas passer par les champs de la fenêtre. Renommez-le, ou faites les copies en ligne de commande&#xa0;: ferrowick --copies N FICHIER.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>
@@ -588,6 +592,10 @@ Voulez-vous le créer&#xa0;?</translation>
         <translation>Les copies dans «&#xa0;%1&#xa0;» ne sont pas confirmées sur le périphérique&#xa0;: elles n’ont pas pu y être écrites.
 
 %2</translation>
+    </message>
+    <message>
+        <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
+        <translation>Il a changé pendant la copie, la copie n’a donc pas été gardée. Copiez-le à nouveau quand plus rien n’y écrit.</translation>
     </message>
 </context>
 </TS>

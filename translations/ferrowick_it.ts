@@ -202,6 +202,10 @@ Apre la finestra di Ferrowick, con FILE come file da duplicare se indicato.
         <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
         <translation>Ferrowick.exe non conosce l’opzione «%1». Ferrowick.exe --help indica cosa accetta.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
+        <translation>«%1» contiene byte che non sono testo UTF-8, e un nome simile non può passare per i campi della finestra. Rinominarlo, oppure fare le copie dalla riga di comando: ferrowick --copies N FILE.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>
@@ -588,6 +592,10 @@ Crearla?</translation>
         <translation>Le copie in «%1» non sono confermate sul dispositivo: non è stato possibile scriverle su di esso.
 
 %2</translation>
+    </message>
+    <message>
+        <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
+        <translation>È cambiato durante la copia, quindi la copia non è stata tenuta. Copiarlo di nuovo quando nulla vi scrive più.</translation>
     </message>
 </context>
 </TS>

@@ -202,6 +202,10 @@ Abre a janela do Ferrowick, com ARQUIVO como o arquivo a duplicar, se for inform
         <source>Ferrowick.exe does not know the option &quot;%1&quot;. Ferrowick.exe --help says what it takes.</source>
         <translation>O Ferrowick.exe não conhece a opção “%1”. Ferrowick.exe --help diz o que ele aceita.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
+        <translation>“%1” contém bytes que não são texto UTF-8, e um nome assim não pode passar pelos campos da janela. Renomeie-o ou faça as cópias na linha de comando: ferrowick --copies N ARQUIVO.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>
@@ -588,6 +592,10 @@ Deseja criá-la?</translation>
         <translation>As cópias em “%1” não estão confirmadas no dispositivo: não foi possível gravá-las nele.
 
 %2</translation>
+    </message>
+    <message>
+        <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
+        <translation>Ele mudou enquanto era copiado, então a cópia não foi mantida. Copie-o de novo quando nada mais gravar nele.</translation>
     </message>
 </context>
 </TS>

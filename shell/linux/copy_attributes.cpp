@@ -13,6 +13,8 @@ namespace ferrowick {
 
 namespace {
 
+constexpr char kAccessAcl[] = "system.posix_acl_access";
+
 bool SystemNamespace(const char* name) {
   return std::strncmp(name, "security.", 9) == 0 || std::strncmp(name, "trusted.", 8) == 0 ||
          std::strncmp(name, "system.", 7) == 0;
@@ -32,9 +34,69 @@ bool Refused(int error) {
 
 }  // namespace
 
+std::string CutByUmask(std::string_view acl, mode_t umask) {
+  // struct posix_acl_xattr_header { le32 version; } then entries { le16 tag; le16 perm; le32 id; }
+  constexpr std::size_t kHeader = 4;
+  constexpr std::size_t kEntry = 8;
+  constexpr unsigned kVersion = 2;
+  constexpr unsigned kUserObj = 0x01, kGroupObj = 0x04, kMask = 0x10, kOther = 0x20;
+  std::string cut(acl);
+  const auto word = [&](std::size_t at) {
+    return static_cast<unsigned>(static_cast<unsigned char>(cut[at])) |
+           static_cast<unsigned>(static_cast<unsigned char>(cut[at + 1])) << 8;
+  };
+  // Not an ACL as the kernel writes it: nothing to cut, and the target will refuse it.
+  if (cut.size() < kHeader || (cut.size() - kHeader) % kEntry != 0 || word(0) != kVersion ||
+      word(2) != 0) {
+    return cut;
+  }
+  bool mask = false;
+  for (std::size_t at = kHeader; at < cut.size(); at += kEntry) mask = mask || word(at) == kMask;
+  for (std::size_t at = kHeader; at < cut.size(); at += kEntry) {
+    const unsigned tag = word(at);
+    // The group class is the mask where there is one, else the owning group.
+    const unsigned shift = tag == kUserObj                               ? 6
+                           : tag == kMask || (tag == kGroupObj && !mask) ? 3
+                           : tag == kOther                               ? 0
+                                                                         : 9;
+    if (shift == 9) continue;
+    const unsigned perm = word(at + 2) & ~(static_cast<unsigned>(umask) >> shift) & 7u;
+    cut[at + 2] = static_cast<char>(perm);
+    cut[at + 3] = 0;
+  }
+  return cut;
+}
+
 using namespace engine;
 
-CopyEngine::Step CopyEngine::CopyAttributes(int in, int out) {
+// The source's attributes, read once for each state of it: its identity and change time tell
+// whether they can have changed since the last copy (setting an attribute changes the time).
+CopyEngine::Step CopyEngine::CopyAttributes(const Job& job, int in, int out) {
+  const struct stat& st = job.sourceStat;
+  SourceAttributes& known = attributes_;
+  if (!known.valid || known.device != st.st_dev || known.inode != st.st_ino ||
+      known.changed.tv_sec != st.st_ctim.tv_sec || known.changed.tv_nsec != st.st_ctim.tv_nsec) {
+    known.valid = false;
+    if (const Step failed = ReadAttributes(in)) return failed;
+    known = {st.st_dev, st.st_ino, st.st_ctim, true, std::move(known.list)};
+  }
+  for (const auto& [name, value] : known.list) {
+    if (Sys(Call::SetAttribute,
+            [&] { return ::fsetxattr(out, name.c_str(), value.data(), value.size(), 0); }) != 0) {
+      if (!Refused(errno)) return Step::Of(Call::SetAttribute);
+      if (std::none_of(notKept_.begin(), notKept_.end(),
+                       [&](const auto& kept) { return kept.name == name; })) {
+        notKept_.push_back({name, errno});
+      }
+    }
+  }
+  return {};
+}
+
+// Reads the source's attributes into `attributes_.list`, an access ACL cut by the umask.
+CopyEngine::Step CopyEngine::ReadAttributes(int in) {
+  std::vector<std::pair<std::string, std::string>>& list = attributes_.list;
+  list.clear();
   if (names_.empty()) names_.resize(4096);
   if (value_.empty()) value_.resize(4096);
   ssize_t length;
@@ -64,15 +126,11 @@ CopyEngine::Step CopyEngine::CopyAttributes(int in, int out) {
       if (errno == ENODATA || Unreadable(errno, name)) continue;  // gone meanwhile, or not ours
       return Step::Of(Call::GetAttribute);
     }
-    if (Sys(Call::SetAttribute, [&] {
-          return ::fsetxattr(out, name, value_.data(), static_cast<std::size_t>(size), 0);
-        }) != 0) {
-      if (!Refused(errno)) return Step::Of(Call::SetAttribute);
-      if (std::none_of(notKept_.begin(), notKept_.end(),
-                       [&](const auto& kept) { return kept.name == name; })) {
-        notKept_.push_back({name, errno});
-      }
-    }
+    std::string value(value_.data(), static_cast<std::size_t>(size));
+    // The ACL's named entries go along; what it gives the owner, the group class and others is
+    // cut by the umask, as the mode of any new file is.
+    if (std::strcmp(name, kAccessAcl) == 0) value = CutByUmask(value, umask_);
+    list.emplace_back(name, std::move(value));
   }
   return {};
 }

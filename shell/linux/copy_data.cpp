@@ -26,13 +26,34 @@ CopyEngine::Step CopyEngine::CopyData(Job& job, int in, int out) {
     if (!Unsupported(errno)) return Step::Of(Call::Clone);
     method_ = Method::Range;
   }
-  const Step failed = MaybeSparse(job.sourceStat) ? CopySparse(job, in, out)
-                                                  // To where reading ends, not to the size
-                                                  // stat gave: one call more confirms the end.
-                                                  : CopySpan(job, in, out, at, kToEnd);
+  if (MaybeSparse(job.sourceStat)) {
+    if (const Step failed = CopySparse(job, in, out)) return failed;
+  } else {
+    // To the size fstat gave: a source that ends sooner, or goes on, changed while it was
+    // copied, which the look at it after its data tells.
+    if (const Step failed = CopySpan(job, in, out, at, size)) return failed;
+    if (at != size) job.sourceChanged = true;
+  }
   // The tail of a large copy starts for the device too; the run's last wait then covers a
   // chunk at most.
-  return failed ? failed : WriteBack(job, kToEnd);
+  return WriteBack(job, kToEnd);
+}
+
+// The source looked at once more after its data: a copy of a file that was written to while it
+// was copied (truncated, grown, rewritten, replaced) is none of what the file was or is, and
+// does not take the copy's name.
+CopyEngine::Step CopyEngine::CheckSource(Job& job, int in) {
+  struct stat now {};
+  if (Sys(Call::Fstat, [&] { return ::fstat(in, &now); }) != 0) return Step::Of(Call::Fstat);
+  const struct stat& was = job.sourceStat;
+  const auto same = [](const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+  };
+  if (now.st_dev != was.st_dev || now.st_ino != was.st_ino || now.st_size != was.st_size ||
+      !same(now.st_mtim, was.st_mtim) || !same(now.st_ctim, was.st_ctim)) {
+    job.sourceChanged = true;
+  }
+  return job.sourceChanged ? Step{ESTALE, Call::Fstat} : Step{};
 }
 
 // Only the data goes over; the holes between stay holes in the copy.

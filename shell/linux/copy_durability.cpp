@@ -22,7 +22,7 @@ using namespace engine;
 // with memory, and no more than two chunks of the copy wait in memory at any time. `kToEnd`:
 // the copy's tail, once all of it is written.
 CopyEngine::Step CopyEngine::WriteBack(Job& job, std::uint64_t done) {
-  if (volume_.durability != Durability::Syncfs ||
+  if (folder_.volume.durability != Durability::Syncfs ||
       static_cast<std::uint64_t>(job.sourceStat.st_size) <= tuning_.chunk ||
       (done != kToEnd && done - job.pushed < tuning_.chunk)) {
     return {};
@@ -55,18 +55,18 @@ CopyEngine::Step CopyEngine::WriteBack(Job& job, std::uint64_t done) {
 // moment then leaves one of the two, whole. Where the run's last syncfs cannot reach the device,
 // no copy takes its name before it is there. `out` is -1 once a named temporary is closed.
 CopyEngine::Step CopyEngine::SyncBeforeNaming(const Job& job, int out) {
-  if (!job.replacing && volume_.durability != Durability::EachCopy) return {};
-  if (out < 0) return SyncByName(job.temporary, Call::SyncData);
+  if (!job.replacing && folder_.volume.durability != Durability::EachCopy) return {};
+  if (out < 0) return SyncByName(folder_.fd.get(), job.temporary, Call::SyncData);
   return Sys(Call::SyncData, [&] { return ::fdatasync(out); }) == 0 ? Step{}
                                                                     : Step::Of(Call::SyncData);
 }
 
-// Flushes a named copy whose own descriptor is closed: for Call::SyncData the data of a closed
-// temporary, before it takes its name; for Call::SyncFs the run's last copy in a folder, where a
-// copy removed or renamed since by someone else leaves nothing of ours to flush.
-CopyEngine::Step CopyEngine::SyncByName(const std::string& path, Call call) {
+// Flushes a named copy in `folder` whose own descriptor is closed: for Call::SyncData the data of
+// a closed temporary, before it takes its name; for Call::SyncFs the run's last copy in a
+// folder, where a copy removed or renamed since by someone else leaves nothing of ours to flush.
+CopyEngine::Step CopyEngine::SyncByName(int folder, const std::string& name, Call call) {
   const Fd named(
-      Sys(call, [&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW); }));
+      Sys(call, [&] { return ::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW); }));
   if (named.get() < 0) return call == Call::SyncFs && errno == ENOENT ? Step{} : Step::Of(call);
   const bool flushed =
       Sys(call, [&] {
@@ -81,7 +81,7 @@ CopyEngine::Step CopyEngine::SyncByName(const std::string& path, Call call) {
 // counts only once the copy has its name (NoteCopy): on a FUSE drive, a removed file that is
 // still open stays behind under a hidden name.
 void CopyEngine::HoldTarget(Job& job, int out) {
-  if (volume_.durability != Durability::Syncfs || job.folder == notedFolder_) return;
+  if (folder_.volume.durability != Durability::Syncfs || folder_.noted) return;
   struct stat st {};
   if (Sys(Call::Hold, [&] { return ::fstat(out, &st); }) != 0) {
     job.holdError = errno;
@@ -96,29 +96,34 @@ void CopyEngine::HoldTarget(Job& job, int out) {
   job.held.Reset(held);
 }
 
-// Once a copy has its name: what the run's final flush needs of its file system.
+// Once a copy has its name: what the run's final flush needs of its file system, known by the
+// device the folder's descriptor is on.
 void CopyEngine::NoteCopy(Job& job) {
-  if (volume_.durability == Durability::EachCopy) {
-    for (Target& target : targets_) {
-      if (target.folder == job.folder) {
-        target.lastCopy = job.target;
-        return;
-      }
-    }
-    targets_.push_back({0, job.folder, -1, 0, job.target});
-    return;
-  }
-  if (job.folder == notedFolder_) return;
+  const dev_t device = folder_.st.st_dev;
   Target* target = nullptr;
   for (Target& known : targets_) {
-    if (known.device == job.device) target = &known;
+    if (known.device == device) target = &known;
   }
-  if (target == nullptr) target = &targets_.emplace_back(Target{job.device, job.folder, -1, 0, {}});
+  if (folder_.volume.durability == Durability::EachCopy) {
+    if (target == nullptr) {
+      target = &targets_.emplace_back(Target{device, job.folder, -1, 0, -1, {}});
+    }
+    // The run's last copy there, looked up in the folder that holds it.
+    if (target->folderFd < 0 || target->folder != job.folder) {
+      if (target->folderFd >= 0) ::close(target->folderFd);
+      target->folderFd = ::fcntl(folder_.fd.get(), F_DUPFD_CLOEXEC, 0);
+      target->folder = job.folder;
+    }
+    target->lastCopy = job.name;
+    return;
+  }
+  if (folder_.noted) return;
+  if (target == nullptr) target = &targets_.emplace_back(Target{device, job.folder, -1, 0, -1, {}});
   if (target->fd < 0) {
     target->fd = job.held.Release();
     target->error = job.holdError;
   }
-  if (target->fd >= 0) notedFolder_ = job.folder;
+  folder_.noted = target->fd >= 0;
 }
 
 bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
@@ -126,6 +131,7 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   for (const Target& target : targets_) {
     const Step failed = Flush(target, waiting);
     if (target.fd >= 0) ::close(target.fd);
+    if (target.folderFd >= 0) ::close(target.folderFd);
     if (failed) {
       CopyFailure failure{};
       failure.kind = CopyFailure::Kind::Unwritten;
@@ -137,8 +143,8 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
     }
   }
   targets_.clear();
-  notedFolder_.clear();
-  swept_.clear();
+  // The next run resolves its folder afresh.
+  folder_ = Folder();
   ReportNotKept();
   return whole;
 }
@@ -147,11 +153,11 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
 // live while the device catches up.
 CopyEngine::Step CopyEngine::Flush(const Target& target, const std::function<void()>& waiting) {
   // No copy could be held there: nothing confirms the copies are on the device.
-  if (target.fd < 0 && target.lastCopy.empty()) {
+  if (target.fd < 0 && (target.lastCopy.empty() || target.folderFd < 0)) {
     return {target.error != 0 ? target.error : EBADF, Call::Hold};
   }
   const auto sync = [&] {
-    if (target.fd < 0) return SyncByName(target.lastCopy, Call::SyncFs);
+    if (target.fd < 0) return SyncByName(target.folderFd, target.lastCopy, Call::SyncFs);
     return Sys(Call::SyncFs, [&] { return ::syncfs(target.fd); }) == 0 ? Step{}
                                                                        : Step::Of(Call::SyncFs);
   };

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "engine_parts.h"
@@ -31,20 +32,47 @@ std::string FirstLine(const std::string& path) {
 
 using namespace engine;
 
+namespace {
+
+// The process's umask, read without changing it (umask(2) can only set it).
+mode_t CurrentUmask() {
+  std::FILE* status = std::fopen("/proc/self/status", "re");
+  unsigned mask = 0;
+  bool found = false;
+  char line[256];
+  while (status != nullptr && !found && std::fgets(line, sizeof line, status) != nullptr) {
+    found = std::sscanf(line, "Umask: %o", &mask) == 1;
+  }
+  if (status != nullptr) std::fclose(status);
+  if (!found) {
+    mask = ::umask(022);
+    ::umask(static_cast<mode_t>(mask));
+  }
+  return static_cast<mode_t>(mask);
+}
+
+}  // namespace
+
 CopyEngine::CopyEngine(CopyDelegate& delegate, const Tuning& tuning)
     : delegate_(delegate), tuning_(tuning) {
   comm_ = FirstLine("/proc/self/comm");
   procFds_ = ::access("/proc/self/fd", X_OK) == 0;
   unnamed_ = procFds_;
+  umask_ = CurrentUmask();
 }
 
 CopyEngine::~CopyEngine() {
   for (const Target& target : targets_) {
     if (target.fd >= 0) ::close(target.fd);
+    if (target.folderFd >= 0) ::close(target.folderFd);
   }
 }
 
-CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, const Step& failed) {
+std::string CopyEngine::InFolder(const std::string& name) const {
+  return (folder_.path == "/" ? "" : folder_.path) + "/" + name;
+}
+
+CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, const Step& failed) const {
   CopyFailure failure{};
   failure.source = job.source;
   failure.target = job.target;
@@ -52,7 +80,7 @@ CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, const S
   failure.call = failed.call;
   failure.error = failed.error;
   // Every failure path removes the copy's hidden name first; one still here would not go.
-  failure.leftover = job.temporary;
+  if (!job.temporary.empty()) failure.leftover = InFolder(job.temporary);
   return failure;
 }
 
@@ -60,8 +88,12 @@ CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, const Step
   CopyFailure failure = NotMade(job, path, failed);
   const int error = failed.error;
   // Only the copy's own name: a folder above it was taken by the file system already.
-  if (path == job.target) failure.name = NameRefusal(NameOf(path), volume_.names, error);
-  if (failure.name.what != NameFault::What::None) {
+  if (path == job.target) failure.name = NameRefusal(NameOf(path), folder_.volume.names, error);
+  if (job.sourceChanged) {
+    failure.cause = CopyFailure::Cause::SourceChanged;
+    failure.path = job.source;
+    failure.error = 0;
+  } else if (failure.name.what != NameFault::What::None) {
     failure.cause = CopyFailure::Cause::NameRefused;
   } else if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
     failure.cause = CopyFailure::Cause::NotText;
@@ -83,13 +115,14 @@ std::string CopyEngine::Vanished(const Job& job, int error) const {
     if (error == lost) return job.folder;
   }
   if (job.out < 0 || (error != EIO && error != ENOENT)) return {};
-  for (const std::string& folder : {job.folder, FolderOf(job.source)}) {
-    struct stat st {};
-    if (::stat(folder.c_str(), &st) != 0) return folder;
-  }
+  // The folder the run holds is gone once nothing names it any more.
+  struct stat st {};
+  if (::fstat(folder_.fd.get(), &st) != 0 || st.st_nlink == 0) return job.folder;
+  if (::stat(FolderOf(job.source).c_str(), &st) != 0) return FolderOf(job.source);
   // A server's folder may still be shown from the mount's cache (kio-fuse), while the copy
   // answers that it is gone.
-  return error == ENOENT && volume_.durability == Durability::EachCopy ? job.folder : std::string();
+  return error == ENOENT && folder_.volume.durability == Durability::EachCopy ? job.folder
+                                                                              : std::string();
 }
 
 CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode, Call call) {
@@ -105,7 +138,7 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   Job job(source, target);
   Fd in;
   if (const Ending end = OpenSource(job, in)) return *end;
-  LearnFolder(job);
+  if (const Ending end = OpenFolder(job)) return *end;
   if (const Ending end = CheckTarget(job)) return *end;
   Fd out;
   if (const Ending end = OpenTarget(job, out)) return *end;
@@ -137,21 +170,45 @@ CopyEngine::Ending CopyEngine::OpenSource(Job& job, Fd& in) {
   return std::nullopt;
 }
 
-// What the last copies into this folder from this device taught us holds for the next; a new
-// folder starts afresh.
-void CopyEngine::LearnFolder(const Job& job) {
-  if (methodDevice_ != job.sourceStat.st_dev || methodFolder_ != job.folder) {
+// The folder of the run's copies: resolved by its path at the run's first copy, made first
+// where it is missing and the user agrees, and held from then on. What the last copies into it
+// from the source's device taught us holds for the next; another folder starts afresh.
+CopyEngine::Ending CopyEngine::OpenFolder(Job& job) {
+  if (folder_.fd.get() < 0 || folder_.path != job.folder) {
+    folder_ = Folder();
+    const auto open = [&] {
+      folder_.fd.Reset(Sys(Call::OpenFolder, [&] {
+        return ::open(job.folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+      }));
+      return folder_.fd.get() >= 0 ? Step{} : Step::Of(Call::OpenFolder);
+    };
+    Step failed = open();
+    // A folder whose name the window could not carry exists under another name; making this
+    // one would only add a wrong folder.
+    if (failed.error == ENOENT && job.folder.find(kReplacement) == std::string::npos) {
+      if (!delegate_.AskCreateFolder(job.folder)) return CopyOutcome::Skipped;
+      failed = MakeFolders(job.folder);
+      if (!failed) failed = open();
+    }
+    if (failed || Sys(Call::OpenFolder, [&] { return ::fstat(folder_.fd.get(), &folder_.st); })) {
+      if (!failed) failed = Step::Of(Call::OpenFolder);
+      folder_.fd.Close();
+      return Fail(job, job.folder, failed);
+    }
+    folder_.path = job.folder;
+    folder_.volume = tuning_.mountType != nullptr ? VolumeFor(tuning_.mountType, "")
+                                                  : VolumeOf(folder_.fd.get());
+    ListFolder();
+  }
+  const std::pair<dev_t, ino_t> folder{folder_.st.st_dev, folder_.st.st_ino};
+  if (methodDevice_ != job.sourceStat.st_dev || methodFolder_ != folder) {
     methodDevice_ = job.sourceStat.st_dev;
-    methodFolder_ = job.folder;
+    methodFolder_ = folder;
     method_ = Method::Clone;
     naming_ = Naming::NoReplace;
     unnamed_ = procFds_;
   }
-  if (volumeFolder_ != job.folder) {
-    volumeFolder_ = job.folder;
-    volume_ =
-        tuning_.mountType != nullptr ? VolumeFor(tuning_.mountType, "") : VolumeOf(job.folder);
-  }
+  return std::nullopt;
 }
 
 // Asks before the data is copied, so a refused replace costs no time.
@@ -159,22 +216,25 @@ CopyEngine::Ending CopyEngine::CheckTarget(Job& job) {
   const std::string& target = job.target;
   // Before the target is even looked up: on a share that reads \ as a separator, the lookup
   // would already find another file, in another folder.
-  if (volume_.names == NameRules::Share &&
-      NameRefusal(NameOf(target), volume_.names, 0).what != NameFault::What::None) {
+  if (folder_.volume.names == NameRules::Share &&
+      NameRefusal(job.name, folder_.volume.names, 0).what != NameFault::What::None) {
     return Fail(job, target, {0, Call::TargetStat});
   }
-  if (NameTooLong(NameOf(target), volume_)) {
+  if (NameTooLong(job.name, folder_.volume)) {
     return Fail(job, target, {ENAMETOOLONG, Call::TargetStat});
   }
+  // A name the folder did not hold when the run looked is free but for a race, which the naming
+  // finds.
+  if (folder_.listed && folder_.names.count(job.name) == 0) return std::nullopt;
   struct stat targetStat {};
   if (Sys(Call::TargetStat, [&] {
-        return ::fstatat(AT_FDCWD, target.c_str(), &targetStat, AT_SYMLINK_NOFOLLOW);
+        return ::fstatat(folder_.fd.get(), job.name.c_str(), &targetStat, AT_SYMLINK_NOFOLLOW);
       }) == 0) {
     if (S_ISDIR(targetStat.st_mode)) return Fail(job, target, {EISDIR, Call::TargetStat});
     if (!AskReplace(job, targetStat)) return CopyOutcome::Skipped;
     job.replacing = true;
   } else if (errno != ENOENT) {
-    // A name that is too long or a path through a plain file: no copy could ever land there.
+    // A name that is too long: no copy could ever land there.
     return Fail(job, target, Step::Of(Call::TargetStat));
   }
   return std::nullopt;
@@ -185,17 +245,13 @@ CopyEngine::Ending CopyEngine::OpenTarget(Job& job, Fd& out) {
   // a FAT stick, where every file is 0777, is not left writable by all. Set-user-ID and
   // set-group-ID bits never go along.
   const mode_t mode = job.sourceStat.st_mode & 0777;
-  if (swept_ != job.folder) {
-    swept_ = job.folder;
-    RemoveLeftovers(job.folder);
-  }
-  for (bool folderMade = false;;) {
+  for (;;) {
     Step failed;
     if (unnamed_) {
       // Whatever stops the copy from here on, a crash included, the file goes with its
       // descriptor and leaves nothing in the folder.
       out.Reset(Sys(Call::OpenUnnamed, [&] {
-        return ::open(job.folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        return ::openat(folder_.fd.get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
       }));
       if (out.get() < 0) failed = Step::Of(Call::OpenUnnamed);
       job.unnamed = out.get() >= 0;
@@ -206,19 +262,10 @@ CopyEngine::Ending CopyEngine::OpenTarget(Job& job, Fd& out) {
     } else {
       failed = OpenNamed(job, mode, out);
     }
-    if (!failed) {
-      job.out = out.get();
-      return std::nullopt;
-    }
-    // A folder whose name the window could not carry exists under another name; making this
-    // one would only add a wrong folder.
-    if (failed.error != ENOENT || folderMade ||
-        job.folder.find(kReplacement) != std::string::npos) {
-      return Fail(job, job.folder, failed);
-    }
-    if (!delegate_.AskCreateFolder(job.folder)) return CopyOutcome::Skipped;
-    if (const Step notMade = MakeFolders(job.folder)) return Fail(job, job.folder, notMade);
-    folderMade = true;
+    if (failed) return Fail(job, job.folder, failed);
+    job.out = out.get();
+    if (!folder_.leftovers.empty()) RemoveLeftovers(out.get());
+    return std::nullopt;
   }
 }
 
@@ -232,7 +279,8 @@ CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
     return job.cancelled ? CopyOutcome::Cancelled : Fail(job, job.target, failed);
   };
   Step failed = CopyData(job, in, out.get());
-  if (!failed) failed = CopyAttributes(in, out.get());
+  if (!failed) failed = CheckSource(job, in);
+  if (!failed) failed = CopyAttributes(job, in, out.get());
   if (!failed) failed = CopyTimes(job, out.get());
   if (!failed) failed = SyncBeforeNaming(job, out.get());
   if (failed) return discard(failed);
@@ -245,16 +293,15 @@ CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
     return discard(Step::Of(Call::Close));
   }
   CopyOutcome outcome = Commit(job, out.get());  // -1: a closed temporary
-  if (outcome == CopyOutcome::Copied && volume_.durability == Durability::EachCopy) {
+  if (outcome == CopyOutcome::Copied && folder_.volume.durability == Durability::EachCopy) {
     outcome = CheckName(job);
   }
   if (outcome == CopyOutcome::Copied) NoteCopy(job);
   return outcome;
 }
 
-std::string CopyEngine::NewTemporary(const std::string& folder) {
-  const TemporaryName name{TemporaryName::ThisMachine(), ::getpid(), ++tempSerial_};
-  return (folder == "/" ? "" : folder) + "/" + name.Format();
+std::string CopyEngine::NewTemporary() {
+  return TemporaryName{TemporaryName::ThisMachine(), ::getpid(), ++tempSerial_}.Format();
 }
 
 // Like mkdir -p: the step fails with the component that could not be made.
@@ -273,7 +320,8 @@ CopyEngine::Step CopyEngine::MakeFolders(const std::string& folder) {
 CopyEngine::Step CopyEngine::OpenNamed(Job& job, mode_t mode, Fd& out) {
   return Hide(job, [&](const std::string& name) {
     out.Reset(Sys(Call::OpenNamed, [&] {
-      return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+      return ::openat(folder_.fd.get(), name.c_str(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, mode);
     }));
     return out.get() < 0 ? Step::Of(Call::OpenNamed) : Step{};
   });

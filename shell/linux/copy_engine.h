@@ -14,21 +14,22 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
+#include "fd.h"
 #include "volume.h"
 
 namespace ferrowick {
-
-namespace engine {
-class Fd;
-}
 
 // Every kind of system call a copy makes.
 enum class Call {
   Open,            // the source
   Stat,            // the source, by name: what is it, when it cannot be opened?
-  Fstat,           // the opened source
+  Fstat,           // the opened source, at its open and again after its data
+  OpenFolder,      // the target's folder, once a run
   TargetStat,      // is the target's name taken?
   OpenUnnamed,     // O_TMPFILE in the target's folder
   OpenNamed,       // a hidden temporary, where the folder's file system has no unnamed files
@@ -67,14 +68,15 @@ struct CopyFailure {
   } kind = Kind::Copy;
   // Why, where the system's error alone would mislead.
   enum class Cause {
-    System,        // `error` says it
-    NotRegular,    // the source is a file of `mode`'s kind, not a regular one
-    NameRefused,   // the file system does not take the copy's name, for `name`
-    NotText,       // a name in the path held bytes that are not UTF-8, and such a name cannot
-                   // pass through the window's text boxes
-    NameNotShown,  // the server took the copy, but its folder does not show it under its name
-                   // (`error` is the look-up's, 0 where something else is there)
-    Unreachable,   // the folder in `path`, or the server behind it, went away during the copy
+    System,         // `error` says it
+    NotRegular,     // the source is a file of `mode`'s kind, not a regular one
+    NameRefused,    // the file system does not take the copy's name, for `name`
+    NotText,        // a name in the path held bytes that are not UTF-8, and such a name cannot
+                    // pass through the window's text boxes
+    NameNotShown,   // the server took the copy, but its folder does not show it under its name
+                    // (`error` is the look-up's, 0 where something else is there)
+    Unreachable,    // the folder in `path`, or the server behind it, went away during the copy
+    SourceChanged,  // the source was written to while it was copied
   } cause = Cause::System;
   std::string source;
   std::string target;
@@ -119,6 +121,11 @@ class CopyDelegate {
 };
 
 enum class CopyOutcome { Copied, Skipped, Cancelled, Failed };
+
+// An access ACL as the kernel stores it (system.posix_acl_access) with what it gives the owner,
+// the group class and others cut by `umask`, as the mode of a new file is; its named entries
+// stay, held in check by the mask. Anything that is not such an ACL comes back as it was.
+std::string CutByUmask(std::string_view acl, mode_t umask);
 
 // The one seam between the engine and the system, for tests: it is asked before every call.
 class CallFaults {
@@ -170,18 +177,21 @@ class CopyEngine {
 
   // The stages of a copy.
   Ending OpenSource(Job& job, engine::Fd& in);
-  void LearnFolder(const Job& job);
+  Ending OpenFolder(Job& job);
   Ending CheckTarget(Job& job);
   Ending OpenTarget(Job& job, engine::Fd& out);
   CopyOutcome Finish(Job& job, int in, engine::Fd& out);
 
   // What every report of a copy not made says: whose copy, where, which call and error, and
   // what it left behind.
-  static CopyFailure NotMade(const Job& job, const std::string& path, const Step& failed);
+  CopyFailure NotMade(const Job& job, const std::string& path, const Step& failed) const;
   CopyOutcome Fail(const Job& job, const std::string& path, const Step& failed);
   CopyOutcome FailNotRegular(const Job& job, mode_t mode, Call call);
   std::string Vanished(const Job& job, int error) const;
-  std::string NewTemporary(const std::string& folder);
+  // The folder's path with `name` in it, as reports show it.
+  std::string InFolder(const std::string& name) const;
+  void ListFolder();
+  std::string NewTemporary();
   Step MakeFolders(const std::string& folder);
   Step OpenNamed(Job& job, mode_t mode, engine::Fd& out);
   Step Hide(Job& job, const std::function<Step(const std::string&)>& make);
@@ -189,11 +199,13 @@ class CopyEngine {
   Step CopySparse(Job& job, int in, int out);
   Step CopySpan(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
   Step CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
-  Step CopyAttributes(int in, int out);
+  Step CheckSource(Job& job, int in);
+  Step CopyAttributes(const Job& job, int in, int out);
+  Step ReadAttributes(int in);
   Step CopyTimes(const Job& job, int out);
   void RemoveTemporary(std::string& temporary);
   Step NameTemporary(Job& job);
-  void RemoveLeftovers(const std::string& folder);
+  void RemoveLeftovers(int out);
   Step Tick(Job& job, std::uint64_t done);
   bool AskReplace(const Job& job, const struct stat& existing);
   CopyOutcome Commit(Job& job, int out);
@@ -202,47 +214,76 @@ class CopyEngine {
   // How the copies reach the device (copy_durability.cpp), as the target's file system allows.
   Step WriteBack(Job& job, std::uint64_t done);
   Step SyncBeforeNaming(const Job& job, int out);
-  Step SyncByName(const std::string& path, Call call);
+  Step SyncByName(int folder, const std::string& name, Call call);
   void HoldTarget(Job& job, int out);
   void NoteCopy(Job& job);
   struct Target;
   Step Flush(const Target& target, const std::function<void()>& waiting);
   void ReportNotKept();
 
-  // A file system the copies went to, until MakeDurable: where to name it, and for syncfs a
-  // descriptor on one of the run's copies there, never on the folder, which the user may be
-  // able to write to and not read (a drop box). Where syncfs does not reach the device, the
-  // run's last copy there is flushed once more instead: on the server, that commits the names
-  // given since the copies' own flushes.
+  // The folder a run's copies go to, resolved once: opened by its path at the run's first copy
+  // and held until the run's end (O_PATH, so that a drop box the user may write to and not read
+  // is held too). Every step of every copy is made relative to it: a folder renamed, or swapped
+  // for a link, while the run goes on cannot send a copy anywhere else.
+  struct Folder {
+    std::string path;  // as the copies' names give it, which the reports show
+    engine::Fd fd;
+    struct stat st {};
+    Volume volume;
+    // The names in it when the run first looked, where it could be read: a copy whose name was
+    // not among them needs no look-up first. One that appears meanwhile is found as the copy
+    // takes its name, which never replaces a file.
+    std::unordered_set<std::string> names;
+    bool listed = false;
+    std::vector<std::string> leftovers;  // temporaries of killed runs, to look at once
+    bool noted = false;                  // the run's final flush knows how to reach its file system
+  };
+
+  // A file system the copies went to, until MakeDurable, by the device number the folder's
+  // descriptor gives: where to name it, and for syncfs a descriptor on one of the run's copies
+  // there, never on the folder, which the user may be able to write to and not read (a drop
+  // box). Where syncfs does not reach the device, the run's last copy there is flushed once more
+  // instead, looked up in its folder: on the server, that commits the names given since the
+  // copies' own flushes.
   struct Target {
     dev_t device;
     std::string folder;
-    int fd;     // closed by MakeDurable, or by the engine's end
-    int error;  // why no descriptor could be held, where none is
+    int fd;        // a copy, for syncfs; closed by MakeDurable, or by the engine's end
+    int error;     // why no descriptor could be held, where none is
+    int folderFd;  // where the last copy is looked up, for a flush by name
     std::string lastCopy;
+  };
+
+  // A source's extended attributes as last read, with what identifies that state of it: the
+  // next copy of an unchanged source needs no second reading.
+  struct SourceAttributes {
+    dev_t device = 0;
+    ino_t inode = 0;
+    struct timespec changed {};
+    bool valid = false;
+    std::vector<std::pair<std::string, std::string>> list;
   };
 
   CopyDelegate& delegate_;
   Tuning tuning_;
   bool procFds_;      // /proc/self/fd names an unnamed file for linkat
   std::string comm_;  // our process name: a temporary of a process by another name is stale
+  mode_t umask_;      // new files are no more open than it lets them be, an ACL's neither
   unsigned long long tempSerial_ = 0;
   std::unique_ptr<char[]> buffer_;
   std::vector<char> names_;
   std::vector<char> value_;
+  SourceAttributes attributes_;
   // What the last copies into this folder from this device taught us.
   dev_t methodDevice_ = 0;
-  std::string methodFolder_;
+  std::pair<dev_t, ino_t> methodFolder_{};
   Method method_ = Method::Clone;
   Naming naming_ = Naming::NoReplace;
   bool unnamed_ = true;
-  std::string volumeFolder_;  // the folder whose file system volume_ is
-  Volume volume_;
-  std::string swept_;  // the last folder cleared of killed runs' temporaries, this run
+  Folder folder_;
   std::vector<CopyFailure::Attribute> notKept_;  // attributes refused, with the reason
   int timesNotKept_ = 0;                         // why the targets refused the times, or 0
   std::vector<Target> targets_;
-  std::string notedFolder_;  // the last folder whose file system is in targets_, with a copy held
 };
 
 }  // namespace ferrowick

@@ -17,8 +17,6 @@
 
 namespace ferrowick {
 
-using engine::FolderOf;
-
 namespace {
 
 bool OneOf(std::string_view value, std::initializer_list<std::string_view> list) {
@@ -62,15 +60,14 @@ Volume VolumeFor(std::string_view type, std::string_view top) {
   return volume;
 }
 
-Volume VolumeOf(const std::string& folder) {
-  std::string existing = folder;
+Volume VolumeOf(int folder) {
   struct stat st {};
-  while (::stat(existing.c_str(), &st) != 0) {
-    if (existing == "/" || existing.empty()) return VolumeFor("", "");
-    existing = FolderOf(existing);
-  }
+  if (::fstat(folder, &st) != 0) return VolumeFor("", "");
+  // Where the kernel has the folder now, however the path to it ran.
   char real[PATH_MAX];
-  const std::string path = ::realpath(existing.c_str(), real) != nullptr ? real : existing;
+  const ssize_t length =
+      ::readlink(("/proc/self/fd/" + std::to_string(folder)).c_str(), real, sizeof real - 1);
+  const std::string path(real, static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
   std::ifstream table("/proc/self/mountinfo");
   std::string line;
   std::string type;
@@ -103,7 +100,7 @@ Volume VolumeOf(const std::string& folder) {
   Volume volume = VolumeFor(type, top);
   // Windows' names are at most 255 UTF-16 units whatever the mount says.
   struct statvfs limits {};
-  if (volume.names == NameRules::Linux && ::statvfs(existing.c_str(), &limits) == 0 &&
+  if (volume.names == NameRules::Linux && ::fstatvfs(folder, &limits) == 0 &&
       limits.f_namemax > 0) {
     volume.nameMax = limits.f_namemax;
   }

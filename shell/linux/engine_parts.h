@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "copy_engine.h"
+#include "fd.h"
 #include "volume.h"
 
 namespace ferrowick::engine {
@@ -23,35 +24,6 @@ constexpr std::size_t kBufferSize = 4u << 20;
 constexpr std::uint64_t kToEnd = UINT64_MAX;
 // What a name turns into when it held bytes that are not UTF-8 and went through the window.
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-
-class Fd {
- public:
-  explicit Fd(int fd = -1) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  int Close() {
-    if (fd_ < 0) return 0;
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result;
-  }
-  void Reset(int fd) {
-    Close();
-    fd_ = fd;
-  }
-  int Release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
 
 inline std::string FolderOf(const std::string& path) {
   const auto slash = path.rfind('/');
@@ -113,16 +85,18 @@ struct CopyEngine::Step {
 
 struct CopyEngine::Job {
   Job(const std::string& from, const std::string& to)
-      : source(from), target(to), folder(engine::FolderOf(to)) {}
+      : source(from), target(to), folder(engine::FolderOf(to)), name(engine::NameOf(to)) {}
 
   const std::string& source;
   const std::string& target;
   std::string folder;
-  std::string temporary;  // the copy's hidden name, while it has one
+  std::string name;       // the copy's, in its folder
+  std::string temporary;  // the copy's hidden name in its folder, while it has one
   bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
   struct stat sourceStat {};
-  bool replacing = false;  // the user agreed to replace the target
-  int out = -1;            // from here on the copy has begun
+  bool sourceChanged = false;  // written to while it was copied
+  bool replacing = false;      // the user agreed to replace the target
+  int out = -1;                // from here on the copy has begun
   // A second descriptor on the copy, for the run's syncfs once the copy has its name. Closed
   // before the copy is removed on a failure: some file systems will not remove an open file.
   engine::Fd held;

@@ -14,8 +14,8 @@ void Module1::BeginRun(int count) {
 }
 
 void Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
-  const std::string from = ToUtf8(source);
-  const std::string to = ToUtf8(target);
+  const std::string from = ToBytes(source);
+  const std::string to = ToBytes(target);
   if (!sized_) {
     // Once a run: the run's total for the progress display.
     struct stat st {};

@@ -48,8 +48,8 @@ bool NameTooLong(std::string_view name, const Volume& volume);
 // The policy for a type of file system. `top` is the first folder below the mount point, which
 // tells the kind of server behind a desktop's one FUSE mount for all of them (gvfs, kio-fuse).
 Volume VolumeFor(std::string_view type, std::string_view top);
-// The file system of `folder`, or of its nearest folder that exists, from /proc/self/mountinfo.
-Volume VolumeOf(const std::string& folder);
+// The file system of the folder open as `folder`, from /proc/self/mountinfo.
+Volume VolumeOf(int folder);
 
 // What the copy's name broke of its file system's rules, where it follows Windows' rules.
 struct NameFault {

@@ -97,7 +97,7 @@ QString Wording::Of(Phrase phrase) {
 
 QString Wording::Visible(const std::string& text) {
   std::u16string visible;
-  AppendVisible(visible, FromUtf8(text));
+  AppendVisible(visible, FromBytes(text));
   return QString::fromStdU16String(visible);
 }
 
@@ -147,6 +147,11 @@ QString Wording::Reason(const CopyFailure& failure) {
       reason = tr("The server took the copy, but its folder does not show it under this name "
                   "(%1). It may have been stored under another name or in another folder.")
                    .arg(failure.error != 0 ? System(failure.error) : tr("not a file"));
+      break;
+    case CopyFailure::Cause::SourceChanged:
+      reason =
+          tr("It changed while it was copied, so the copy was not kept. Copy it again once "
+             "nothing writes to it.");
       break;
     case CopyFailure::Cause::Unreachable:
       reason =

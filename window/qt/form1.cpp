@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
@@ -35,6 +37,7 @@
 #include <type_traits>
 
 #include "form_layout.h"
+#include "utf.h"
 #include "wayland_outputs.h"
 #include "words.h"
 
@@ -283,8 +286,44 @@ void Form1::ConnectControls() {
 
 namespace {
 
+// A name that held bytes that are not UTF-8 is shown with U+FFFD in their place, and a file of
+// exactly that name may be there too (another user may have made it): such a name cannot pass
+// through a text box, and whichever the user meant, it is refused.
+QString NotText(const QString& path) {
+  return Form1::tr(
+             "\"%1\" holds bytes that are not UTF-8 text, and such a name cannot pass through the "
+             "window's boxes. Rename it, or make the copies on the command line: ferrowick "
+             "--copies N FILE.")
+      .arg(path);
+}
+
+// Whether a path a dialog gives back stands for another one too: where a name in it holds
+// U+FFFD, its folder also holds a name that is not UTF-8 and shows the same.
+bool Ambiguous(const QString& path) {
+  if (!path.contains(QChar::ReplacementCharacter)) return false;
+  const QStringList parts = QDir::cleanPath(path).split(u'/');
+  QString folder = parts.constFirst().isEmpty() ? QStringLiteral("/") : QStringLiteral(".");
+  for (const QString& part : parts) {
+    if (part.isEmpty()) continue;
+    if (part.contains(QChar::ReplacementCharacter)) {
+      if (DIR* listing = ::opendir(QFile::encodeName(folder).constData())) {
+        bool twin = false;
+        while (const dirent* entry = ::readdir(listing)) {
+          const std::string_view name = entry->d_name;
+          twin = twin || (!IsUtf8(name) && QFile::decodeName(entry->d_name) == part);
+        }
+        ::closedir(listing);
+        if (twin) return true;
+      }
+    }
+    folder = QDir(folder).filePath(part);
+  }
+  return false;
+}
+
 // Why `path` cannot be duplicated, or "" for a regular file. Folders are for Step 4.
 QString NotAFile(const QString& path, bool folderTaken) {
+  if (Ambiguous(path)) return NotText(path);
   const QFileInfo info(path);
   if (!info.exists()) {  // a link to nothing included
     return Form1::tr("\"%1\" does not exist.").arg(path);
@@ -315,11 +354,12 @@ void Form1::Say(const QString& text) {
   RunModal(box);
 }
 
-void Form1::OpenFiles(QStringList paths) {
-  if (!paths.isEmpty() && paths.constFirst() == QLatin1String("--")) paths.removeFirst();
-  if (paths.isEmpty()) return;
-  if (paths.size() > 1) return Say(OneAtATime());
-  const QString path = QFileInfo(paths.constFirst()).absoluteFilePath();
+void Form1::OpenFiles(std::vector<std::string> names) {
+  if (!names.empty() && names.front() == "--") names.erase(names.begin());
+  if (names.empty()) return;
+  if (names.size() > 1) return Say(OneAtATime());
+  const QString path = QFileInfo(QFile::decodeName(names.front().c_str())).absoluteFilePath();
+  if (!IsUtf8(names.front())) return Say(NotText(path));
   if (const QString refusal = NotAFile(path, false); !refusal.isEmpty()) return Say(refusal);
   Fill(txtFile, path);
 }
@@ -340,7 +380,12 @@ Form1::Drop Form1::Dropped(const QMimeData* data) const {
     drop.refusal = tr("Only a file or a folder on this computer can be dropped here.");
   } else {
     drop.path = QFileInfo(urls.constFirst().toLocalFile()).absoluteFilePath();
-    drop.refusal = NotAFile(drop.path, true);
+    // The name's bytes are in the link as it came, escaped.
+    const QByteArray name =
+        QByteArray::fromPercentEncoding(urls.constFirst().path(QUrl::FullyEncoded).toLatin1());
+    drop.refusal = IsUtf8(std::string_view(name.constData(), std::size_t(name.size())))
+                       ? NotAFile(drop.path, true)
+                       : NotText(drop.path);
     drop.box = QFileInfo(drop.path).isDir() ? txtDir : txtFile;
   }
   return drop;
@@ -548,7 +593,12 @@ std::u16string Form1::ChooseFolder() {
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
   if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst().toStdU16String();
+  const QString folder = dialog.selectedFiles().constFirst();
+  if (Ambiguous(folder)) {
+    Say(NotText(folder));
+    return {};
+  }
+  return folder.toStdU16String();
 }
 
 void Form1::txtCopies_KeyPress(char16_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
@@ -574,8 +624,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::cmdChooseFile_Click() {
+  const QString before = CommonDialog1.FileName;
   CommonDialog1.DialogTitle = tr(layout::kFileDialogTitle);
   CommonDialog1.ShowOpen();
+  if (CommonDialog1.FileName != before && Ambiguous(CommonDialog1.FileName)) {
+    Say(NotText(CommonDialog1.FileName));
+    CommonDialog1.FileName = before;
+  }
   txtFile->setText(CommonDialog1.FileName);
 }
 

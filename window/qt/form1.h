@@ -8,6 +8,8 @@
 #include <array>
 #include <chrono>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "common_dialog.h"
 #include "copy_dialogs.h"
@@ -89,9 +91,10 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   // the controls scroll in a window of the room there is. Otherwise the design holds.
   void FitTo(int room, int frame);
 
-  // Started with files to open (a file manager's "Open With", a command line): one regular file
-  // fills Step 1; anything else is refused in a box that says why.
-  void OpenFiles(QStringList paths);
+  // Started with files to open (a file manager's "Open With", a command line), their names as
+  // given: one regular file fills Step 1; anything else, a name that is not UTF-8 included, is
+  // refused in a box that says why.
+  void OpenFiles(std::vector<std::string> names);
 
   void txtCopies_KeyPress(char16_t& KeyAscii);
   void txtPrefix_KeyPress(char16_t& KeyAscii);

@@ -4,6 +4,9 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "form1.h"
 #include "terminal.h"
@@ -39,6 +42,32 @@ bool CommandLineRun(int argc, char* argv[]) {
     if (!qt) return true;
   }
   return false;
+}
+
+// The files and the --to folder of a command line as the bytes they were given in: a name that is
+// not UTF-8 reaches the file system as it is, where a QString would replace its bytes and might
+// name another file. Read as the parser reads the options.
+struct Names {
+  std::vector<std::string> files;
+  std::string folder;
+};
+Names RawNames(int argc, char* argv[]) {
+  Names names;
+  bool options = true;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (options && arg == "--") {
+      options = false;
+    } else if (!options || arg.size() < 2 || arg[0] != '-') {
+      names.files.emplace_back(arg);
+    } else if (arg == "--to" || arg == "--copies" || arg == "--start") {
+      if (arg == "--to" && i + 1 < argc) names.folder = argv[i + 1];
+      ++i;
+    } else if (arg.substr(0, 5) == "--to=") {
+      names.folder = arg.substr(5);
+    }
+  }
+  return names;
 }
 
 // The command line's words share the terminal's part of the catalogue.
@@ -85,15 +114,17 @@ int RunWithoutWindow(int argc, char* argv[]) {
   if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
   if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
-  const QStringList files = parser.positionalArguments();
-  if (files.size() != 1) return fail(Help::tr("name one file to copy"));
+  const Names names = RawNames(argc, argv);
+  if (parser.positionalArguments().size() != 1 || names.files.size() != 1) {
+    return fail(Help::tr("name one file to copy"));
+  }
   if (parser.isSet(yes) && parser.isSet(no)) return fail(Help::tr("--yes or --no, not both"));
   ferrowick::CommandLine line;
-  line.file = files[0].toStdString();
+  line.file = names.files[0];
   line.copies = parser.value(copies).toStdString();
   // A command line counts from 1 unless told otherwise; the window's empty box is refused.
   line.start = parser.isSet(start) ? parser.value(start).toStdString() : "1";
-  line.folder = parser.value(to).toStdString();
+  line.folder = parser.isSet(to) ? names.folder : std::string();
   line.suffix = parser.isSet(suffix);
   if (parser.isSet(yes)) line.consent = ferrowick::CommandLine::Consent::Yes;
   if (parser.isSet(no)) line.consent = ferrowick::CommandLine::Consent::No;
@@ -115,7 +146,8 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(icon);
   ferrowick::Form1 form;
   form.show();
-  // Started from a file manager's "Open With", or with a file on the command line.
-  form.OpenFiles(QCoreApplication::arguments().mid(1));
+  // Started from a file manager's "Open With", or with a file on the command line: the names as
+  // given, Qt's own options taken out.
+  form.OpenFiles(std::vector<std::string>(argv + 1, argv + argc));
   return app.exec();
 }

@@ -56,12 +56,12 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
         suffix_(line.suffix),
         ask_(line.consent == CommandLine::Consent::Ask && ::isatty(STDIN_FILENO) != 0),
         showProgress_(::isatty(STDERR_FILENO) != 0) {
-    text_[Box::File] = FromUtf8(line.file);
+    text_[Box::File] = FromBytes(line.file);
     text_[Box::Copies] = FromUtf8(line.copies);
     text_[Box::Prefix] = FromUtf8(line.start);
     std::string folder = line.folder;
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    text_[Box::Dir] = FromUtf8(folder);
+    text_[Box::Dir] = FromBytes(folder);
   }
 
   bool badInput = false;
