@@ -7,7 +7,8 @@
 set -uo pipefail
 program=$(realpath "$1")
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+shared=$work/shared
+trap 'umount "$shared" 2>/dev/null; rm -rf "$work"' EXIT
 head -c 3000 /dev/urandom >"$work/report.bin"
 head -c 1G /dev/zero | tr '\0' x >"$work/large.bin"
 failed=0
@@ -97,6 +98,50 @@ check "an existing target, asked on a terminal: Yes" 0 "1report.txt" "" "1report
 check "a missing folder, no terminal" 1 "new/1report.txt" 'the folder "new" does not exist' "" -- \
   --copies 1 --start 1 --to new report.txt
 check "SIGINT mid-copy: nothing half-written" 130 "" "" "" sigint -- --copies 3 --start 1 report.txt
+
+# Another user in the same folder: a tmpfs of mode 1777 where a victim (uid 60001) runs the
+# command line and another user (60002) has been at work. Names are taken byte for byte and
+# shown with escapes; names shaped like our temporaries cost nothing and stay.
+ff=$'\xff' fffd=$'\xef\xbf\xbd'
+as() { local uid=$1; shift; setpriv --reuid="$uid" --regid="$uid" --clear-groups "$@"; }
+# This computer's part of a temporary's name, as the program makes it (FNV-1a of the machine id).
+machine() {
+  local id h=2166136261 c i
+  id=$(head -n 1 /etc/machine-id 2>/dev/null || head -n 1 /var/lib/dbus/machine-id 2>/dev/null || hostname)
+  for ((i = 0; i < ${#id}; i++)); do
+    printf -v c '%d' "'${id:i:1}"
+    h=$(((h ^ c) * 16777619 & 0xFFFFFFFF))
+  done
+  printf '%08x' "$h"
+}
+if [ "$(id -u)" -eq 0 ] && mkdir "$shared" && mount -t tmpfs -o mode=1777 ferrowick-shared "$shared"; then
+  chmod 755 "$work" && cp "$program" "$work/ferrowick"
+  victim() { as 60001 env -u DISPLAY -u WAYLAND_DISPLAY "$work/ferrowick" "$@" </dev/null 2>&1; }
+  as 60001 sh -c "printf mine >'$shared/$ff.txt'; mkdir '$shared/${ff}dir' '$shared/out'; printf mine >'$shared/out/report.txt'"
+  as 60002 sh -c "printf theirs >'$shared/$fffd.txt'; mkdir -m 777 '$shared/${fffd}dir'"
+  for p in $(seq 1000001 1000200); do as 60002 touch "$shared/.~ferrowick-$(machine)-$p-1.tmp"; done
+  bad=()
+  out=$(victim --copies 1 --to "$shared/out" "$shared/$ff.txt")
+  [ "$(cat "$shared/out/1$ff.txt" 2>/dev/null)" = mine ] || bad+=("a source not UTF-8: $out")
+  grep -qxF "Copying to: $shared/out/1\\xff.txt" <<<"$out" || bad+=("not shown with an escape: $out")
+  out=$(victim --copies 1 --to "$shared/${ff}dir" "$shared/out/report.txt")
+  [ -f "$shared/${ff}dir/1report.txt" ] && [ -z "$(ls -A "$shared/${fffd}dir")" ] ||
+    bad+=("a folder not UTF-8: $out")
+  # A run beside 200 planted names takes as long as one without, and leaves them all.
+  start=$(date +%s%N)
+  out=$(victim --copies 1 --to "$shared" "$shared/out/report.txt")
+  took=$((($(date +%s%N) - start) / 1000000))
+  [ "$took" -lt 1000 ] && [ "$(ls -A "$shared" | grep -c '^\.~ferrowick')" -eq 200 ] ||
+    bad+=("beside 200 planted names: ${took} ms, $(ls -A "$shared" | grep -c '^\.~ferrowick') left: $out")
+  # A C1 control (8-bit CSI) and a right-to-left override reach no terminal raw.
+  name=$'a\xc2\x9bb\xe2\x80\xaec.txt'
+  as 60001 cp "$shared/out/report.txt" "$shared/$name"
+  out=$(victim --copies 1 "$shared/$name")
+  grep -qxF "Copying to: $shared/1a\\u009bb\\u202ec.txt" <<<"$out" || bad+=("controls shown raw: $out")
+  if [ ${#bad[@]} -eq 0 ]; then echo "ok: another user in the same folder (${took} ms beside 200 planted names)"
+  else failed=1; echo "FAILED: another user in the same folder"; printf "  %s\n" "${bad[@]}"; fi
+  umount "$shared"
+fi
 
 # In the desktop's language: the window's words for the status line, the input check and the
 # copy error, and the system's own reason in the same language (glibc's, from a locale made

@@ -9,10 +9,13 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
+#include <tuple>
 
 #include "fake_delegate.h"
 #include "temporary_name.h"
@@ -219,6 +222,132 @@ TEST_F(CopyEngineTest, FailuresAreReportedWithTheSystemsReason) {
   }
   EXPECT_EQ(Listing(dir), (std::vector<std::string>{"folder", "plain", "source.bin"}));
   EXPECT_TRUE(delegate.asked.empty());
+}
+
+// What another user in a shared folder, or another program, can do to a run while it goes on:
+// swap the folder for a link, plant names shaped like our temporaries, change the source under
+// the copy. Each is done at a given point of the run through the engine's one seam.
+TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
+  using Cause = CopyFailure::Cause;
+  const fs::path shared = dir / "shared";
+  const fs::path elsewhere = dir / "elsewhere";
+  const struct {
+    const char* name;
+    int copies;
+    Call when;  // at this call of the run
+    int at;     // ... its at-th (from 1)
+    std::function<void()> act;
+    Cause cause;  // of the one copy not made, where one is not
+  } cases[] = {
+      // The folder renamed and replaced by a link to another: the run goes on in the folder it
+      // opened, under whatever name that has now.
+      {"folder swapped for a link", 6, Call::OpenUnnamed, 3,
+       [&] {
+         fs::rename(shared, dir / "moved");
+         fs::create_directory_symlink(elsewhere, shared);
+       },
+       Cause::System},
+      {"source truncated", 1, Call::CopyRange, 2, [&] { fs::resize_file(source, 1000); },
+       Cause::SourceChanged},
+      {"source grown", 1, Call::CopyRange, 2,
+       [&] { std::ofstream(source, std::ios::app) << "more"; }, Cause::SourceChanged},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const fs::path& folder : {shared, elsewhere, dir / "moved"}) fs::remove_all(folder);
+    fs::create_directories(shared);
+    fs::create_directories(elsewhere);
+    Write(source, Bytes(3u << 20));
+    struct : CallFaults {
+      Call when;
+      int at = 0;
+      std::function<void()> act;
+      int Before(Call call) override {
+        if (call == when && --at == 0) act();
+        return 0;
+      }
+    } seam;
+    seam.when = c.when;
+    seam.at = c.at;
+    seam.act = c.act;
+    CopyEngine::Tuning tuning;
+    tuning.chunk = 1u << 20;
+    tuning.faults = &seam;
+    delegate.errors.clear();
+    CopyEngine engine(delegate, tuning);
+    int made = 0;
+    for (int i = 1; i <= c.copies; ++i) {
+      made += engine.Copy(source, shared / ("copy" + std::to_string(i))) == CopyOutcome::Copied;
+    }
+    EXPECT_TRUE(engine.MakeDurable([] {}));
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+    if (c.cause == Cause::System) {
+      EXPECT_EQ(made, c.copies);
+      EXPECT_EQ(Listing(dir / "moved").size(), static_cast<std::size_t>(c.copies));
+      EXPECT_TRUE(delegate.errors.empty());
+    } else {
+      EXPECT_EQ(made, 0);
+      EXPECT_TRUE(fs::is_empty(shared));
+      ASSERT_EQ(delegate.errors.size(), 1u);
+      EXPECT_EQ(delegate.errors[0].cause, c.cause);
+    }
+  }
+
+  // Names shaped like this computer's temporaries of runs that are gone, planted by another
+  // user: none is tried, and so none slows the run; this user's own is removed.
+  fs::remove_all(shared);
+  fs::create_directories(shared);
+  ::chmod(shared.c_str(), 01777);
+  const auto planted = [&](long pid, uid_t owner) {
+    const fs::path name = shared / TemporaryName{TemporaryName::ThisMachine(), pid, 1}.Format();
+    Write(name, "x");
+    EXPECT_EQ(::chown(name.c_str(), owner, owner), 0);
+  };
+  for (long pid = 4000000; pid < 4000200; ++pid) planted(pid, 65534);
+  planted(4000200, ::geteuid());
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Copy(source, shared / "copy"), CopyOutcome::Copied);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  EXPECT_EQ(Listing(shared).size(), 201u);  // the copy and the 200 planted
+}
+
+// An ACL goes along with its named entries, but no more open than the umask lets a new file be.
+TEST_F(CopyEngineTest, AnAclIsCutByTheUmask) {
+  // user::MODE, user:65534:NAMED, group::rw-, mask::MASK, other::OTHER
+  const auto acl = [](unsigned owner, unsigned named, unsigned mask, unsigned other) {
+    std::string value("\x02\0\0\0", 4);
+    for (const auto& [tag, perm, id] :
+         std::vector<std::tuple<unsigned, unsigned, unsigned>>{{1, owner, ~0u},
+                                                               {2, named, 65534},
+                                                               {4, 6, ~0u},
+                                                               {0x10, mask, ~0u},
+                                                               {0x20, other, ~0u}}) {
+      for (const unsigned field : {tag, perm}) value += {char(field), char(field >> 8)};
+      for (int shift = 0; shift < 32; shift += 8) value += char(id >> shift);
+    }
+    return value;
+  };
+  const struct {
+    mode_t umask;
+    std::string acl;
+    mode_t mode;     // of the copy
+    unsigned named;  // what the named entry is left with, through the mask
+  } cases[] = {{022, acl(6, 6, 6, 6), 0644, 4}, {077, acl(6, 4, 4, 0), 0600, 0}};
+  for (const auto& c : cases) {
+    ::umask(c.umask);
+    const fs::path to = dir / ("copy" + std::to_string(c.umask));
+    if (::setxattr(source.c_str(), "system.posix_acl_access", c.acl.data(), c.acl.size(), 0) != 0)
+      GTEST_SKIP() << "no ACLs here";
+    EXPECT_EQ(Copy(source, to), CopyOutcome::Copied);
+    struct stat st {};
+    ASSERT_EQ(::stat(to.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, c.mode);
+    const std::string copied = Attribute(to, "system.posix_acl_access");
+    ASSERT_EQ(copied.size(), c.acl.size());
+    const auto perm = [&](std::size_t entry) { return unsigned(copied[4 + 8 * entry + 2]); };
+    EXPECT_EQ(perm(1) & perm(3), c.named);  // the named entry's, held in check by the mask
+  }
+  ::umask(022);
 }
 
 TEST_F(CopyEngineTest, LongCopyShowsProgressAndCanBeCancelled) {
