@@ -71,18 +71,20 @@ PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream python3-
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64
   librsvg2-bin icoutils wixl msitools x11-utils)
 
-# build [-DFERROWICK_TESTS=ON|OFF] [--target T]: configures and builds the Linux program.
+# build [-DFERROWICK_TESTS=ON|OFF] [-D...] [--target T]: configures and builds the Linux
+# program in $BUILD (FERROWICK_BUILD).
 build() {
-  local tests=-DFERROWICK_TESTS=ON targets=()
+  local options=(-DFERROWICK_TESTS=ON) targets=()
   while [ $# -gt 0 ]; do
     case $1 in
-      -DFERROWICK_TESTS=*) tests=$1 ;;
+      -D*) options+=("$1") ;;
       --target) targets+=(--target "$2"); shift ;;
     esac
     shift
   done
+  local BUILD=${FERROWICK_BUILD:-$BUILD}
   step "Configuring in $BUILD"
-  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$tests" >/dev/null
+  cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
   step "Building"
   cmake --build "$BUILD" -j "$(nproc)" "${targets[@]}"
 }

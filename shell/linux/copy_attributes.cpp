@@ -80,7 +80,9 @@ CopyEngine::Step CopyEngine::CopyAttributes(const Job& job, int in, int out) {
     if (const Step failed = ReadAttributes(in)) return failed;
     known = {st.st_dev, st.st_ino, st.st_ctim, true, std::move(known.list)};
   }
-  for (const auto& [name, value] : known.list) {
+  for (const auto& attribute : known.list) {
+    const std::string& name = attribute.first;
+    const std::string& value = attribute.second;
     if (Sys(Call::SetAttribute,
             [&] { return ::fsetxattr(out, name.c_str(), value.data(), value.size(), 0); }) != 0) {
       if (!Refused(errno)) return Step::Of(Call::SetAttribute);

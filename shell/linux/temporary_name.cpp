@@ -3,9 +3,9 @@
 
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include "engine_parts.h"
 
@@ -29,17 +29,29 @@ bool TemporaryName::Ours(std::string_view name) {
 
 std::optional<TemporaryName> TemporaryName::Parse(std::string_view name) {
   if (!Ours(name)) return std::nullopt;
-  const std::string middle(
-      name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size()));
-  char machine[9] = "";
-  long pid = 0;
-  unsigned long long serial = 0;
-  int end = 0;
-  if (std::sscanf(middle.c_str(), "%8[0-9a-f]-%ld-%llu%n", machine, &pid, &serial, &end) != 3 ||
-      static_cast<std::size_t>(end) != middle.size() || std::strlen(machine) != 8 || pid <= 0) {
+  std::string_view middle =
+      name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+  TemporaryName parsed;
+  parsed.machine = middle.substr(0, 8);
+  if (parsed.machine.size() != 8 ||
+      parsed.machine.find_first_not_of("0123456789abcdef") != std::string::npos) {
     return std::nullopt;
   }
-  return TemporaryName{machine, pid, serial};
+  middle.remove_prefix(8);
+  const auto number = [&](auto& value) {
+    if (middle.empty() || middle.front() != '-') return false;
+    const char* end = middle.data() + middle.size();
+    const auto [stop, error] = std::from_chars(middle.data() + 1, end, value);
+    middle.remove_prefix(static_cast<std::size_t>(stop - middle.data()));
+    return error == std::errc();
+  };
+  // Only the form Format writes: a name that reads the same but is written otherwise (a sign,
+  // a leading zero) is someone else's.
+  if (!number(parsed.pid) || !number(parsed.serial) || !middle.empty() || parsed.pid <= 0 ||
+      parsed.Format() != name) {
+    return std::nullopt;
+  }
+  return parsed;
 }
 
 const std::string& TemporaryName::ThisMachine() {
