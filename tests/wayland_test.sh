@@ -90,12 +90,12 @@ gnome() {
 </busconfig>
 CONF
   local as=(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$dir/home"
-    XDG_RUNTIME_DIR="$dir/run" XDG_CONFIG_HOME="$dir/home/.config"
+    XDG_RUNTIME_DIR="$dir/run" XDG_CONFIG_HOME="$dir/home/.config" GIO_USE_VFS=local GVFS_DISABLE_FUSE=1
     DBUS_SYSTEM_BUS_ADDRESS="unix:path=$dir/system" DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/session")
   # Fractional scales are mutter's experimental feature; with it, the layout can be either. The
   # namespace's first process stays root, so that it dies with unshare (a change of user would
-  # clear that), and the whole namespace with it.
-  unshare --pid --fork --kill-child --mount --propagation private -- sh -c '"$@"; exit $?' sh \
+  # clear that), and the whole namespace with it. GIO mounts nothing that could outlive it.
+  unshare --pid --fork --kill-child -- sh -c '"$@"; exit $?' sh \
     "${as[@]}" sh -c '
     dbus-daemon --config-file="$1/system.conf" --nofork &
     dbus-daemon --session --address="unix:path=$1/session" --nofork &

@@ -7,9 +7,10 @@
 # 1920x1080 screen. Runs the OnWine cases of the window's tests in the wine prefix of the run
 # (WINEPREFIX). Every mount, drive letter and setting is undone however the test ends. Skipped
 # (77) without root, which the mounts need.
-#   wine_test.sh WIN_FORM1_TESTS.exe
+#   wine_test.sh WIN_FORM1_TESTS.exe FERROWICK.exe
 set -euo pipefail
 tests=$1
+program=$2
 [ "$(id -u)" -eq 0 ] || { echo "skipped: the drives need root to mount"; exit 77; }
 : "${WINEPREFIX:?the wine prefix of the run}"
 work=$(mktemp -d)
@@ -29,47 +30,60 @@ trap cleanup EXIT
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-# A drive letter wine has not given out, mapped to `folder`.
+# A drive letter wine has not given out, mapped to FOLDER, in the variable NAME.
 map() {
   local letter
   for letter in f g h i j k l m n o p q r s t u v w x y; do
     [ -e "$devices/$letter:" ] || [ -L "$devices/$letter:" ] && continue
     ln -s "$1" "$devices/$letter:"
     letters+=("$letter:")
-    echo "${letter^^}:"
+    printf -v "$2" '%s:' "${letter^^}"
     return 0
   done
   return 1
 }
 
-mkdir "$work/full" "$work/readonly" "$work/files" "$work/locales"
+mkdir "$work/full" "$work/readonly" "$work/locales"
 mount -t tmpfs -o size=64k,mode=0777 ferrowick-full "$work/full" && mounted+=("$work/full")
 mount -t tmpfs -o ro,size=64k ferrowick-readonly "$work/readonly" && mounted+=("$work/readonly")
-head -c 40000 /dev/urandom >"$work/files/big.bin"
 : >"$work/com1"
-full=$(map "$work/full")
-readonly_drive=$(map "$work/readonly")
-files=$(map "$work/files")
+map "$work/full" full
+map "$work/readonly" readonly_drive
 # wine maps its ports when its server starts.
 wine reg add 'HKLM\Software\Wine\Ports' /v COM1 /d "$work/com1" /f >/dev/null
 wineserver -k 2>/dev/null || true
 wineserver -w 2>/dev/null || true
 
-FERROWICK_FULL_DRIVE=$full FERROWICK_READONLY_DRIVE=$readonly_drive FERROWICK_FOLDER=$files \
-  wine "$tests" --gtest_filter='OnWine.TheShellsFailuresOnRealDrivesAreNamed' ||
+FERROWICK_FULL_DRIVE=$full FERROWICK_READONLY_DRIVE=$readonly_drive \
+  wine "$tests" --gtest_filter='WinForm1Test.EveryCopyNotMadeIsNamed' ||
   fail "the copies not made on real drives"
 [ "$(readlink "$devices/com1")" = "$work/com1" ] || fail "COM1 is not the plain file: $(readlink "$devices/com1")"
-[ ! -s "$work/com1" ] || fail "$(stat -c %s "$work/com1") bytes went to COM1"
+[ -f "$work/com1" ] && [ ! -s "$work/com1" ] || fail "COM1's file was written to or removed"
 left=$(ls "$work/full")
 [ "$left" = 1big.bin ] || fail "on the full drive: $left"
+rm -f "$work/full/1big.bin"
 echo "drives: the full and the read-only drive name their copies; COM1 took $(stat -c %s "$work/com1") bytes"
 
 # The user's language as wine takes it: from the locale, which must exist.
 localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8"
 LOCPATH=$work/locales LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= FERROWICK_LANGUAGE=de \
-  wine "$tests" --gtest_filter='OnWine.SpeaksTheUsersLanguage' || fail "the window in German"
+  wine "$tests" --gtest_filter='WinForm1Test.EveryLanguageFitsItsPlaces' || fail "the window in German"
 
+# The program itself at 200 %: its window with its frame on the 1920x1080 screen, as the X
+# server has it.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
-FERROWICK_DPI=192 wine "$tests" --gtest_filter='OnWine.FitsTheScreenAtItsScale' ||
-  fail "the window at 192 dots per inch"
+wine "$program" >/dev/null 2>&1 &
+app=$!
+geometry=""
+for _ in $(seq 100); do
+  geometry=$(xwininfo -name Ferrowick 2>/dev/null | awk '/Absolute upper-left Y/ {y = $NF}
+    /^ *Height/ {h = $NF} /^ *Width/ {w = $NF} END {if (h) print w, h, y}') && [ -n "$geometry" ] && break
+  sleep 0.2
+done
+kill $app 2>/dev/null || true
+read -r width height top <<<"${geometry:-0 0 0}"
+screen=$(xdpyinfo 2>/dev/null | awk '/dimensions/ {print $2}')
+[ "$height" -gt 0 ] && [ "$top" -ge 0 ] && [ $((top + height)) -le "${screen#*x}" ] ||
+  fail "at 192 dots per inch the window is ${width}x$height at $top on a screen of $screen"
+echo "at 192 dots per inch the window is ${width}x$height at $top on a screen of $screen"
 exit $failed
