@@ -81,10 +81,10 @@ echo "upgraded: $older_version, then $version: one entry, version $(entries); on
 wine "$program/Ferrowick.exe" >/dev/null 2>&1 &
 app=$!
 for _ in $(seq 100); do
-  xwininfo -root -tree 2>/dev/null | grep -q '"Ferrowick"' && break
+  grep -q '"Ferrowick"' <<<"$(xwininfo -root -tree 2>/dev/null)" && break
   sleep 0.2
 done
-xwininfo -root -tree 2>/dev/null | grep -q '"Ferrowick"' || fail "the upgraded program showed no window"
+grep -q '"Ferrowick"' <<<"$(xwininfo -root -tree 2>/dev/null)" || fail "the upgraded program showed no window"
 echo "the upgraded program opened its window"
 kill "$app" 2>/dev/null || true
 wait "$app" 2>/dev/null || true

@@ -53,9 +53,11 @@ for type in text/plain image/png image/jpeg application/pdf application/vnd.oasi
   application/vnd.oasis.opendocument.spreadsheet \
   application/vnd.openxmlformats-officedocument.wordprocessingml.document \
   application/vnd.openxmlformats-officedocument.spreadsheetml.sheet; do
-  PATH=$out/root/usr/bin:$PATH XDG_DATA_HOME=$out/none XDG_DATA_DIRS=$out/root/usr/share:/usr/share \
-    gio mime "$type" 2>/dev/null | grep -qxF "$(printf '\t')$id.desktop" ||
-    fail "GIO does not offer Ferrowick for $type"
+  # Read whole before it is searched: grep -q leaves at the first match, and gio, still writing,
+  # would die of the closed pipe and fail the pipeline.
+  apps=$(PATH=$out/root/usr/bin:$PATH XDG_DATA_HOME=$out/none \
+    XDG_DATA_DIRS=$out/root/usr/share:/usr/share gio mime "$type" 2>/dev/null || true)
+  grep -qxF "$(printf '\t')$id.desktop" <<<"$apps" || fail "GIO does not offer Ferrowick for $type"
 done
 
 # The right-click actions: what Dolphin and Nemo read of them (desktop-file-validate knows
