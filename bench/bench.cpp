@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // End-to-end speed of a duplication run, against the bare system calls it cannot avoid.
 //   ferrowick_bench [work folder]     (QT_QPA_PLATFORM picks offscreen or an X server)
-// With BENCH_SSHFS=FOLDER, also copies into that sshfs folder against cp. With BENCH_A11Y set to
+// With BENCH_SSHFS=FOLDER, also copies into that sshfs folder against cp; with BENCH_DAVFS2=FOLDER
+// and BENCH_DAV_SERVED=ITS_SERVER'S_FOLDER, into that davfs2 folder. With BENCH_A11Y set to
 // the address of a session bus whose accessibility bus has an assistive technology listening,
 // the window also runs with Qt's accessibility bridge on, in a process of its own.
 //   ferrowick_bench --window-run SOURCE FOLDER COUNT   that process: prints the run's seconds
@@ -180,6 +181,17 @@ long PeakRssKiB() {
   return usage.ru_maxrss;
 }
 
+// The bytes of the regular files below `folder`.
+std::uintmax_t TreeBytes(const fs::path& folder) {
+  std::uintmax_t bytes = 0;
+  std::error_code error;
+  for (fs::recursive_directory_iterator it(folder, error), end; !error && it != end;
+       it.increment(error)) {
+    if (it->is_regular_file(error)) bytes += it->file_size(error);
+  }
+  return bytes;
+}
+
 int Env(const char* name, int fallback) {
   const char* value = std::getenv(name);
   return value != nullptr ? std::atoi(value) : fallback;
@@ -236,7 +248,8 @@ void Settle() {
 // write-back. Small files are kept to the end: ext4 is slow to hand out inodes right after many
 // were freed, which would charge one side for the other's clean-up.
 std::vector<double> Contest(const fs::path& work, const std::string& name, int rounds,
-                            bool deleteEachRound, const std::vector<Timed>& sides) {
+                            bool deleteEachRound, const std::vector<Timed>& sides,
+                            const std::function<void()>& settle = Settle) {
   const std::size_t n = sides.size();
   std::vector<std::vector<double>> times(n);
   // Round 0 is not timed. Before it the kernel lets a device that has written little keep
@@ -250,7 +263,7 @@ std::vector<double> Contest(const fs::path& work, const std::string& name, int r
     for (std::size_t turn = 0; turn < n; ++turn) {
       const std::size_t who = (turn + static_cast<std::size_t>(round)) % n;
       Fresh(dirs[who]);
-      Settle();
+      settle();
       const double time = sides[who](dirs[who]);
       if (round > 0) times[who].push_back(time);
     }
@@ -373,19 +386,36 @@ int main(int argc, char* argv[]) {
     std::printf("Form1 2 x sparse 2 GiB (64 MiB data): %.3f s, %.0f MiB on disk\n", sparse[1],
                 disk[1]);
   }
-  if (const char* sshfs = std::getenv("BENCH_SSHFS"); sshfs != nullptr && *sshfs != '\0') {
-    const fs::path medium = work / "medium.bin";
-    MakeFile(medium, 200u << 20);
+  const fs::path medium = work / "medium.bin";
+  // sshfs; and davfs2, which uploads a closed file 10 s after it was closed: each side there
+  // starts once its server's folder has not changed for longer than that.
+  const char* dav = std::getenv("BENCH_DAV_SERVED");
+  const std::pair<const char*, std::function<void()>> networks[] = {
+      {"sshfs", Settle}, {"davfs2", [&] {
+                            for (int still = 0, i = 0; dav != nullptr && still < 24 && i < 600;
+                                 ++i) {
+                              const std::uintmax_t before = TreeBytes(dav);
+                              ::usleep(500 * 1000);
+                              still = TreeBytes(dav) == before ? still + 1 : 0;
+                            }
+                            Settle();
+                          }}};
+  for (const auto& [client, settle] : networks) {
+    const std::string variable = std::string("BENCH_") + (client[0] == 's' ? "SSHFS" : "DAVFS2");
+    const char* folder = std::getenv(variable.c_str());
+    if (folder == nullptr || *folder == '\0') continue;
+    if (!fs::exists(medium)) MakeFile(medium, 200u << 20);
     // Ferrowick against cp and against cp with a flush of each copy.
     for (const auto& [name, source, count] :
          {std::tuple{"3 x 200 MiB", medium, 3}, std::tuple{"500 x 4 KiB", small, 500}}) {
-      const std::vector<double> times = Contest(
-          sshfs, "net", rounds, /*deleteEachRound=*/true,
-          {[&](const fs::path& dir) { return RunForm(form, source, dir, count); },
-           [&](const fs::path& dir) { return CpEach(source, dir, count, /*flush=*/false); },
-           [&](const fs::path& dir) { return CpEach(source, dir, count, /*flush=*/true); }});
-      std::printf("sshfs %s: Form1 %.3f s, cp %.3f s, cp + sync of each %.3f s\n", name, times[0],
-                  times[1], times[2]);
+      const std::vector<double> times =
+          Contest(folder, "net", rounds, /*deleteEachRound=*/true,
+                  {[&](const fs::path& dir) { return RunForm(form, source, dir, count); },
+                   [&](const fs::path& dir) { return CpEach(source, dir, count, /*flush=*/false); },
+                   [&](const fs::path& dir) { return CpEach(source, dir, count, /*flush=*/true); }},
+                  settle);
+      std::printf("%s %s: Form1 %.3f s, cp %.3f s, cp + sync of each %.3f s\n", client, name,
+                  times[0], times[1], times[2]);
     }
   }
   fs::remove_all(work);

@@ -52,14 +52,15 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libwayl
 # xfsprogs: the durability check makes an xfs file system as well as an ext4 one; the drives
 # test makes exFAT, FAT32 and NTFS ones and mounts them through their FUSE drivers; the network
 # test serves an sshfs folder and an SMB share mounted through gvfs and through kio-fuse (with
-# kio-extras' SMB worker) from 127.0.0.1; the durability check runs a copy as another user
+# kio-extras' SMB worker), and a WebDAV folder (rclone serve) mounted through rclone, gvfs and
+# davfs2, from 127.0.0.1; the durability check runs a copy as another user
 # (setpriv, in util-linux); the Wayland test runs the window under a headless weston with Qt's
 # Wayland plugin, and under a headless gnome-shell; the command-line test makes the locales
 # whose system messages it expects (locales, libc-l10n).
 TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs exfatprogs exfat-fuse dosfstools fusefat ntfs-3g
   openssh-server openssh-client sshfs samba dbus libglib2.0-bin gvfs-daemons gvfs-backends
-  gvfs-fuse kio-fuse kio-extras kded5 weston qt6-wayland gnome-shell procps util-linux locales
-  libc-l10n)
+  gvfs-fuse kio-fuse kio-extras kded5 rclone davfs2 weston qt6-wayland gnome-shell procps
+  util-linux locales libc-l10n)
 # Debian's own tools make the packages; the Build-Depends in debian/control are the program's
 # BUILD_PACKAGES, which scripts/package installs with apt-get build-dep where they are missing.
 PACKAGE_PACKAGES=(dpkg-dev build-essential debhelper file)

@@ -350,6 +350,33 @@ TEST_F(CopyEngineTest, AnAclIsCutByTheUmask) {
   ::umask(022);
 }
 
+// A folder with neither unnamed files nor renameat2's flag: a hard link that fails for any
+// reason but a failure of the device (rclone answers EIO to every one) leaves the last way of
+// naming the copy; a device that is full ends the copy.
+TEST_F(CopyEngineTest, AHardLinkRefusedForAnyReasonButTheDeviceFallsBack) {
+  for (const int error : {EIO, ENOTSUP, EINVAL, EPERM, ENOSPC}) {
+    struct : CallFaults {
+      int link = 0;
+      int renames = 0;
+      int Before(Call call) override {
+        if (call == Call::OpenUnnamed) return EOPNOTSUPP;
+        if (call == Call::Rename && renames++ == 0) return EINVAL;
+        return call == Call::Link ? link : 0;
+      }
+    } folder;
+    folder.link = error;
+    CopyEngine::Tuning tuning;
+    tuning.faults = &folder;
+    delegate.errors.clear();
+    const fs::path to = dir / ("copy" + std::to_string(error));
+    EXPECT_EQ(Copy(source, to, tuning), error == ENOSPC ? CopyOutcome::Failed : CopyOutcome::Copied)
+        << std::strerror(error);
+    EXPECT_EQ(fs::exists(to), error != ENOSPC);
+    EXPECT_EQ(delegate.errors.size(), error == ENOSPC ? 1u : 0u);
+  }
+  EXPECT_EQ(Listing(dir).size(), 5u);  // the source and four copies, no temporary
+}
+
 TEST_F(CopyEngineTest, LongCopyShowsProgressAndCanBeCancelled) {
   Write(source, Bytes(4u << 20));
   CopyEngine::Tuning tuning;
@@ -565,15 +592,20 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
         if (!delegate.errors.empty()) {
           EXPECT_EQ(delegate.errors[0].call, calls[i]);
         }
-        if ((calls[i] == Call::SetAttribute || calls[i] == Call::SetTimes) && error != EIO) {
+        // Attributes the source will not give or the target will not take cost no copy; a
+        // failure of the target's device in setting them does.
+        const bool attribute = calls[i] == Call::ListAttributes || calls[i] == Call::GetAttribute;
+        if (attribute ||
+            ((calls[i] == Call::SetAttribute || calls[i] == Call::SetTimes) && error != EIO)) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           ASSERT_EQ(delegate.errors.size(), 1u);
           EXPECT_EQ(delegate.errors[0].kind, CopyFailure::Kind::NotKept);
           const CopyFailure& notKept = delegate.errors[0];
           EXPECT_EQ(notKept.times, calls[i] == Call::SetTimes ? error : 0);
-          if (calls[i] == Call::SetAttribute) {
+          if (calls[i] != Call::SetTimes) {
             ASSERT_EQ(notKept.attributes.size(), 1u);
-            EXPECT_EQ(notKept.attributes[0].name, "user.tag");
+            EXPECT_EQ(notKept.attributes[0].name,
+                      calls[i] == Call::ListAttributes ? "" : "user.tag");
           }
         } else if (unflushed) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
@@ -612,6 +644,9 @@ TEST(VolumeTest, TheMountsTypeDecidesNamesAndDurability) {
     const char* top;  // the first folder below the mount point
     NameRules names;
     bool network;  // each copy flushed and its name looked up; neither syncfs nor write-back
+    const char* source = "";        // what was mounted, as the mount table says
+    bool cachesWrites = false;      // rclone's --vfs-cache-mode writes or full
+    const char* uploadsLater = "";  // the client that keeps a copy to upload it later
   } cases[] = {
       {"ext4", "", NameRules::Linux, false},
       {"vfat", "", NameRules::Windows, false},
@@ -623,12 +658,20 @@ TEST(VolumeTest, TheMountsTypeDecidesNamesAndDurability) {
       {"fuse.kio-fuse", "smb", NameRules::Share, true},
       {"cifs", "", NameRules::Windows, true},
       {"nfs4", "", NameRules::Linux, true},
+      {"fuse", "", NameRules::Linux, true, "https://cloud.example/remote.php/dav/", false,
+       "davfs2"},
+      {"fuse.rclone", "", NameRules::Linux, true, "cloud:", true, "rclone"},
+      {"fuse.rclone", "", NameRules::Linux, true, "cloud:", false, ""},
   };
   for (const auto& c : cases) {
-    const Volume volume = VolumeFor(c.type, c.top);
+    const Volume volume = VolumeFor(c.type, c.top, c.source, c.cachesWrites);
     EXPECT_EQ(volume.names, c.names) << c.type << " " << c.top;
     EXPECT_EQ(volume.durability == Durability::EachCopy, c.network) << c.type;
+    EXPECT_EQ(volume.uploadsLater, c.uploadsLater) << c.type << " " << c.source;
+    EXPECT_FALSE(volume.stallsAfterRenames) << c.type << " " << c.top;
   }
+  // GNOME's WebDAV folders, as long as no gvfs is known to answer the 32nd rename.
+  EXPECT_TRUE(VolumeFor("fuse.gvfsd-fuse", "davs:host=cloud.example,ssl=true").stallsAfterRenames);
   // Only the current form is read, and only in full; an earlier version's is still ours.
   const TemporaryName name{"0badcafe", 4242, 17};
   const auto read = TemporaryName::Parse(name.Format());

@@ -40,6 +40,10 @@ class ScriptedDelegate : public CopyDelegate {
     asked.push_back("folder " + folder);
     return createFolder;
   }
+  bool AskStallingFolder(const std::string& folder) override {
+    asked.push_back("stalling " + folder);
+    return true;
+  }
   void ReportError(const CopyFailure& failure) override { errors.push_back(failure); }
   bool Progress(const std::string&, const std::string&, std::uint64_t, std::uint64_t) override {
     ++progressCalls;
@@ -67,6 +71,7 @@ class ScriptedUser : public CopyQuestions, public FolderDialog {
 
   Answer AskReplace(const ReplaceQuestion&) override { return Next(agree); }
   Answer AskCreateFolder(const std::string&) override { return Next(agree); }
+  Answer AskStallingFolder(const std::string&, int) override { return Next(agree); }
   ErrorAnswer ReportError(const CopyFailure& failure) override {
     reported.push_back(failure);
     return Next(ErrorAnswer::Skip);

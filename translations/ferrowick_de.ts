@@ -55,6 +55,18 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Confirm Copies into a WebDAV Folder</source>
+        <translation>Kopien in einen WebDAV-Ordner bestätigen</translation>
+    </message>
+    <message>
+        <source>Make the copies there all the same?</source>
+        <translation>Die Kopien trotzdem dort erstellen?</translation>
+    </message>
+    <message>
+        <source>Copies Waiting for Upload</source>
+        <translation>Kopien warten auf das Hochladen</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -370,6 +382,10 @@ Kopien erstellt wurden, 1, wenn nicht, 2 bei ungültiger Eingabe, 130 oder 143 b
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
         <translation>nicht erstellt: Der Ordner „%1“ existiert nicht (--yes erstellt ihn)</translation>
     </message>
+    <message>
+        <source>no copy made: %1 (--yes makes them there all the same)</source>
+        <translation>keine Kopie erstellt: %1 (--yes erstellt sie trotzdem dort)</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
@@ -596,6 +612,18 @@ Soll er erstellt werden?</translation>
     <message>
         <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
         <translation>Sie wurde während des Kopierens verändert, daher wurde die Kopie nicht behalten. Kopieren Sie sie erneut, sobald nichts mehr in sie schreibt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a WebDAV folder of GNOME&apos;s, and such folders stop answering after about 30 renamed files: the %2 copies, each renamed into place, and every program using the folder would wait until you log out. Make the copies in a local folder and move them in one go, or mount the folder with davfs2 or rclone.</source>
+        <translation>„%1“ ist ein WebDAV-Ordner von GNOME, und solche Ordner antworten nach etwa 30 umbenannten Dateien nicht mehr: Die %2 Kopien, jede an ihren Platz umbenannt, und jedes Programm, das den Ordner verwendet, würden warten, bis Sie sich abmelden. Erstellen Sie die Kopien in einem lokalen Ordner und verschieben Sie sie in einem Zug, oder binden Sie den Ordner mit davfs2 oder rclone ein.</translation>
+    </message>
+    <message>
+        <source>all of them, which could not be read</source>
+        <translation>alle, da sie nicht gelesen werden konnten</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
+        <translation>Die Kopien in „%1“ sind erstellt, aber %2 behält sie auf diesem Computer und lädt sie später auf den Server: Noch sind sie nicht dort. Ist der Server nicht erreichbar, kommen sie dorthin, sobald er wieder da ist.</translation>
     </message>
 </context>
 </TS>

@@ -55,6 +55,18 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Confirm Copies into a WebDAV Folder</source>
+        <translation>Confirmar copias en una carpeta WebDAV</translation>
+    </message>
+    <message>
+        <source>Make the copies there all the same?</source>
+        <translation>¿Hacer las copias allí de todos modos?</translation>
+    </message>
+    <message>
+        <source>Copies Waiting for Upload</source>
+        <translation>Copias pendientes de subir</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -370,6 +382,10 @@ se crearon todas las copias, 1 si no, 2 si la entrada no es válida, 130 o 143 s
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
         <translation>no creada: la carpeta «%1» no existe (--yes la crea)</translation>
     </message>
+    <message>
+        <source>no copy made: %1 (--yes makes them there all the same)</source>
+        <translation>ninguna copia creada: %1 (--yes las crea allí de todos modos)</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
@@ -596,6 +612,18 @@ Do you want to create it?</source>
     <message>
         <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
         <translation>Cambió mientras se copiaba, así que la copia no se conservó. Cópielo de nuevo cuando nada escriba en él.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a WebDAV folder of GNOME&apos;s, and such folders stop answering after about 30 renamed files: the %2 copies, each renamed into place, and every program using the folder would wait until you log out. Make the copies in a local folder and move them in one go, or mount the folder with davfs2 or rclone.</source>
+        <translation>«%1» es una carpeta WebDAV de GNOME, y esas carpetas dejan de responder tras unos 30 archivos renombrados: las %2 copias, cada una renombrada a su lugar, y todo programa que use la carpeta esperarían hasta que cierre la sesión. Haga las copias en una carpeta local y muévalas de una vez, o monte la carpeta con davfs2 o rclone.</translation>
+    </message>
+    <message>
+        <source>all of them, which could not be read</source>
+        <translation>todos, porque no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
+        <translation>Las copias en «%1» están hechas, pero %2 las guarda en este equipo y las sube al servidor más tarde: aún no están en él. Si el servidor no está, irán allí cuando vuelva.</translation>
     </message>
 </context>
 </TS>

@@ -55,6 +55,18 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Confirm Copies into a WebDAV Folder</source>
+        <translation>Confirmer les copies dans un dossier WebDAV</translation>
+    </message>
+    <message>
+        <source>Make the copies there all the same?</source>
+        <translation>Faire quand même les copies à cet endroit&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Copies Waiting for Upload</source>
+        <translation>Copies en attente d’envoi</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -370,6 +382,10 @@ toutes les copies ont été créées, 1 sinon, 2 si la saisie est incorrecte, 13
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
         <translation>non créé&#xa0;: le dossier «&#xa0;%1&#xa0;» n’existe pas (--yes le crée)</translation>
     </message>
+    <message>
+        <source>no copy made: %1 (--yes makes them there all the same)</source>
+        <translation>aucune copie faite&#xa0;: %1 (--yes les fait quand même à cet endroit)</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
@@ -596,6 +612,18 @@ Voulez-vous le créer&#xa0;?</translation>
     <message>
         <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
         <translation>Il a changé pendant la copie, la copie n’a donc pas été gardée. Copiez-le à nouveau quand plus rien n’y écrit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a WebDAV folder of GNOME&apos;s, and such folders stop answering after about 30 renamed files: the %2 copies, each renamed into place, and every program using the folder would wait until you log out. Make the copies in a local folder and move them in one go, or mount the folder with davfs2 or rclone.</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier WebDAV de GNOME, et ces dossiers cessent de répondre après environ 30 fichiers renommés&#xa0;: les %2 copies, chacune renommée à sa place, et tout programme utilisant le dossier attendraient jusqu’à votre déconnexion. Faites les copies dans un dossier local et déplacez-les d’un coup, ou montez le dossier avec davfs2 ou rclone.</translation>
+    </message>
+    <message>
+        <source>all of them, which could not be read</source>
+        <translation>tous, car ils n’ont pas pu être lus</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
+        <translation>Les copies dans «&#xa0;%1&#xa0;» sont faites, mais %2 les garde sur cet ordinateur et les envoie plus tard au serveur&#xa0;: elles n’y sont pas encore. Si le serveur est absent, elles y iront à son retour.</translation>
     </message>
 </context>
 </TS>

@@ -55,6 +55,18 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Confirm Copies into a WebDAV Folder</source>
+        <translation>Conferma copie in una cartella WebDAV</translation>
+    </message>
+    <message>
+        <source>Make the copies there all the same?</source>
+        <translation>Fare comunque lì le copie?</translation>
+    </message>
+    <message>
+        <source>Copies Waiting for Upload</source>
+        <translation>Copie in attesa di caricamento</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -370,6 +382,10 @@ le copie sono state create, 1 se no, 2 per dati non validi, 130 o 143 se interro
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
         <translation>non creata: la cartella «%1» non esiste (--yes la crea)</translation>
     </message>
+    <message>
+        <source>no copy made: %1 (--yes makes them there all the same)</source>
+        <translation>nessuna copia creata: %1 (--yes le crea comunque lì)</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
@@ -596,6 +612,18 @@ Crearla?</translation>
     <message>
         <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
         <translation>È cambiato durante la copia, quindi la copia non è stata tenuta. Copiarlo di nuovo quando nulla vi scrive più.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a WebDAV folder of GNOME&apos;s, and such folders stop answering after about 30 renamed files: the %2 copies, each renamed into place, and every program using the folder would wait until you log out. Make the copies in a local folder and move them in one go, or mount the folder with davfs2 or rclone.</source>
+        <translation>«%1» è una cartella WebDAV di GNOME, e queste cartelle smettono di rispondere dopo circa 30 file rinominati: le %2 copie, ciascuna rinominata al suo posto, e ogni programma che usa la cartella resterebbero in attesa fino alla disconnessione. Fare le copie in una cartella locale e spostarle in una volta, oppure montare la cartella con davfs2 o rclone.</translation>
+    </message>
+    <message>
+        <source>all of them, which could not be read</source>
+        <translation>tutti, perché non è stato possibile leggerli</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
+        <translation>Le copie in «%1» sono fatte, ma %2 le tiene su questo computer e le carica sul server più tardi: non sono ancora sul server. Se il server non c’è, ci andranno quando tornerà.</translation>
     </message>
 </context>
 </TS>

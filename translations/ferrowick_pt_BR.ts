@@ -55,6 +55,18 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Confirm Copies into a WebDAV Folder</source>
+        <translation>Confirmar cópias numa pasta WebDAV</translation>
+    </message>
+    <message>
+        <source>Make the copies there all the same?</source>
+        <translation>Fazer as cópias lá mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Copies Waiting for Upload</source>
+        <translation>Cópias aguardando envio</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -370,6 +382,10 @@ todas as cópias foram criadas, 1 se não, 2 para entrada inválida, 130 ou 143 
         <source>not made: the folder &quot;%1&quot; does not exist (--yes creates it)</source>
         <translation>não criada: a pasta “%1” não existe (--yes a cria)</translation>
     </message>
+    <message>
+        <source>no copy made: %1 (--yes makes them there all the same)</source>
+        <translation>nenhuma cópia criada: %1 (--yes as cria lá mesmo assim)</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Wording</name>
@@ -596,6 +612,18 @@ Deseja criá-la?</translation>
     <message>
         <source>It changed while it was copied, so the copy was not kept. Copy it again once nothing writes to it.</source>
         <translation>Ele mudou enquanto era copiado, então a cópia não foi mantida. Copie-o de novo quando nada mais gravar nele.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a WebDAV folder of GNOME&apos;s, and such folders stop answering after about 30 renamed files: the %2 copies, each renamed into place, and every program using the folder would wait until you log out. Make the copies in a local folder and move them in one go, or mount the folder with davfs2 or rclone.</source>
+        <translation>“%1” é uma pasta WebDAV do GNOME, e essas pastas param de responder depois de uns 30 arquivos renomeados: as %2 cópias, cada uma renomeada para o seu lugar, e todo programa que usa a pasta ficariam esperando até você encerrar a sessão. Faça as cópias numa pasta local e mova-as de uma vez, ou monte a pasta com davfs2 ou rclone.</translation>
+    </message>
+    <message>
+        <source>all of them, which could not be read</source>
+        <translation>todos, pois não puderam ser lidos</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
+        <translation>As cópias em “%1” estão feitas, mas o %2 as mantém neste computador e as envia ao servidor mais tarde: ainda não estão lá. Se o servidor estiver fora, elas irão quando ele voltar.</translation>
     </message>
 </context>
 </TS>

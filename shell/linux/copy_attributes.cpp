@@ -86,10 +86,7 @@ CopyEngine::Step CopyEngine::CopyAttributes(const Job& job, int in, int out) {
     if (Sys(Call::SetAttribute,
             [&] { return ::fsetxattr(out, name.c_str(), value.data(), value.size(), 0); }) != 0) {
       if (!Refused(errno)) return Step::Of(Call::SetAttribute);
-      if (std::none_of(notKept_.begin(), notKept_.end(),
-                       [&](const auto& kept) { return kept.name == name; })) {
-        notKept_.push_back({name, errno});
-      }
+      NotKept(name, errno, Call::SetAttribute);
     }
   }
   return {};
@@ -107,9 +104,14 @@ CopyEngine::Step CopyEngine::ReadAttributes(int in) {
         Sys(Call::ListAttributes, [&] { return ::flistxattr(in, names_.data(), names_.size()); });
     if (length >= 0) break;
     if (errno == EOPNOTSUPP) return {};  // the source's file system keeps none
-    if (errno != ERANGE) return Step::Of(Call::ListAttributes);
-    const ssize_t needed = Sys(Call::ListAttributes, [&] { return ::flistxattr(in, nullptr, 0); });
-    if (needed < 0) return Step::Of(Call::ListAttributes);
+    const ssize_t needed =
+        errno == ERANGE ? Sys(Call::ListAttributes, [&] { return ::flistxattr(in, nullptr, 0); })
+                        : -1;
+    if (needed < 0) {
+      // The data is whole without them (rclone answers EIO to any such question): named once.
+      NotKept("", errno, Call::ListAttributes);
+      return {};
+    }
     names_.resize(static_cast<std::size_t>(needed) + 256);
   }
   const char* const last = names_.data() + length;
@@ -125,8 +127,9 @@ CopyEngine::Step CopyEngine::ReadAttributes(int in) {
       value_.resize(static_cast<std::size_t>(needed) + 64);
     }
     if (size < 0) {
-      if (errno == ENODATA || Unreadable(errno, name)) continue;  // gone meanwhile, or not ours
-      return Step::Of(Call::GetAttribute);
+      // Gone meanwhile, or not ours to read; otherwise named once, the copy whole without it.
+      if (errno != ENODATA && !Unreadable(errno, name)) NotKept(name, errno, Call::GetAttribute);
+      continue;
     }
     std::string value(value_.data(), static_cast<std::size_t>(size));
     // The ACL's named entries go along; what it gives the owner, the group class and others is
@@ -135,6 +138,14 @@ CopyEngine::Step CopyEngine::ReadAttributes(int in) {
     list.emplace_back(name, std::move(value));
   }
   return {};
+}
+
+// An attribute the targets did not get, named once a run; "" for all of the source's.
+void CopyEngine::NotKept(const std::string& name, int error, Call call) {
+  if (std::none_of(notKept_.begin(), notKept_.end(),
+                   [&](const auto& kept) { return kept.name == name; })) {
+    notKept_.push_back({name, error, call});
+  }
 }
 
 CopyEngine::Step CopyEngine::CopyTimes(const Job& job, int out) {

@@ -118,7 +118,13 @@ CopyEngine::Step CopyEngine::NameTemporary(Job& job) {
                  ? Step{}
                  : Step::Of(Call::Unlink);
     }
-    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) return Step::Of(Call::Link);
+    // Any answer but a taken name or a failure of the device itself says only that this file
+    // system makes no hard links here (rclone answers EIO to every one): the next way is tried.
+    const Step failed = Step::Of(Call::Link);
+    if (failed.error == EEXIST || failed.error == ENOSPC || failed.error == EDQUOT ||
+        ServerGone(failed.error) || (failed.error == EIO && !FolderReachable())) {
+      return failed;
+    }
     way = Naming::Check;
   }
   // FAT, exFAT and NTFS through FUSE have neither. What holds here: no file that exists when
@@ -171,18 +177,24 @@ void CopyEngine::ListFolder() {
     ::close(readable);
     return;
   }
-  folder_.listed = true;
-  while (const dirent* entry = ::readdir(listing)) {
+  bool whole = true;
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(listing);
+    // Only a listing read to its end says which names are free.
+    if (entry == nullptr) {
+      if (errno != 0) whole = false;
+      break;
+    }
     const std::string_view name = entry->d_name;
     if (TemporaryName::Ours(name)) folder_.leftovers.emplace_back(name);
-    if (!folder_.listed) continue;
+    if (!whole) continue;
     folder_.names.emplace(name);
-    if (folder_.names.size() > kMostNames) {
-      folder_.listed = false;
-      folder_.names.clear();
-    }
+    if (folder_.names.size() > kMostNames) whole = false;
   }
   ::closedir(listing);
+  folder_.listed = whole;
+  if (!whole) folder_.names.clear();
 }
 
 // A killed run leaves its hidden temporary where the folder's file system has no unnamed files.

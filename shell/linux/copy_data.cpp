@@ -40,8 +40,8 @@ CopyEngine::Step CopyEngine::CopyData(Job& job, int in, int out) {
 }
 
 // The source looked at once more after its data: a copy of a file that was written to while it
-// was copied (truncated, grown, rewritten, replaced) is none of what the file was or is, and
-// does not take the copy's name.
+// was copied (truncated, grown, rewritten) is none of what the file was or is, and does not take
+// the copy's name.
 CopyEngine::Step CopyEngine::CheckSource(Job& job, int in) {
   struct stat now {};
   if (Sys(Call::Fstat, [&] { return ::fstat(in, &now); }) != 0) return Step::Of(Call::Fstat);
@@ -49,8 +49,10 @@ CopyEngine::Step CopyEngine::CheckSource(Job& job, int in) {
   const auto same = [](const timespec& a, const timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
   };
-  if (now.st_dev != was.st_dev || now.st_ino != was.st_ino || now.st_size != was.st_size ||
-      !same(now.st_mtim, was.st_mtim) || !same(now.st_ctim, was.st_ctim)) {
+  // The descriptor holds the file it was opened on, whatever its name meanwhile leads to; its
+  // inode number is the file system's to give, and a FUSE one (rclone) may give another.
+  if (now.st_size != was.st_size || !same(now.st_mtim, was.st_mtim) ||
+      !same(now.st_ctim, was.st_ctim)) {
     job.sourceChanged = true;
   }
   return job.sourceChanged ? Step{ESTALE, Call::Fstat} : Step{};

@@ -56,6 +56,9 @@ CopyEngine::Step CopyEngine::WriteBack(Job& job, std::uint64_t done) {
 // no copy takes its name before it is there. `out` is -1 once a named temporary is closed.
 CopyEngine::Step CopyEngine::SyncBeforeNaming(const Job& job, int out) {
   if (!job.replacing && folder_.volume.durability != Durability::EachCopy) return {};
+  // A client that uploads a closed file on its own schedule (davfs2, rclone's write cache) takes
+  // it to the server no sooner for a flush: the run ends with a note of that instead.
+  if (!folder_.volume.uploadsLater.empty()) return {};
   if (out < 0) return SyncByName(folder_.fd.get(), job.temporary, Call::SyncData);
   return Sys(Call::SyncData, [&] { return ::fdatasync(out); }) == 0 ? Step{}
                                                                     : Step::Of(Call::SyncData);
@@ -106,7 +109,8 @@ void CopyEngine::NoteCopy(Job& job) {
   }
   if (folder_.volume.durability == Durability::EachCopy) {
     if (target == nullptr) {
-      target = &targets_.emplace_back(Target{device, job.folder, -1, 0, -1, {}});
+      target = &targets_.emplace_back(
+          Target{device, job.folder, -1, 0, -1, {}, folder_.volume.uploadsLater});
     }
     // The run's last copy there, looked up in the folder that holds it.
     if (target->folderFd < 0 || target->folder != job.folder) {
@@ -118,7 +122,10 @@ void CopyEngine::NoteCopy(Job& job) {
     return;
   }
   if (folder_.noted) return;
-  if (target == nullptr) target = &targets_.emplace_back(Target{device, job.folder, -1, 0, -1, {}});
+  if (target == nullptr) {
+    target = &targets_.emplace_back(
+        Target{device, job.folder, -1, 0, -1, {}, folder_.volume.uploadsLater});
+  }
   if (target->fd < 0) {
     target->fd = job.held.Release();
     target->error = job.holdError;
@@ -140,6 +147,13 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
       failure.error = failed.error;
       delegate_.ReportError(failure);
       whole = false;
+    } else if (!target.uploadsLater.empty()) {
+      // Flushed, and still not on the server: its client uploads it on its own schedule.
+      CopyFailure note{};
+      note.kind = CopyFailure::Kind::Deferred;
+      note.path = target.folder;
+      note.client = target.uploadsLater;
+      delegate_.ReportError(note);
     }
   }
   targets_.clear();
@@ -175,7 +189,7 @@ void CopyEngine::ReportNotKept() {
   if (notKept_.empty() && timesNotKept_ == 0) return;
   CopyFailure failure{};
   failure.kind = CopyFailure::Kind::NotKept;
-  failure.call = notKept_.empty() ? Call::SetTimes : Call::SetAttribute;
+  failure.call = notKept_.empty() ? Call::SetTimes : notKept_.front().call;
   failure.attributes = std::move(notKept_);
   failure.times = timesNotKept_;
   notKept_.clear();

@@ -68,6 +68,12 @@ CopyEngine::~CopyEngine() {
   }
 }
 
+// The folder the run holds is gone once nothing names it any more, or its server does not answer.
+bool CopyEngine::FolderReachable() const {
+  struct stat st {};
+  return ::fstat(folder_.fd.get(), &st) == 0 && st.st_nlink > 0;
+}
+
 std::string CopyEngine::InFolder(const std::string& name) const {
   return (folder_.path == "/" ? "" : folder_.path) + "/" + name;
 }
@@ -109,15 +115,10 @@ CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, const Step
 // while the copy was under way, where `error` is how that shows; "" where none did. Only a look
 // for the report's words: the step that failed is already known.
 std::string CopyEngine::Vanished(const Job& job, int error) const {
-  // How a network file system says that its server went away (sshfs: ECONNABORTED).
-  for (const int lost : {ENOTCONN, ECONNABORTED, ECONNRESET, ECONNREFUSED, EHOSTDOWN, EHOSTUNREACH,
-                         ENETDOWN, ENETUNREACH, ESHUTDOWN, ETIMEDOUT}) {
-    if (error == lost) return job.folder;
-  }
+  if (ServerGone(error)) return job.folder;
   if (job.out < 0 || (error != EIO && error != ENOENT)) return {};
-  // The folder the run holds is gone once nothing names it any more.
+  if (!FolderReachable()) return job.folder;
   struct stat st {};
-  if (::fstat(folder_.fd.get(), &st) != 0 || st.st_nlink == 0) return job.folder;
   if (::stat(FolderOf(job.source).c_str(), &st) != 0) return FolderOf(job.source);
   // A server's folder may still be shown from the mount's cache (kio-fuse), while the copy
   // answers that it is gone.
@@ -198,6 +199,10 @@ CopyEngine::Ending CopyEngine::OpenFolder(Job& job) {
     folder_.path = job.folder;
     folder_.volume = tuning_.mountType != nullptr ? VolumeFor(tuning_.mountType, "")
                                                   : VolumeOf(folder_.fd.get());
+    if (folder_.volume.stallsAfterRenames && !delegate_.AskStallingFolder(job.folder)) {
+      folder_ = Folder();
+      return CopyOutcome::Skipped;
+    }
     ListFolder();
   }
   const std::pair<dev_t, ino_t> folder{folder_.st.st_dev, folder_.st.st_ino};

@@ -65,6 +65,8 @@ struct CopyFailure {
                 // not take them
     NotKept,    // the run's copies were made, but the target kept none of `attributes`, nor
                 // their times where `times` says why
+    Deferred,   // not a failure: the run's copies in `path` are with `client`, which uploads
+                // them to the server later
   } kind = Kind::Copy;
   // Why, where the system's error alone would mislead.
   enum class Cause {
@@ -87,11 +89,13 @@ struct CopyFailure {
   NameFault name;          // NameRefused
   std::string leftover;    // the unfinished copy, where it could not be removed
   struct Attribute {
-    std::string name;
+    std::string name;  // "" for all of the source's, where they could not be read
     int error;
+    Call call;  // reading it from the source, or setting it on the copy
   };
   std::vector<Attribute> attributes;  // NotKept
   int times = 0;                      // NotKept: the error the copies' times were refused with
+  std::string client;                 // Deferred
 };
 
 // What the user needs to know of a file to decide whether to replace it.
@@ -114,6 +118,9 @@ class CopyDelegate {
   virtual bool AskReplace(const ReplaceQuestion& question) = 0;
   // The target's folder is missing. True creates it and any missing parents.
   virtual bool AskCreateFolder(const std::string& folder) = 0;
+  // The target's folder stops answering after about 30 renamed files (GNOME's WebDAV folders),
+  // asked once a run. True makes the copies there all the same.
+  virtual bool AskStallingFolder(const std::string& folder) = 0;
   virtual void ReportError(const CopyFailure& failure) = 0;
   // After each chunk of a copy larger than one chunk; false cancels this copy.
   virtual bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
@@ -188,6 +195,7 @@ class CopyEngine {
   CopyOutcome Fail(const Job& job, const std::string& path, const Step& failed);
   CopyOutcome FailNotRegular(const Job& job, mode_t mode, Call call);
   std::string Vanished(const Job& job, int error) const;
+  bool FolderReachable() const;
   // The folder's path with `name` in it, as reports show it.
   std::string InFolder(const std::string& name) const;
   void ListFolder();
@@ -201,6 +209,7 @@ class CopyEngine {
   Step CopyReads(Job& job, int in, int out, std::uint64_t& at, std::uint64_t end);
   Step CheckSource(Job& job, int in);
   Step CopyAttributes(const Job& job, int in, int out);
+  void NotKept(const std::string& name, int error, Call call);
   Step ReadAttributes(int in);
   Step CopyTimes(const Job& job, int out);
   void RemoveTemporary(std::string& temporary);
@@ -252,6 +261,7 @@ class CopyEngine {
     int error;     // why no descriptor could be held, where none is
     int folderFd;  // where the last copy is looked up, for a flush by name
     std::string lastCopy;
+    std::string uploadsLater;  // the client that does, or ""
   };
 
   // A source's extended attributes as last read, with what identifies that state of it: the

@@ -2,6 +2,7 @@
 // What the file system a copy goes to means for it: which names it takes, and how its copies
 // reach the device. Read from the mount table, because a FUSE mount's magic number says only
 // "FUSE": an sshfs folder on a Linux server takes every Linux name, an NTFS drive does not.
+#include <dirent.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "engine_parts.h"
 
@@ -37,11 +39,78 @@ std::string Unescape(const std::string& field) {
   return out;
 }
 
+// Whether an rclone process that mounts `mountPoint` keeps what is written there to upload later:
+// its --vfs-cache-mode, on its command line or in its environment, is writes or full.
+bool RcloneCachesWrites(const std::string& mountPoint) {
+  DIR* processes = ::opendir("/proc");
+  if (processes == nullptr) return false;
+  bool caches = false;
+  while (const dirent* entry = ::readdir(processes)) {
+    if (entry->d_name[0] < '1' || entry->d_name[0] > '9') continue;
+    const std::string process = std::string("/proc/") + entry->d_name;
+    std::ifstream line(process + "/cmdline", std::ios::binary);
+    std::vector<std::string> args;
+    for (std::string arg; std::getline(line, arg, '\0');) args.push_back(arg);
+    if (args.empty() || engine::NameOf(args[0]) != "rclone" ||
+        std::find(args.begin(), args.end(), "mount") == args.end()) {
+      continue;
+    }
+    char cwd[PATH_MAX] = "";
+    const ssize_t length = ::readlink((process + "/cwd").c_str(), cwd, sizeof cwd - 1);
+    const std::string here(cwd, static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
+    std::string mode;
+    bool mounts = false;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+      const std::string& arg = args[i];
+      if (arg == "--vfs-cache-mode" && i + 1 < args.size()) mode = args[i + 1];
+      if (arg.rfind("--vfs-cache-mode=", 0) == 0) mode = arg.substr(17);
+      char real[PATH_MAX];
+      const std::string given = arg.empty() || arg[0] == '/' ? arg : here + "/" + arg;
+      mounts = mounts || (::realpath(given.c_str(), real) != nullptr && mountPoint == real);
+    }
+    if (mounts && mode.empty()) {
+      std::ifstream environment(process + "/environ", std::ios::binary);
+      for (std::string variable; std::getline(environment, variable, '\0');) {
+        if (variable.rfind("RCLONE_VFS_CACHE_MODE=", 0) == 0) mode = variable.substr(22);
+      }
+    }
+    caches = caches || (mounts && (mode == "writes" || mode == "full"));
+  }
+  ::closedir(processes);
+  return caches;
+}
+
 }  // namespace
 
-Volume VolumeFor(std::string_view type, std::string_view top) {
+bool GvfsStallsAfterRenames() {
+  // "gvfs 1.50.3"; a gvfs that cannot say, or none measured to answer, may be one of those.
+  static const bool stalls = [] {
+    for (const char* daemon : {"/usr/libexec/gvfsd", "/usr/lib/gvfs/gvfsd"}) {
+      if (::access(daemon, X_OK) != 0) continue;
+      std::FILE* version = ::popen((std::string(daemon) + " --version 2>/dev/null").c_str(), "re");
+      if (version == nullptr) continue;
+      unsigned major = 0, minor = 0;
+      const bool read = std::fscanf(version, "gvfs %u.%u", &major, &minor) == 2;
+      ::pclose(version);
+      if (read) return kFirstAnsweringGvfs == 0 || (major == 1 && minor < kFirstAnsweringGvfs);
+    }
+    return true;
+  }();
+  return stalls;
+}
+
+Volume VolumeFor(std::string_view type, std::string_view top, std::string_view source,
+                 bool cachesWrites) {
   Volume volume;
   volume.type = type;
+  if (type == "fuse" && (source.substr(0, 7) == "http://" || source.substr(0, 8) == "https://")) {
+    volume.uploadsLater = "davfs2";
+  } else if (type == "fuse.rclone" && cachesWrites) {
+    volume.uploadsLater = "rclone";
+  }
+  volume.stallsAfterRenames = type == "fuse.gvfsd-fuse" &&
+                              (top.substr(0, 4) == "dav:" || top.substr(0, 5) == "davs:") &&
+                              GvfsStallsAfterRenames();
   const bool fuse = type == "fuse" || type.substr(0, 5) == "fuse.";
   const bool network = OneOf(type, {"nfs", "nfs4", "cifs", "smb3", "smbfs", "9p", "ceph", "afs"});
   // The desktops' own SMB clients pass a name on as it is; the kernel's maps the characters
@@ -71,6 +140,7 @@ Volume VolumeOf(int folder) {
   std::ifstream table("/proc/self/mountinfo");
   std::string line;
   std::string type;
+  std::string source;
   std::string mountPoint;
   while (std::getline(table, line)) {
     // ID PARENT MAJOR:MINOR ROOT MOUNTPOINT OPTIONS [TAGS...] - TYPE SOURCE SUPEROPTIONS
@@ -89,7 +159,8 @@ Volume VolumeOf(int folder) {
     const bool below = path.compare(0, point.size(), point) == 0 &&
                        (path.size() == point.size() || path[point.size()] == '/' || point == "/");
     if (!type.empty() && !(below && point.size() > mountPoint.size())) continue;
-    std::istringstream(line.substr(dash + 3)) >> type;
+    std::istringstream(line.substr(dash + 3)) >> type >> source;
+    source = Unescape(source);
     mountPoint = below ? point : "";
   }
   std::string_view top;
@@ -97,7 +168,8 @@ Volume VolumeOf(int folder) {
     top = std::string_view(path).substr(mountPoint.size() + (mountPoint == "/" ? 0 : 1));
     top = top.substr(0, top.find('/'));
   }
-  Volume volume = VolumeFor(type, top);
+  Volume volume =
+      VolumeFor(type, top, source, type == "fuse.rclone" && RcloneCachesWrites(mountPoint));
   // Windows' names are at most 255 UTF-16 units whatever the mount says.
   struct statvfs limits {};
   if (volume.names == NameRules::Linux && ::fstatvfs(folder, &limits) == 0 &&

@@ -49,6 +49,15 @@ inline bool NotKeptThere(int error) {
          error == EACCES || error == EINVAL;
 }
 
+// How a network file system says that its server went away (sshfs: ECONNABORTED).
+inline bool ServerGone(int error) {
+  for (const int lost : {ENOTCONN, ECONNABORTED, ECONNRESET, ECONNREFUSED, EHOSTDOWN, EHOSTUNREACH,
+                         ENETDOWN, ENETUNREACH, ESHUTDOWN, ETIMEDOUT}) {
+    if (error == lost) return true;
+  }
+  return false;
+}
+
 // The folder is there, but its file system (vfat, many network and FUSE ones) or the kernel
 // has no unnamed files.
 inline bool NoUnnamedFiles(int error) {

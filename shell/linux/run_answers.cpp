@@ -10,6 +10,9 @@ namespace {
 constexpr auto kFrame = std::chrono::milliseconds(30);
 // The end of a run names this many of the copies it did not make, and counts the rest.
 constexpr std::size_t kUnmadeListed = 5;
+// Copies a folder that stops answering after about 30 renamed files takes without a question:
+// a margin below, for what else may rename there.
+constexpr int kStallingFolderTakes = 20;
 // A wait for the device that lasts longer than this is worth a word, even after a quick run.
 constexpr auto kWritingAfter = std::chrono::milliseconds(500);
 
@@ -107,6 +110,13 @@ bool RunAnswers::Decide(Standing& standing, Answer answer) {
 bool RunAnswers::AskReplace(const ReplaceQuestion& question) {
   if (stopped_ || replace_ != Standing::Ask) return !stopped_ && replace_ == Standing::Yes;
   return Decide(replace_, questions_.AskReplace(question));
+}
+
+bool RunAnswers::AskStallingFolder(const std::string& folder) {
+  if (stopped_ || progress_.count <= kStallingFolderTakes) return !stopped_;
+  if (questions_.AskStallingFolder(folder, progress_.count) == Answer::Yes) return true;
+  stopped_ = true;
+  return false;
 }
 
 bool RunAnswers::AskCreateFolder(const std::string& folder) {

@@ -36,6 +36,9 @@ class CopyQuestions {
   virtual Answer AskReplace(const ReplaceQuestion& question) = 0;
   // Yes, No, NoToAll or Stop.
   virtual Answer AskCreateFolder(const std::string& folder) = 0;
+  // Yes, or No: the run's `count` copies would go to a folder that stops answering after about
+  // 30 renamed files.
+  virtual Answer AskStallingFolder(const std::string& folder, int count) = 0;
   virtual ErrorAnswer ReportError(const CopyFailure& failure) = 0;
   // Shows the run's progress display, or brings it up to date. Cancel ends the copy in hand;
   // Stop ends it and the run. While `writing`, there is nothing left to cancel.
@@ -71,6 +74,8 @@ class RunAnswers : public CopyDelegate {
 
   bool AskReplace(const ReplaceQuestion& question) override;
   bool AskCreateFolder(const std::string& folder) override;
+  // Asked only of a run of more copies than such a folder takes; No ends the run.
+  bool AskStallingFolder(const std::string& folder) override;
   void ReportError(const CopyFailure& failure) override;
   bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
                 std::uint64_t total) override;

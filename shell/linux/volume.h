@@ -39,6 +39,12 @@ struct Volume {
   Durability durability = Durability::Syncfs;
   // The longest name it takes, in bytes where names are Linux's, else in UTF-16 units.
   std::size_t nameMax = 255;
+  // The client that keeps a closed file on this computer and uploads it to the server later,
+  // whatever a flush says ("davfs2", "rclone"), or "".
+  std::string uploadsLater;
+  // A folder that stops answering after about 30 renamed files: GNOME's WebDAV folders (gvfs
+  // up to 1.50).
+  bool stallsAfterRenames = false;
 };
 
 // A network server's own answer to a name longer than it takes may not say so (sshfs: "Bad
@@ -46,8 +52,18 @@ struct Volume {
 bool NameTooLong(std::string_view name, const Volume& volume);
 
 // The policy for a type of file system. `top` is the first folder below the mount point, which
-// tells the kind of server behind a desktop's one FUSE mount for all of them (gvfs, kio-fuse).
-Volume VolumeFor(std::string_view type, std::string_view top);
+// tells the kind of server behind a desktop's one FUSE mount for all of them (gvfs, kio-fuse);
+// `source` is what the mount table says was mounted (davfs2: the server's address); rclone
+// uploads later where it `cachesWrites` (its --vfs-cache-mode writes or full).
+Volume VolumeFor(std::string_view type, std::string_view top, std::string_view source = {},
+                 bool cachesWrites = false);
+// GNOME's WebDAV folders stop answering after about 30 renamed files, measured on gvfs 1.50
+// (Debian 12). The first gvfs 1.x measured to answer the 32nd rename; 0 while none has been, and
+// every version is taken to stall.
+inline constexpr unsigned kFirstAnsweringGvfs = 0;
+// Whether this computer's gvfs is one of those.
+bool GvfsStallsAfterRenames();
+
 // The file system of the folder open as `folder`, from /proc/self/mountinfo.
 Volume VolumeOf(int folder);
 

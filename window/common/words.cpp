@@ -126,6 +126,15 @@ QString Wording::FolderQuestion(const std::string& folder) {
   return tr("The folder \"%1\" does not exist.\n\nDo you want to create it?").arg(Visible(folder));
 }
 
+QString Wording::StallingFolder(const std::string& folder, int count) {
+  return tr("\"%1\" is a WebDAV folder of GNOME's, and such folders stop answering after about "
+            "30 renamed files: the %2 copies, each renamed into place, and every program using "
+            "the folder would wait until you log out. Make the copies in a local folder and move "
+            "them in one go, or mount the folder with davfs2 or rclone.")
+      .arg(Visible(folder))
+      .arg(count);
+}
+
 QString Wording::Reason(const CopyFailure& failure) {
   QString reason;
   switch (failure.cause) {
@@ -178,7 +187,10 @@ QString Wording::Report(const CopyFailure& failure) {
       }
       QStringList names;
       for (const CopyFailure::Attribute& attribute : failure.attributes) {
-        names << QStringLiteral("%1 (%2)").arg(Visible(attribute.name), System(attribute.error));
+        names << QStringLiteral("%1 (%2)").arg(attribute.name.empty()
+                                                   ? tr("all of them, which could not be read")
+                                                   : Visible(attribute.name),
+                                               System(attribute.error));
       }
       if (!names.isEmpty()) {
         parts << tr("The copies were made, but their drive did not keep these extended attributes "
@@ -187,6 +199,11 @@ QString Wording::Report(const CopyFailure& failure) {
       }
       return parts.join(QStringLiteral("\n\n"));
     }
+    case CopyFailure::Kind::Deferred:
+      return tr("The copies in \"%1\" are made, but %2 keeps them on this computer and uploads "
+                "them to the server later: they are not on the server yet. Should the server be "
+                "away, they go there once it is back.")
+          .arg(Visible(failure.path), QString::fromStdString(failure.client));
     case CopyFailure::Kind::Unwritten:
       if (failure.call == Call::Hold) {
         return tr("The copies in \"%1\" are not confirmed on the device: they could not be "

@@ -146,9 +146,22 @@ Answer CopyDialogs::AskCreateFolder(const std::string& folder) {
                                  int(Answer::No), int(Answer::No), int(Answer::Stop)));
 }
 
+Answer CopyDialogs::AskStallingFolder(const std::string& folder, int count) {
+  return static_cast<Answer>(
+      Ask(QMessageBox::Warning, tr("Confirm Copies into a WebDAV Folder"),
+          Wording::StallingFolder(folder, count) + QStringLiteral("\n\n") +
+              tr("Make the copies there all the same?"),
+          {{Wording::tr("&Yes"), int(Answer::Yes)}, {Wording::tr("&No"), int(Answer::No)}},
+          int(Answer::No), int(Answer::No), int(Answer::No)));
+}
+
 ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
   const int skip = int(ErrorAnswer::Skip);
   switch (failure.kind) {
+    case CopyFailure::Kind::Deferred:
+      return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Copies Waiting for Upload"),
+                                          Wording::Report(failure), {{Ok(), skip}}, skip, skip,
+                                          skip));
     case CopyFailure::Kind::NotKept:
       return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Attributes Not Kept"),
                                           Wording::Report(failure), {{Ok(), skip}}, skip, skip,

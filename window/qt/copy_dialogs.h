@@ -43,6 +43,7 @@ class CopyDialogs : public CopyQuestions {
 
   Answer AskReplace(const ReplaceQuestion& question) override;
   Answer AskCreateFolder(const std::string& folder) override;
+  Answer AskStallingFolder(const std::string& folder, int count) override;
   ErrorAnswer ReportError(const CopyFailure& failure) override;
   ProgressAnswer Progress(const RunProgress& progress) override;
   void ProgressDone() override;

@@ -83,7 +83,9 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
     std::fputs(Lines(text).c_str(), stderr);
     badInput = true;
   }
-  bool KeepRunning() override { return caught == 0; }
+  // Until a signal, or a Stop the run's copier heard.
+  bool KeepRunning() override { return caught == 0 && (copier == nullptr || !copier->Stopped()); }
+  const Module1* copier = nullptr;
   std::u16string ChooseFolder() override { return {}; }
 
   // The copy engine's questions.
@@ -99,11 +101,22 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
                    tr("not made: the folder \"%1\" does not exist (--yes creates it)").arg(name),
                    Wording::FolderQuestion(folder), Wording::FolderChoices());
   }
+  // Refused without --yes, terminal or not: the fact is all there is to say.
+  Answer AskStallingFolder(const std::string& folder, int count) override {
+    if (consent_ == CommandLine::Consent::Yes) return Answer::Yes;
+    Say(tr("no copy made: %1 (--yes makes them there all the same)")
+            .arg(Wording::StallingFolder(folder, count)));
+    failed = true;
+    return Answer::No;
+  }
   ErrorAnswer ReportError(const CopyFailure& failure) override {
     // On one line: the window's box puts a blank line after its first sentence.
     const QString text =
         Wording::Report(failure).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
-    if (failure.kind != CopyFailure::Kind::NotKept) failed = true;
+    // Notes are not failures.
+    if (failure.kind != CopyFailure::Kind::NotKept && failure.kind != CopyFailure::Kind::Deferred) {
+      failed = true;
+    }
     if (failure.kind != CopyFailure::Kind::Copy || !ask_ || caught != 0) {
       Say(text);
       return ErrorAnswer::Skip;
@@ -207,6 +220,7 @@ int RunCommandLine(const CommandLine& line) {
   CopyEngine::Tuning tuning;
   tuning.progressAfter = std::chrono::milliseconds(0);
   Module1 module1(terminal, terminal, tuning);
+  terminal.copier = &module1;
   Duplicator(terminal, module1, u'/').Run();
   std::fflush(stdout);
   if (terminal.badInput) return 2;
