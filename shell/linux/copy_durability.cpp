@@ -85,14 +85,9 @@ CopyEngine::Step CopyEngine::SyncByName(int folder, const std::string& name, Cal
 // still open stays behind under a hidden name.
 void CopyEngine::HoldTarget(Job& job, int out) {
   if (folder_.volume.durability != Durability::Syncfs || folder_.noted) return;
-  struct stat st {};
-  if (Sys(Call::Hold, [&] { return ::fstat(out, &st); }) != 0) {
-    job.holdError = errno;
-    return;
-  }
-  job.device = st.st_dev;
+  // The copy is on the folder's file system.
   for (const Target& target : targets_) {
-    if (target.device == st.st_dev && target.fd >= 0) return;
+    if (target.device == folder_.st.st_dev && target.fd >= 0) return;
   }
   const int held = Sys(Call::Hold, [&] { return ::fcntl(out, F_DUPFD_CLOEXEC, 0); });
   if (held < 0) job.holdError = errno;

@@ -191,8 +191,11 @@ CopyEngine::Ending CopyEngine::OpenFolder(Job& job) {
       failed = MakeFolders(job.folder);
       if (!failed) failed = open();
     }
-    if (failed || Sys(Call::OpenFolder, [&] { return ::fstat(folder_.fd.get(), &folder_.st); })) {
-      if (!failed) failed = Step::Of(Call::OpenFolder);
+    if (!failed &&
+        Sys(Call::OpenFolder, [&] { return ::fstat(folder_.fd.get(), &folder_.st); }) != 0) {
+      failed = Step::Of(Call::OpenFolder);
+    }
+    if (failed) {
       folder_.fd.Close();
       return Fail(job, job.folder, failed);
     }

@@ -110,7 +110,6 @@ struct CopyEngine::Job {
   // before the copy is removed on a failure: some file systems will not remove an open file.
   engine::Fd held;
   int holdError = 0;         // why none could be made
-  dev_t device = 0;          // the copy's file system, once it is held
   std::uint64_t pushed = 0;  // the copy's data up to here has been started for the device,
   std::uint64_t waited = 0;  // and up to here is on it
   bool cancelled = false;

@@ -31,13 +31,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool valid = window.messages.empty();
   if (window.messages.size() > 1 || (!valid && !copier.calls.empty())) std::abort();
   if (valid && static_cast<int>(copier.calls.size()) != copies.value) std::abort();
-  for (const auto& call : copier.calls) {
-    const std::u16string& target = call.target;
-    if (target.size() < parts.extension.size() ||
-        target.compare(target.size() - parts.extension.size(), std::u16string::npos,
-                       parts.extension) != 0) {
-      std::abort();
-    }
-  }
   return 0;
 }
