@@ -82,8 +82,9 @@ HFONT Fitted(const wchar_t* face, int tenthPoints, int weight, const wchar_t* te
 // The device the system reads `path` as, or "": a device's name, in any folder and with any
 // extension, whose full form the system writes as \\.\NAME.
 std::u16string DeviceOf(const std::wstring& path) {
-  if (path.rfind(L"\\\\.\\", 0) == 0) return U(path.substr(4));
-  return DeviceName(U(path));
+  const bool full = path.rfind(L"\\\\.\\", 0) == 0;
+  const std::u16string device = DeviceName(U(full ? path.substr(4) : path));
+  return device.empty() && full ? U(path.substr(4)) : device;
 }
 
 // The full form of `path`, as the boxes show it.
@@ -479,24 +480,16 @@ void Form1::OpenFiles(const wchar_t* commandLine) {
   Take(paths.front(), false);
 }
 
-std::u16string Form1::NotAFile(const std::wstring& path, bool folderTaken) {
+void Form1::Take(const std::wstring& given, bool folderTaken) {
+  const std::wstring path = FullPath(given);
+  // A device's name, shown as given rather than as the system's full form of it.
   if (const std::u16string device = DeviceOf(path); !device.empty()) {
-    return words::Device(U(path), device);
+    return ShowMessage(words::Device(U(given), device));
   }
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return words::Missing(U(path));
-  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 && !folderTaken) return words::Folder(U(path));
-  return {};
-}
-
-void Form1::Take(const std::wstring& given, bool folderTaken) {
-  // A device's name is shown as given, not as the system's full form of it.
-  std::wstring path = FullPath(given);
-  if (!DeviceOf(path).empty()) path = given;
-  if (const std::u16string refusal = NotAFile(path, folderTaken); !refusal.empty()) {
-    return ShowMessage(refusal);
-  }
-  const bool folder = (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  if (attributes == INVALID_FILE_ATTRIBUTES) return ShowMessage(words::Missing(U(path)));
+  const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  if (folder && !folderTaken) return ShowMessage(words::Folder(U(path)));
   Fill(folder ? txtDir : txtFile, path);
 }
 

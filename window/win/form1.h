@@ -91,8 +91,6 @@ class Form1 : public WindowServices, public CopyReport {
   // A path given or dropped: a file fills Step 1, a folder Step 4 where `folderTaken`; anything
   // else is refused in a message box.
   void Take(const std::wstring& given, bool folderTaken);
-  // Why `path`, as the system reads it in full, cannot be Step 1's file, or "".
-  static std::u16string NotAFile(const std::wstring& path, bool folderTaken);
   // Sets Step 1 or Step 4; the file dialog remembers Step 1's file however it was chosen.
   void Fill(HWND box, const std::wstring& path);
   void CreateControls();
