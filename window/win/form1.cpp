@@ -211,10 +211,15 @@ void Form1::FitWorkArea() {
     return;
   }
   ScrollTo(0);
-  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)) & ~WS_VSCROLL;
-  RECT frame{0, 0, 0, 0};
-  AdjustWindowRectEx(&frame, style, FALSE, 0);
-  const int frameHeight = frame.bottom - frame.top;
+  // The frame as the window has it: what the system says a frame would take need not be what
+  // it gave (under wine in a fresh root, 40 pixels of title bar where it reported under 30).
+  RECT window{};
+  RECT client{};
+  GetWindowRect(hwnd_, &window);
+  GetClientRect(hwnd_, &client);
+  const int frameHeight = (window.bottom - window.top) - client.bottom;
+  const int frameWidth = (window.right - window.left) - client.right -
+                         (scrollRange_ > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0);
   // Two lines of the log and its scroll bar stay in view, however small the screen.
   const int keep = 2 * MulDiv(16, dpi_, 96) + GetSystemMetrics(SM_CYHSCROLL) + 4;
   const layout::Fit fit =
@@ -231,14 +236,11 @@ void Form1::FitWorkArea() {
   scroll.nPage = static_cast<UINT>(fit.shown);
   SetScrollInfo(hwnd_, SB_VERT, &scroll, TRUE);
   const int bar = scrollRange_ > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-  RECT window{};
-  GetWindowRect(hwnd_, &window);
   // A window made shorter starts at the top of the work area, or it would still reach past the
   // bottom. Its height comes from the design: the system may already have cut it to the screen.
   const int top = fit.shown < Px(layout::kClientHeight) ? work.top : window.top;
-  SetWindowPos(hwnd_, nullptr, window.left, top,
-               Px(layout::kClientWidth) + bar + frame.right - frame.left, fit.shown + frameHeight,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, window.left, top, Px(layout::kClientWidth) + bar + frameWidth,
+               fit.shown + frameHeight, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::ScrollTo(int top) {
