@@ -67,6 +67,10 @@
         <source>Copies Waiting for Upload</source>
         <translation>Kopien warten auf das Hochladen</translation>
     </message>
+    <message>
+        <source>Changes Not Checked</source>
+        <translation>Änderungen nicht geprüft</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -624,6 +628,10 @@ Soll er erstellt werden?</translation>
     <message>
         <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
         <translation>Die Kopien in „%1“ sind erstellt, aber %2 behält sie auf diesem Computer und lädt sie später auf den Server: Noch sind sie nicht dort. Ist der Server nicht erreichbar, kommen sie dorthin, sobald er wieder da ist.</translation>
+    </message>
+    <message>
+        <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
+        <translation>Die Kopien von „%1“ sind erstellt, aber ob sich die Datei während des Kopierens geändert hat, ließ sich nicht prüfen: %2 ändert die Zeiten einer Datei von sich aus, sodass nur eine Änderung ihrer Größe erkennbar ist. Falls etwas in sie geschrieben hat, kopieren Sie sie erneut.</translation>
     </message>
 </context>
 </TS>

@@ -67,6 +67,10 @@
         <source>Copies Waiting for Upload</source>
         <translation>Copias pendientes de subir</translation>
     </message>
+    <message>
+        <source>Changes Not Checked</source>
+        <translation>Cambios no comprobados</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -624,6 +628,10 @@ Do you want to create it?</source>
     <message>
         <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
         <translation>Las copias en «%1» están hechas, pero %2 las guarda en este equipo y las sube al servidor más tarde: aún no están en él. Si el servidor no está, irán allí cuando vuelva.</translation>
+    </message>
+    <message>
+        <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
+        <translation>Las copias de «%1» están hechas, pero no se pudo comprobar si cambió mientras se copiaba: %2 cambia por su cuenta las fechas de un archivo, de modo que solo se nota un cambio de su tamaño. Si algo estaba escribiendo en él, cópielo de nuevo.</translation>
     </message>
 </context>
 </TS>

@@ -67,6 +67,10 @@
         <source>Copies Waiting for Upload</source>
         <translation>Copies en attente d’envoi</translation>
     </message>
+    <message>
+        <source>Changes Not Checked</source>
+        <translation>Modifications non vérifiées</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -624,6 +628,10 @@ Voulez-vous le créer&#xa0;?</translation>
     <message>
         <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
         <translation>Les copies dans «&#xa0;%1&#xa0;» sont faites, mais %2 les garde sur cet ordinateur et les envoie plus tard au serveur&#xa0;: elles n’y sont pas encore. Si le serveur est absent, elles y iront à son retour.</translation>
+    </message>
+    <message>
+        <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
+        <translation>Les copies de « %1 » sont faites, mais il n’a pas été possible de vérifier s’il a changé pendant la copie : %2 modifie de lui-même les dates d’un fichier, de sorte que seul un changement de sa taille se voit. Si quelque chose y écrivait, copiez-le de nouveau.</translation>
     </message>
 </context>
 </TS>

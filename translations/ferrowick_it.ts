@@ -67,6 +67,10 @@
         <source>Copies Waiting for Upload</source>
         <translation>Copie in attesa di caricamento</translation>
     </message>
+    <message>
+        <source>Changes Not Checked</source>
+        <translation>Modifiche non verificate</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -624,6 +628,10 @@ Crearla?</translation>
     <message>
         <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
         <translation>Le copie in «%1» sono fatte, ma %2 le tiene su questo computer e le carica sul server più tardi: non sono ancora sul server. Se il server non c’è, ci andranno quando tornerà.</translation>
+    </message>
+    <message>
+        <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
+        <translation>Le copie di «%1» sono state create, ma non è stato possibile verificare se è cambiato durante la copia: %2 cambia da sé le date di un file, così che si nota solo un cambiamento della sua dimensione. Se qualcosa vi stava scrivendo, copialo di nuovo.</translation>
     </message>
 </context>
 </TS>

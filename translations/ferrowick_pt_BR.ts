@@ -67,6 +67,10 @@
         <source>Copies Waiting for Upload</source>
         <translation>Cópias aguardando envio</translation>
     </message>
+    <message>
+        <source>Changes Not Checked</source>
+        <translation>Alterações não verificadas</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Form1</name>
@@ -624,6 +628,10 @@ Deseja criá-la?</translation>
     <message>
         <source>The copies in &quot;%1&quot; are made, but %2 keeps them on this computer and uploads them to the server later: they are not on the server yet. Should the server be away, they go there once it is back.</source>
         <translation>As cópias em “%1” estão feitas, mas o %2 as mantém neste computador e as envia ao servidor mais tarde: ainda não estão lá. Se o servidor estiver fora, elas irão quando ele voltar.</translation>
+    </message>
+    <message>
+        <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
+        <translation>As cópias de “%1” foram feitas, mas não foi possível verificar se ele mudou enquanto era copiado: o %2 altera as datas de um arquivo por conta própria, de modo que só uma mudança de tamanho aparece. Se algo estava gravando nele, copie-o de novo.</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,8 @@ CopyEngine::Step CopyEngine::CopyData(Job& job, int in, int out) {
 
 // The source looked at once more after its data: a copy of a file that was written to while it
 // was copied (truncated, grown, rewritten) is none of what the file was or is, and does not take
-// the copy's name.
+// the copy's name. Where the source's client moves its times on its own, only its size can tell;
+// the copy is then kept, and the run's end says that a change of the rest could not be seen.
 CopyEngine::Step CopyEngine::CheckSource(Job& job, int in) {
   struct stat now {};
   if (Sys(Call::Fstat, [&] { return ::fstat(in, &now); }) != 0) return Step::Of(Call::Fstat);
@@ -51,11 +52,22 @@ CopyEngine::Step CopyEngine::CheckSource(Job& job, int in) {
   };
   // The descriptor holds the file it was opened on, whatever its name meanwhile leads to; its
   // inode number is the file system's to give, and a FUSE one (rclone) may give another.
-  if (now.st_size != was.st_size || !same(now.st_mtim, was.st_mtim) ||
-      !same(now.st_ctim, was.st_ctim)) {
+  if (now.st_size != was.st_size) {
     job.sourceChanged = true;
+  } else if (!same(now.st_mtim, was.st_mtim) || !same(now.st_ctim, was.st_ctim)) {
+    job.timesMovedBy = SourceVolume(job, in).ownTimes;
+    job.sourceChanged = job.timesMovedBy.empty();
   }
   return job.sourceChanged ? Step{ESTALE, Call::Fstat} : Step{};
+}
+
+// Asked only once a source's times moved, and then once for its file system.
+const Volume& CopyEngine::SourceVolume(const Job& job, int in) {
+  if (sourceDevice_ != job.sourceStat.st_dev || sourceVolume_.type.empty()) {
+    sourceDevice_ = job.sourceStat.st_dev;
+    sourceVolume_ = tuning_.mountType != nullptr ? VolumeFor(tuning_.mountType, "") : VolumeOf(in);
+  }
+  return sourceVolume_;
 }
 
 // Only the data goes over; the holes between stay holes in the copy.

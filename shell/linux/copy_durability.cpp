@@ -155,6 +155,10 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   // The next run resolves its folder afresh.
   folder_ = Folder();
   ReportNotKept();
+  if (!unchecked_.client.empty()) {
+    delegate_.ReportError(unchecked_);
+    unchecked_ = CopyFailure();
+  }
   return whole;
 }
 

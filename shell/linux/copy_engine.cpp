@@ -304,7 +304,13 @@ CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
   if (outcome == CopyOutcome::Copied && folder_.volume.durability == Durability::EachCopy) {
     outcome = CheckName(job);
   }
-  if (outcome == CopyOutcome::Copied) NoteCopy(job);
+  if (outcome != CopyOutcome::Copied) return outcome;
+  NoteCopy(job);
+  if (!job.timesMovedBy.empty() && unchecked_.client.empty()) {
+    unchecked_.kind = CopyFailure::Kind::Unchecked;
+    unchecked_.path = job.source;
+    unchecked_.client = job.timesMovedBy;
+  }
   return outcome;
 }
 

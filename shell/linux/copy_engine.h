@@ -67,6 +67,8 @@ struct CopyFailure {
                 // their times where `times` says why
     Deferred,   // not a failure: the run's copies in `path` are with `client`, which uploads
                 // them to the server later
+    Unchecked,  // not a failure: the copies of `path` were kept, though its times moved while it
+                // was copied; `client` moves them on its own, and its size did not change
   } kind = Kind::Copy;
   // Why, where the system's error alone would mislead.
   enum class Cause {
@@ -95,8 +97,14 @@ struct CopyFailure {
   };
   std::vector<Attribute> attributes;  // NotKept
   int times = 0;                      // NotKept: the error the copies' times were refused with
-  std::string client;                 // Deferred
+  std::string client;                 // Deferred, Unchecked
 };
+
+// What the run says of its copies besides the copies not made: nothing the user must act on.
+inline bool IsNote(CopyFailure::Kind kind) {
+  return kind == CopyFailure::Kind::NotKept || kind == CopyFailure::Kind::Deferred ||
+         kind == CopyFailure::Kind::Unchecked;
+}
 
 // What the user needs to know of a file to decide whether to replace it.
 struct FileFacts {
@@ -149,7 +157,8 @@ class CopyEngine {
     // The run's progress display waits this long, so that quick runs show none.
     std::chrono::milliseconds progressAfter{1000};
     CallFaults* faults = nullptr;
-    // For tests: the target's file system is taken to be of this type ("fuse.sshfs", ...).
+    // For tests: the target's and the source's file systems are taken to be of this type
+    // ("fuse.sshfs", ...).
     const char* mountType = nullptr;
   };
 
@@ -229,6 +238,7 @@ class CopyEngine {
   struct Target;
   Step Flush(const Target& target, const std::function<void()>& waiting);
   void ReportNotKept();
+  const Volume& SourceVolume(const Job& job, int in);
 
   // The folder a run's copies go to, resolved once: opened by its path at the run's first copy
   // and held until the run's end (O_PATH, so that a drop box the user may write to and not read
@@ -293,6 +303,11 @@ class CopyEngine {
   Folder folder_;
   std::vector<CopyFailure::Attribute> notKept_;  // attributes refused, with the reason
   int timesNotKept_ = 0;                         // why the targets refused the times, or 0
+  // The file system of the last source, by its device: whether its times tell a change.
+  dev_t sourceDevice_ = 0;
+  Volume sourceVolume_;
+  // A source kept though its times moved during its copy, where they move on their own.
+  CopyFailure unchecked_;
   std::vector<Target> targets_;
 };
 

@@ -108,6 +108,11 @@ Volume VolumeFor(std::string_view type, std::string_view top, std::string_view s
   } else if (type == "fuse.rclone" && cachesWrites) {
     volume.uploadsLater = "rclone";
   }
+  // kio-fuse 5.0.1 (Debian 12) gives a file the ctime of the moment it last refreshed it from
+  // the server, and then the server's mtime in whole seconds: the first listing of its folder
+  // after the file was written (a run's own, at its first copy) moves both, and a rewrite
+  // through the mount moves neither until such a refresh.
+  if (type == "fuse.kio-fuse") volume.ownTimes = "kio-fuse";
   volume.stallsAfterRenames = type == "fuse.gvfsd-fuse" &&
                               (top.substr(0, 4) == "dav:" || top.substr(0, 5) == "davs:") &&
                               GvfsStallsAfterRenames();

@@ -104,6 +104,7 @@ struct CopyEngine::Job {
   bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
   struct stat sourceStat {};
   bool sourceChanged = false;  // written to while it was copied
+  std::string timesMovedBy;    // the client that moved the source's times during its copy
   bool replacing = false;      // the user agreed to replace the target
   int out = -1;                // from here on the copy has begun
   // A second descriptor on the copy, for the run's syncfs once the copy has its name. Closed

@@ -42,6 +42,9 @@ struct Volume {
   // The client that keeps a closed file on this computer and uploads it to the server later,
   // whatever a flush says ("davfs2", "rclone"), or "".
   std::string uploadsLater;
+  // The client that sets a file's times there from its own cache rather than from the file's
+  // changes ("kio-fuse"), or "": a change that keeps a file's size cannot be seen there.
+  std::string ownTimes;
   // A folder that stops answering after about 30 renamed files: GNOME's WebDAV folders (gvfs
   // up to 1.50).
   bool stallsAfterRenames = false;

@@ -204,6 +204,11 @@ QString Wording::Report(const CopyFailure& failure) {
                 "them to the server later: they are not on the server yet. Should the server be "
                 "away, they go there once it is back.")
           .arg(Visible(failure.path), QString::fromStdString(failure.client));
+    case CopyFailure::Kind::Unchecked:
+      return tr("The copies of \"%1\" were made, but whether it changed while it was copied "
+                "could not be checked: %2 moves a file's times on its own, so that only a change "
+                "of its size shows. If something was writing to it, copy it again.")
+          .arg(Visible(failure.path), QString::fromStdString(failure.client));
     case CopyFailure::Kind::Unwritten:
       if (failure.call == Call::Hold) {
         return tr("The copies in \"%1\" are not confirmed on the device: they could not be "

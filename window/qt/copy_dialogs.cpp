@@ -162,6 +162,10 @@ ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
       return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Copies Waiting for Upload"),
                                           Wording::Report(failure), {{Ok(), skip}}, skip, skip,
                                           skip));
+    case CopyFailure::Kind::Unchecked:
+      return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Changes Not Checked"),
+                                          Wording::Report(failure), {{Ok(), skip}}, skip, skip,
+                                          skip));
     case CopyFailure::Kind::NotKept:
       return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Attributes Not Kept"),
                                           Wording::Report(failure), {{Ok(), skip}}, skip, skip,

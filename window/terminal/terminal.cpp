@@ -114,9 +114,7 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
     const QString text =
         Wording::Report(failure).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
     // Notes are not failures.
-    if (failure.kind != CopyFailure::Kind::NotKept && failure.kind != CopyFailure::Kind::Deferred) {
-      failed = true;
-    }
+    if (!IsNote(failure.kind)) failed = true;
     if (failure.kind != CopyFailure::Kind::Copy || !ask_ || caught != 0) {
       Say(text);
       return ErrorAnswer::Skip;
