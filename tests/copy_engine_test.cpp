@@ -672,14 +672,59 @@ TEST(VolumeTest, TheMountsTypeDecidesNamesAndDurability) {
       {"fuse.rclone", "", NameRules::Linux, true, "cloud:", false, ""},
   };
   for (const auto& c : cases) {
-    const Volume volume = VolumeFor(c.type, c.top, c.source, c.cachesWrites);
+    FolderProbes probes;
+    probes.rcloneCachesWrites = [&](const std::string&) { return c.cachesWrites; };
+    probes.gvfsVersion = [] { return std::string("gvfs 1.50.3"); };
+    const Volume volume = VolumeFor(c.type, c.top, c.source, "/mnt", probes);
     EXPECT_EQ(volume.names, c.names) << c.type << " " << c.top;
     EXPECT_EQ(volume.durability == Durability::EachCopy, c.network) << c.type;
     EXPECT_EQ(volume.uploadsLater, c.uploadsLater) << c.type << " " << c.source;
     EXPECT_FALSE(volume.stallsAfterRenames) << c.type << " " << c.top;
   }
-  // GNOME's WebDAV folders, as long as no gvfs is known to answer the 32nd rename.
-  EXPECT_TRUE(VolumeFor("fuse.gvfsd-fuse", "davs:host=cloud.example,ssl=true").stallsAfterRenames);
+  // GNOME's WebDAV folders, as long as no gvfs is known to answer the 32nd rename; a gvfs that
+  // cannot say stalls too.
+  for (const char* version : {"gvfs 1.50.3\n", "gvfs 1.56.1", ""}) {
+    FolderProbes probes;
+    probes.gvfsVersion = [&] { return std::string(version); };
+    EXPECT_TRUE(VolumeFor("fuse.gvfsd-fuse", "davs:host=cloud.example,ssl=true", "", "", probes)
+                    .stallsAfterRenames)
+        << version;
+  }
+  // rclone's write cache, read from its processes' command lines and environments.
+  const fs::path proc = fs::temp_directory_path() / ("ferrowick-proc-" + std::to_string(getpid()));
+  const struct {
+    const char* pid;
+    std::string cmdline;  // NULs between the arguments; %s: the mount point
+    const char* environ;
+    bool caches;
+  } processes[] = {
+      {"100", "rclone|mount|dav:|%s|--vfs-cache-mode|writes", "", true},
+      {"101", "/usr/bin/rclone|mount|dav:|m101", "HOME=/|RCLONE_VFS_CACHE_MODE=full", true},
+      {"102", "rclone|mount|dav:|%s|--vfs-cache-mode=off", "RCLONE_VFS_CACHE_MODE=full", false},
+      {"103", "sshfs|mount|%s|--vfs-cache-mode|writes", "", false},
+      {"104", "rclone|serve|webdav|%s|--vfs-cache-mode|full", "", false},
+  };
+  for (const auto& p : processes) {
+    const fs::path mountPoint = proc / (std::string("m") + p.pid);
+    fs::create_directories(proc / p.pid);
+    fs::create_directories(mountPoint);
+    fs::create_directory_symlink(proc, proc / p.pid / "cwd");
+    std::string cmdline = p.cmdline;
+    if (const auto at = cmdline.find("%s"); at != std::string::npos) {
+      cmdline.replace(at, 2, mountPoint.string());
+    }
+    std::string environ = p.environ;
+    for (std::string* text : {&cmdline, &environ})
+      std::replace(text->begin(), text->end(), '|', '\0');
+    Write(proc / p.pid / "cmdline", cmdline + '\0');
+    Write(proc / p.pid / "environ", environ + '\0');
+  }
+  for (const auto& p : processes) {
+    EXPECT_EQ(RcloneCachesWrites((proc / (std::string("m") + p.pid)).string(), proc.string()),
+              p.caches)
+        << p.pid;
+  }
+  fs::remove_all(proc);
   // Only the current form is read, and only in full; an earlier version's is still ours.
   const TemporaryName name{"0badcafe", 4242, 17};
   const auto read = TemporaryName::Parse(name.Format());

@@ -126,8 +126,8 @@ class CopyDelegate {
   virtual bool AskReplace(const ReplaceQuestion& question) = 0;
   // The target's folder is missing. True creates it and any missing parents.
   virtual bool AskCreateFolder(const std::string& folder) = 0;
-  // The target's folder stops answering after about 30 renamed files (GNOME's WebDAV folders),
-  // asked once a run. True makes the copies there all the same.
+  // The target's folder stalls after renames (Volume::stallsAfterRenames), asked once a run.
+  // True makes the copies there all the same.
   virtual bool AskStallingFolder(const std::string& folder) = 0;
   virtual void ReportError(const CopyFailure& failure) = 0;
   // After each chunk of a copy larger than one chunk; false cancels this copy.

@@ -21,10 +21,6 @@ namespace ferrowick {
 
 namespace {
 
-bool OneOf(std::string_view value, std::initializer_list<std::string_view> list) {
-  return std::find(list.begin(), list.end(), value) != list.end();
-}
-
 // The mount table escapes blanks and backslashes in paths as \ooo.
 std::string Unescape(const std::string& field) {
   std::string out;
@@ -39,15 +35,115 @@ std::string Unescape(const std::string& field) {
   return out;
 }
 
-// Whether an rclone process that mounts `mountPoint` keeps what is written there to upload later:
-// its --vfs-cache-mode, on its command line or in its environment, is writes or full.
-bool RcloneCachesWrites(const std::string& mountPoint) {
-  DIR* processes = ::opendir("/proc");
+// A kind of folder whose rules differ from a local Linux disk's, known by its mount's type and,
+// behind a desktop's one FUSE mount for every server, by the first folder below it (`top`: a
+// prefix where it ends in ':', else the whole name) or by what was mounted (`source`'s prefix).
+struct FolderKind {
+  std::string_view type;  // as the mount table names it; "fuse.*": any other FUSE file system
+  std::string_view top;
+  std::string_view source;
+  NameRules names;
+  Durability durability;
+  std::string_view uploadsLater;  // the client that keeps a copy to upload it later
+  std::string_view ownTimes;      // the client that sets a file's times itself
+  enum class Probe { None, RcloneCachesWrites, GvfsStalls } probe = Probe::None;
+};
+
+constexpr auto kLocal = Durability::Syncfs;
+// Behind a FUSE mount that is not a block device, and on a network file system, only a flush of
+// the file goes through to the server, and the server may answer otherwise than asked.
+constexpr auto kServer = Durability::EachCopy;
+using Probe = FolderKind::Probe;
+
+// The first row that matches is the folder's kind.
+constexpr FolderKind kFolderKinds[] = {
+    // FAT, exFAT and NTFS drives: names judged by Windows' rules once refused.
+    {"vfat", "", "", NameRules::Windows, kLocal, "", ""},
+    {"msdos", "", "", NameRules::Windows, kLocal, "", ""},
+    {"exfat", "", "", NameRules::Windows, kLocal, "", ""},
+    {"ntfs", "", "", NameRules::Windows, kLocal, "", ""},
+    {"ntfs3", "", "", NameRules::Windows, kLocal, "", ""},
+    {"fuseblk", "", "", NameRules::Windows, kLocal, "", ""},  // ntfs-3g, exfat-fuse
+    {"fuse.fusefat", "", "", NameRules::Windows, kServer, "", ""},
+    {"fuse.exfat", "", "", NameRules::Windows, kServer, "", ""},
+    {"fuse.ntfs-3g", "", "", NameRules::Windows, kServer, "", ""},
+    {"fuse.lowntfs-3g", "", "", NameRules::Windows, kServer, "", ""},
+    // The kernel's SMB client maps the characters Windows forbids to others (mapposix) and
+    // refuses what it cannot store.
+    {"cifs", "", "", NameRules::Windows, kServer, "", ""},
+    {"smb3", "", "", NameRules::Windows, kServer, "", ""},
+    {"smbfs", "", "", NameRules::Windows, kServer, "", ""},
+    {"nfs", "", "", NameRules::Linux, kServer, "", ""},
+    {"nfs4", "", "", NameRules::Linux, kServer, "", ""},
+    {"9p", "", "", NameRules::Linux, kServer, "", ""},
+    {"ceph", "", "", NameRules::Linux, kServer, "", ""},
+    {"afs", "", "", NameRules::Linux, kServer, "", ""},
+    // The desktops' own SMB clients pass a name on as it is.
+    {"fuse.gvfsd-fuse", "smb-share:", "", NameRules::Share, kServer, "", ""},
+    // GNOME's WebDAV folders stop answering after about 30 renamed files (gvfs 1.50, Debian 12:
+    // the 31st rename waits until the user logs out, and every program using the folder with it).
+    {"fuse.gvfsd-fuse", "dav:", "", NameRules::Linux, kServer, "", "", Probe::GvfsStalls},
+    {"fuse.gvfsd-fuse", "davs:", "", NameRules::Linux, kServer, "", "", Probe::GvfsStalls},
+    // kio-fuse 5.0.1 (Debian 12) gives a file the ctime of the moment it last refreshed it from
+    // the server, and then the server's mtime in whole seconds: the first listing of its folder
+    // after the file was written (a run's own, at its first copy) moves both, and a rewrite
+    // through the mount moves neither until such a refresh.
+    {"fuse.kio-fuse", "smb", "", NameRules::Share, kServer, "", "kio-fuse"},
+    {"fuse.kio-fuse", "", "", NameRules::Linux, kServer, "", "kio-fuse"},
+    // davfs2 mounts the server's address as plain "fuse", and keeps a closed file in its cache
+    // to upload later, whatever a flush says; so does rclone with its write cache.
+    {"fuse", "", "http://", NameRules::Linux, kServer, "davfs2", ""},
+    {"fuse", "", "https://", NameRules::Linux, kServer, "davfs2", ""},
+    {"fuse.rclone", "", "", NameRules::Linux, kServer, "rclone", "", Probe::RcloneCachesWrites},
+    {"fuse", "", "", NameRules::Linux, kServer, "", ""},
+    {"fuse.*", "", "", NameRules::Linux, kServer, "", ""},
+};
+
+// The first gvfs 1.x measured to answer the 32nd rename; 0 while none has been, and every
+// version is taken to stall.
+constexpr unsigned kFirstAnsweringGvfs = 0;
+
+bool Matches(const FolderKind& kind, std::string_view type, std::string_view top,
+             std::string_view source) {
+  const bool typed = kind.type == type || (kind.type == "fuse.*" && type.substr(0, 5) == "fuse.");
+  const bool topped = kind.top.empty() || kind.top == top ||
+                      (kind.top.back() == ':' && top.substr(0, kind.top.size()) == kind.top);
+  return typed && topped && source.substr(0, kind.source.size()) == kind.source;
+}
+
+// What this computer's gvfs says of its version, asked once.
+std::string SystemGvfsVersion() {
+  static const std::string version = [] {
+    for (const char* daemon : {"/usr/libexec/gvfsd", "/usr/lib/gvfs/gvfsd"}) {
+      if (::access(daemon, X_OK) != 0) continue;
+      std::FILE* pipe = ::popen((std::string(daemon) + " --version 2>/dev/null").c_str(), "re");
+      if (pipe == nullptr) continue;
+      char line[128] = "";
+      const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+      ::pclose(pipe);
+      if (read) return std::string(line);
+    }
+    return std::string();
+  }();
+  return version;
+}
+
+}  // namespace
+
+const FolderProbes& FolderProbes::System() {
+  static const FolderProbes probes{
+      [](const std::string& mountPoint) { return RcloneCachesWrites(mountPoint); },
+      SystemGvfsVersion};
+  return probes;
+}
+
+bool RcloneCachesWrites(const std::string& mountPoint, const std::string& proc) {
+  DIR* processes = ::opendir(proc.c_str());
   if (processes == nullptr) return false;
   bool caches = false;
   while (const dirent* entry = ::readdir(processes)) {
     if (entry->d_name[0] < '1' || entry->d_name[0] > '9') continue;
-    const std::string process = std::string("/proc/") + entry->d_name;
+    const std::string process = proc + "/" + entry->d_name;
     std::ifstream line(process + "/cmdline", std::ios::binary);
     std::vector<std::string> args;
     for (std::string arg; std::getline(line, arg, '\0');) args.push_back(arg);
@@ -80,57 +176,29 @@ bool RcloneCachesWrites(const std::string& mountPoint) {
   return caches;
 }
 
-}  // namespace
-
-bool GvfsStallsAfterRenames() {
-  // "gvfs 1.50.3"; a gvfs that cannot say, or none measured to answer, may be one of those.
-  static const bool stalls = [] {
-    for (const char* daemon : {"/usr/libexec/gvfsd", "/usr/lib/gvfs/gvfsd"}) {
-      if (::access(daemon, X_OK) != 0) continue;
-      std::FILE* version = ::popen((std::string(daemon) + " --version 2>/dev/null").c_str(), "re");
-      if (version == nullptr) continue;
-      unsigned major = 0, minor = 0;
-      const bool read = std::fscanf(version, "gvfs %u.%u", &major, &minor) == 2;
-      ::pclose(version);
-      if (read) return kFirstAnsweringGvfs == 0 || (major == 1 && minor < kFirstAnsweringGvfs);
-    }
-    return true;
-  }();
-  return stalls;
+bool GvfsStallsAfterRenames(std::string_view version) {
+  unsigned major = 0, minor = 0;
+  // A gvfs that cannot say may be one of those.
+  if (std::sscanf(std::string(version).c_str(), "gvfs %u.%u", &major, &minor) != 2) return true;
+  return kFirstAnsweringGvfs == 0 || (major == 1 && minor < kFirstAnsweringGvfs);
 }
 
 Volume VolumeFor(std::string_view type, std::string_view top, std::string_view source,
-                 bool cachesWrites) {
+                 const std::string& mountPoint, const FolderProbes& probes) {
   Volume volume;
   volume.type = type;
-  if (type == "fuse" && (source.substr(0, 7) == "http://" || source.substr(0, 8) == "https://")) {
-    volume.uploadsLater = "davfs2";
-  } else if (type == "fuse.rclone" && cachesWrites) {
-    volume.uploadsLater = "rclone";
+  for (const FolderKind& kind : kFolderKinds) {
+    if (!Matches(kind, type, top, source)) continue;
+    volume.names = kind.names;
+    volume.durability = kind.durability;
+    volume.ownTimes = kind.ownTimes;
+    const bool later =
+        kind.probe != Probe::RcloneCachesWrites || probes.rcloneCachesWrites(mountPoint);
+    if (later) volume.uploadsLater = kind.uploadsLater;
+    volume.stallsAfterRenames =
+        kind.probe == Probe::GvfsStalls && GvfsStallsAfterRenames(probes.gvfsVersion());
+    break;
   }
-  // kio-fuse 5.0.1 (Debian 12) gives a file the ctime of the moment it last refreshed it from
-  // the server, and then the server's mtime in whole seconds: the first listing of its folder
-  // after the file was written (a run's own, at its first copy) moves both, and a rewrite
-  // through the mount moves neither until such a refresh.
-  if (type == "fuse.kio-fuse") volume.ownTimes = "kio-fuse";
-  volume.stallsAfterRenames = type == "fuse.gvfsd-fuse" &&
-                              (top.substr(0, 4) == "dav:" || top.substr(0, 5) == "davs:") &&
-                              GvfsStallsAfterRenames();
-  const bool fuse = type == "fuse" || type.substr(0, 5) == "fuse.";
-  const bool network = OneOf(type, {"nfs", "nfs4", "cifs", "smb3", "smbfs", "9p", "ceph", "afs"});
-  // The desktops' own SMB clients pass a name on as it is; the kernel's maps the characters
-  // Windows forbids to others (mapposix) and refuses what it cannot store.
-  if ((type == "fuse.gvfsd-fuse" && top.substr(0, 10) == "smb-share:") ||
-      (type == "fuse.kio-fuse" && top == "smb")) {
-    volume.names = NameRules::Share;
-  } else if (OneOf(type,
-                   {"vfat", "msdos", "exfat", "ntfs", "ntfs3", "fuseblk", "fuse.fusefat",
-                    "fuse.exfat", "fuse.ntfs-3g", "fuse.lowntfs-3g", "cifs", "smb3", "smbfs"})) {
-    volume.names = NameRules::Windows;
-  }
-  // Behind a FUSE mount that is not a block device, and on a network file system, only a flush
-  // of the file goes through to the server, and the server may answer otherwise than asked.
-  if (fuse || network) volume.durability = Durability::EachCopy;
   return volume;
 }
 
@@ -173,8 +241,7 @@ Volume VolumeOf(int folder) {
     top = std::string_view(path).substr(mountPoint.size() + (mountPoint == "/" ? 0 : 1));
     top = top.substr(0, top.find('/'));
   }
-  Volume volume =
-      VolumeFor(type, top, source, type == "fuse.rclone" && RcloneCachesWrites(mountPoint));
+  Volume volume = VolumeFor(type, top, source, mountPoint);
   // Windows' names are at most 255 UTF-16 units whatever the mount says.
   struct statvfs limits {};
   if (volume.names == NameRules::Linux && ::fstatvfs(folder, &limits) == 0 &&

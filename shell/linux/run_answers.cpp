@@ -10,8 +10,8 @@ namespace {
 constexpr auto kFrame = std::chrono::milliseconds(30);
 // The end of a run names this many of the copies it did not make, and counts the rest.
 constexpr std::size_t kUnmadeListed = 5;
-// Copies a folder that stops answering after about 30 renamed files takes without a question:
-// a margin below, for what else may rename there.
+// Copies a folder that stalls after renames takes without a question: a margin below the count
+// the folder kinds' table (copy_volume.cpp) gives, for what else may rename there.
 constexpr int kStallingFolderTakes = 20;
 // A wait for the device that lasts longer than this is worth a word, even after a quick run.
 constexpr auto kWritingAfter = std::chrono::milliseconds(500);

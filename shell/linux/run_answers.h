@@ -36,8 +36,7 @@ class CopyQuestions {
   virtual Answer AskReplace(const ReplaceQuestion& question) = 0;
   // Yes, No, NoToAll or Stop.
   virtual Answer AskCreateFolder(const std::string& folder) = 0;
-  // Yes, or No: the run's `count` copies would go to a folder that stops answering after about
-  // 30 renamed files.
+  // Yes, or No: the run's `count` copies would go to a folder that stalls after renames.
   virtual Answer AskStallingFolder(const std::string& folder, int count) = 0;
   virtual ErrorAnswer ReportError(const CopyFailure& failure) = 0;
   // Shows the run's progress display, or brings it up to date. Cancel ends the copy in hand;

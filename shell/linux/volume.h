@@ -4,6 +4,7 @@
 // copies reach the device.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -42,30 +43,43 @@ struct Volume {
   // The client that keeps a closed file on this computer and uploads it to the server later,
   // whatever a flush says ("davfs2", "rclone"), or "".
   std::string uploadsLater;
+  // A folder that stops answering after a few dozen renamed files (the table in
+  // copy_volume.cpp says which and why).
+  bool stallsAfterRenames = false;
   // The client that sets a file's times there from its own cache rather than from the file's
   // changes ("kio-fuse"), or "": a change that keeps a file's size cannot be seen there.
   std::string ownTimes;
-  // A folder that stops answering after about 30 renamed files: GNOME's WebDAV folders (gvfs
-  // up to 1.50).
-  bool stallsAfterRenames = false;
 };
 
 // A network server's own answer to a name longer than it takes may not say so (sshfs: "Bad
 // message", gvfs: "Invalid argument"), so such a name is refused before anything is written.
 bool NameTooLong(std::string_view name, const Volume& volume);
 
-// The policy for a type of file system. `top` is the first folder below the mount point, which
-// tells the kind of server behind a desktop's one FUSE mount for all of them (gvfs, kio-fuse);
-// `source` is what the mount table says was mounted (davfs2: the server's address); rclone
-// uploads later where it `cachesWrites` (its --vfs-cache-mode writes or full).
+// What tells folder kinds apart beyond the mount table, asked only of the kinds that need it;
+// handed in, so that tests can answer for the system.
+struct FolderProbes {
+  // Whether the rclone process that mounts `mountPoint` keeps what is written there to upload
+  // later.
+  std::function<bool(const std::string& mountPoint)> rcloneCachesWrites;
+  // What this computer's gvfs says its version is ("gvfs 1.50.3"), or "".
+  std::function<std::string()> gvfsVersion;
+  // The answers of this computer, its processes and its programs.
+  static const FolderProbes& System();
+};
+
+// Whether an rclone process below `proc` (a /proc) that mounts `mountPoint` caches writes: its
+// --vfs-cache-mode, on its command line or in its environment, is writes or full.
+bool RcloneCachesWrites(const std::string& mountPoint, const std::string& proc = "/proc");
+// Whether a gvfs of `version` ("gvfs 1.50.3", or "" where it cannot say) stalls after renames.
+bool GvfsStallsAfterRenames(std::string_view version);
+
+// The policy for a type of file system, from the table of folder kinds. `top` is the first
+// folder below the mount point, which tells the kind of server behind a desktop's one FUSE mount
+// for all of them (gvfs, kio-fuse); `source` is what the mount table says was mounted (davfs2:
+// the server's address); `mountPoint` where, for the probes.
 Volume VolumeFor(std::string_view type, std::string_view top, std::string_view source = {},
-                 bool cachesWrites = false);
-// GNOME's WebDAV folders stop answering after about 30 renamed files, measured on gvfs 1.50
-// (Debian 12). The first gvfs 1.x measured to answer the 32nd rename; 0 while none has been, and
-// every version is taken to stall.
-inline constexpr unsigned kFirstAnsweringGvfs = 0;
-// Whether this computer's gvfs is one of those.
-bool GvfsStallsAfterRenames();
+                 const std::string& mountPoint = {},
+                 const FolderProbes& probes = FolderProbes::System());
 
 // The file system of the folder open as `folder`, from /proc/self/mountinfo.
 Volume VolumeOf(int folder);

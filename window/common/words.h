@@ -34,8 +34,8 @@ class Wording {
 
   static QString ReplaceQuestion(const ferrowick::ReplaceQuestion& question);
   static QString FolderQuestion(const std::string& folder);
-  // The plain fact of a folder that stops answering after about 30 renamed files, and what to
-  // do instead, for a run of `count` copies.
+  // The plain fact of a folder that stalls after renames, and what to do instead, for a run of
+  // `count` copies.
   static QString StallingFolder(const std::string& folder, int count);
   // The reason a copy failed, with the unfinished copy it left where that could not go.
   static QString Reason(const CopyFailure& failure);
