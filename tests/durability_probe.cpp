@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "%s: %s\n", notKept ? "not kept" : failure.path.c_str(),
                  std::strerror(notKept ? failure.times : failure.error));
     // Times or attributes the target would not keep cost no copy.
-    if (!notKept) ++errors;
+    if (!IsNote(failure.kind)) ++errors;
   }
   return window.messages.empty() && errors == 0 ? 0 : 1;
 }

@@ -45,6 +45,7 @@ class ScriptedDelegate : public CopyDelegate {
     return true;
   }
   void ReportError(const CopyFailure& failure) override { errors.push_back(failure); }
+  void ReportNote(const CopyFailure& note) override { errors.push_back(note); }
   bool Progress(const std::string&, const std::string&, std::uint64_t, std::uint64_t) override {
     ++progressCalls;
     onProgress();
@@ -75,6 +76,10 @@ class ScriptedUser : public CopyQuestions, public FolderDialog {
   ErrorAnswer ReportError(const CopyFailure& failure) override {
     reported.push_back(failure);
     return Next(ErrorAnswer::Skip);
+  }
+  void ReportNote(const CopyFailure& note) override {
+    reported.push_back(note);
+    Next(0);
   }
   ProgressAnswer Progress(const RunProgress& progress) override {
     shown.push_back(progress);

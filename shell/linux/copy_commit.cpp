@@ -237,10 +237,9 @@ CopyOutcome CopyEngine::CheckName(const Job& job) {
   });
   if (found == 0 && S_ISREG(st.st_mode)) return CopyOutcome::Copied;
   // 0 where something else is there.
-  CopyFailure failure = NotMade(job, job.target, {found == 0 ? 0 : errno, Call::NameCheck});
+  CopyFailure failure = NotMade(job, job.target, Call::NameCheck, found == 0 ? 0 : errno);
   failure.cause = CopyFailure::Cause::NameNotShown;
-  delegate_.ReportError(failure);
-  return CopyOutcome::Failed;
+  return Report(failure);
 }
 
 }  // namespace ferrowick

@@ -29,10 +29,10 @@ CopyEngine::Step CopyEngine::CopyData(Job& job, int in, int out) {
   if (MaybeSparse(job.sourceStat)) {
     if (const Step failed = CopySparse(job, in, out)) return failed;
   } else {
-    // To the size fstat gave: a source that ends sooner, or goes on, changed while it was
-    // copied, which the look at it after its data tells.
+    // To the size fstat gave: a source that ends sooner changed while it was copied; one that
+    // goes on, the look at it after its data tells.
     if (const Step failed = CopySpan(job, in, out, at, size)) return failed;
-    if (at != size) job.sourceChanged = true;
+    if (at != size) return Step::Ended(Step::End::SourceChanged, Call::Fstat);
   }
   // The tail of a large copy starts for the device too; the run's last wait then covers a
   // chunk at most.
@@ -52,13 +52,12 @@ CopyEngine::Step CopyEngine::CheckSource(Job& job, int in) {
   };
   // The descriptor holds the file it was opened on, whatever its name meanwhile leads to; its
   // inode number is the file system's to give, and a FUSE one (rclone) may give another.
-  if (now.st_size != was.st_size) {
-    job.sourceChanged = true;
-  } else if (!same(now.st_mtim, was.st_mtim) || !same(now.st_ctim, was.st_ctim)) {
+  if (now.st_size != was.st_size) return Step::Ended(Step::End::SourceChanged, Call::Fstat);
+  if (!same(now.st_mtim, was.st_mtim) || !same(now.st_ctim, was.st_ctim)) {
     job.timesMovedBy = SourceVolume(job, in).ownTimes;
-    job.sourceChanged = job.timesMovedBy.empty();
+    if (job.timesMovedBy.empty()) return Step::Ended(Step::End::SourceChanged, Call::Fstat);
   }
-  return job.sourceChanged ? Step{ESTALE, Call::Fstat} : Step{};
+  return {};
 }
 
 // Asked only once a source's times moved, and then once for its file system.
@@ -167,8 +166,7 @@ CopyEngine::Step CopyEngine::Tick(Job& job, std::uint64_t done) {
   if (size <= tuning_.chunk) return {};
   if (const Step failed = WriteBack(job, done)) return failed;
   if (delegate_.Progress(job.source, job.target, std::min(done, size), size)) return {};
-  job.cancelled = true;
-  return {ECANCELED, Call::Write};
+  return Step::Ended(Step::End::Cancelled, Call::Write);
 }
 
 }  // namespace ferrowick

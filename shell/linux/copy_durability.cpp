@@ -148,7 +148,7 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
       note.kind = CopyFailure::Kind::Deferred;
       note.path = target.folder;
       note.client = target.uploadsLater;
-      delegate_.ReportError(note);
+      delegate_.ReportNote(note);
     }
   }
   targets_.clear();
@@ -156,7 +156,7 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   folder_ = Folder();
   ReportNotKept();
   if (!unchecked_.client.empty()) {
-    delegate_.ReportError(unchecked_);
+    delegate_.ReportNote(unchecked_);
     unchecked_ = CopyFailure();
   }
   return whole;
@@ -193,7 +193,7 @@ void CopyEngine::ReportNotKept() {
   failure.times = timesNotKept_;
   notKept_.clear();
   timesNotKept_ = 0;
-  delegate_.ReportError(failure);
+  delegate_.ReportNote(failure);
 }
 
 }  // namespace ferrowick

@@ -78,37 +78,53 @@ std::string CopyEngine::InFolder(const std::string& name) const {
   return (folder_.path == "/" ? "" : folder_.path) + "/" + name;
 }
 
-CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, const Step& failed) const {
+CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, Call call,
+                                int error) const {
   CopyFailure failure{};
   failure.source = job.source;
   failure.target = job.target;
   failure.path = path;
-  failure.call = failed.call;
-  failure.error = failed.error;
+  failure.call = call;
+  failure.error = error;
   // Every failure path removes the copy's hidden name first; one still here would not go.
   if (!job.temporary.empty()) failure.leftover = InFolder(job.temporary);
   return failure;
 }
 
+CopyOutcome CopyEngine::Report(const CopyFailure& failure) {
+  delegate_.ReportError(failure);
+  return CopyOutcome::Failed;
+}
+
 CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, const Step& failed) {
-  CopyFailure failure = NotMade(job, path, failed);
-  const int error = failed.error;
-  // Only the copy's own name: a folder above it was taken by the file system already.
-  if (path == job.target) failure.name = NameRefusal(NameOf(path), folder_.volume.names, error);
-  if (job.sourceChanged) {
+  if (failed.end == Step::End::SourceChanged) {
+    CopyFailure failure = NotMade(job, job.source, failed.call, 0);
     failure.cause = CopyFailure::Cause::SourceChanged;
-    failure.path = job.source;
-    failure.error = 0;
-  } else if (failure.name.what != NameFault::What::None) {
+    return Report(failure);
+  }
+  CopyFailure failure = NotMade(job, path, failed.call, failed.error);
+  const int error = failed.error;
+  // What the file system's answer means for the copy's own name: a folder above it was taken by
+  // the file system already.
+  if (path == job.target) failure.name = NameRefusal(NameOf(path), folder_.volume.names, error);
+  if (failure.name.what != NameFault::What::None) {
     failure.cause = CopyFailure::Cause::NameRefused;
-  } else if (error == ENOENT && path.find(kReplacement) != std::string::npos) {
-    failure.cause = CopyFailure::Cause::NotText;
   } else if (std::string gone = Vanished(job, error); !gone.empty()) {
     failure.cause = CopyFailure::Cause::Unreachable;
     failure.path = std::move(gone);
   }
-  delegate_.ReportError(failure);
-  return CopyOutcome::Failed;
+  return Report(failure);
+}
+
+// A source or folder that was not found by a name whose bytes the window could not carry: it
+// exists under the name it really has.
+CopyOutcome CopyEngine::FailOpen(const Job& job, const std::string& path, const Step& failed) {
+  if (failed.error != ENOENT || path.find(kReplacement) == std::string::npos) {
+    return Fail(job, path, failed);
+  }
+  CopyFailure failure = NotMade(job, path, failed.call, failed.error);
+  failure.cause = CopyFailure::Cause::NotText;
+  return Report(failure);
 }
 
 // The folder of the copy or of its source that went away with its server (or was removed)
@@ -128,11 +144,10 @@ std::string CopyEngine::Vanished(const Job& job, int error) const {
 
 CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode, Call call) {
   if (S_ISDIR(mode)) return Fail(job, job.source, {EISDIR, call});
-  CopyFailure failure = NotMade(job, job.source, {0, call});
+  CopyFailure failure = NotMade(job, job.source, call, 0);
   failure.cause = CopyFailure::Cause::NotRegular;
   failure.mode = mode;
-  delegate_.ReportError(failure);
-  return CopyOutcome::Failed;
+  return Report(failure);
 }
 
 CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& target) {
@@ -160,7 +175,7 @@ CopyEngine::Ending CopyEngine::OpenSource(Job& job, Fd& in) {
         !S_ISREG(named.st_mode)) {
       return FailNotRegular(job, named.st_mode, Call::Open);
     }
-    return Fail(job, job.source, failed);
+    return FailOpen(job, job.source, failed);
   }
   if (Sys(Call::Fstat, [&] { return ::fstat(in.get(), &job.sourceStat); }) != 0) {
     return Fail(job, job.source, Step::Of(Call::Fstat));
@@ -197,7 +212,7 @@ CopyEngine::Ending CopyEngine::OpenFolder(Job& job) {
     }
     if (failed) {
       folder_.fd.Close();
-      return Fail(job, job.folder, failed);
+      return FailOpen(job, job.folder, failed);
     }
     folder_.path = job.folder;
     folder_.volume = tuning_.mountType != nullptr ? VolumeFor(tuning_.mountType, "")
@@ -224,9 +239,12 @@ CopyEngine::Ending CopyEngine::CheckTarget(Job& job) {
   const std::string& target = job.target;
   // Before the target is even looked up: on a share that reads \ as a separator, the lookup
   // would already find another file, in another folder.
-  if (folder_.volume.names == NameRules::Share &&
-      NameRefusal(job.name, folder_.volume.names, 0).what != NameFault::What::None) {
-    return Fail(job, target, {0, Call::TargetStat});
+  if (const NameFault fault = NameRefusal(job.name, folder_.volume.names, 0);
+      folder_.volume.names == NameRules::Share && fault.what != NameFault::What::None) {
+    CopyFailure failure = NotMade(job, target, Call::TargetStat, 0);
+    failure.cause = CopyFailure::Cause::NameRefused;
+    failure.name = fault;
+    return Report(failure);
   }
   if (NameTooLong(job.name, folder_.volume)) {
     return Fail(job, target, {ENAMETOOLONG, Call::TargetStat});
@@ -284,7 +302,8 @@ CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
     job.held.Close();
     out.Close();
     RemoveTemporary(job.temporary);
-    return job.cancelled ? CopyOutcome::Cancelled : Fail(job, job.target, failed);
+    return failed.end == Step::End::Cancelled ? CopyOutcome::Cancelled
+                                              : Fail(job, job.target, failed);
   };
   Step failed = CopyData(job, in, out.get());
   if (!failed) failed = CheckSource(job, in);

@@ -129,7 +129,10 @@ class CopyDelegate {
   // The target's folder stalls after renames (Volume::stallsAfterRenames), asked once a run.
   // True makes the copies there all the same.
   virtual bool AskStallingFolder(const std::string& folder) = 0;
+  // A copy not made, or copies not confirmed on their device (kinds Copy and Unwritten).
   virtual void ReportError(const CopyFailure& failure) = 0;
+  // What the run's end says of copies that were made (IsNote kinds): nothing to answer.
+  virtual void ReportNote(const CopyFailure& note) = 0;
   // After each chunk of a copy larger than one chunk; false cancels this copy.
   virtual bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
                         std::uint64_t total) = 0;
@@ -200,8 +203,10 @@ class CopyEngine {
 
   // What every report of a copy not made says: whose copy, where, which call and error, and
   // what it left behind.
-  CopyFailure NotMade(const Job& job, const std::string& path, const Step& failed) const;
+  CopyFailure NotMade(const Job& job, const std::string& path, Call call, int error) const;
+  CopyOutcome Report(const CopyFailure& failure);
   CopyOutcome Fail(const Job& job, const std::string& path, const Step& failed);
+  CopyOutcome FailOpen(const Job& job, const std::string& path, const Step& failed);
   CopyOutcome FailNotRegular(const Job& job, mode_t mode, Call call);
   std::string Vanished(const Job& job, int error) const;
   bool FolderReachable() const;

@@ -80,16 +80,23 @@ inline bool MaybeSparse(const struct stat& st) {
 
 namespace ferrowick {
 
-// What a step of a copy came to: done (error 0), or failed in `call` with `error`. Made where the
-// call failed and passed up as it is, so that the report names that call whatever was tidied up
-// after it.
+// What a step of a copy came to: done, failed in `call` with `error`, or ended the copy for a
+// reason that is no call's failure. Made where that happened and passed up as it is, so that the
+// report names that call or reason whatever was tidied up after it.
 struct CopyEngine::Step {
-  int error = 0;
+  int error = 0;  // the errno `call` failed with; 0 where no call failed
   Call call = Call::Open;
-  // True when the step failed: `if (const Step failed = ...)`.
-  explicit operator bool() const { return error != 0; }
+  enum class End {
+    None,
+    Cancelled,      // the user cancelled the copy
+    SourceChanged,  // the source was written to while it was copied
+  } end = End::None;
+  // True when the step ended the copy: `if (const Step failed = ...)`.
+  explicit operator bool() const { return error != 0 || end != End::None; }
   // The failure of `call`, read from errno right after it.
   static Step Of(Call call) { return {errno, call}; }
+  // `call` is where it showed.
+  static Step Ended(End end, Call call) { return {0, call, end}; }
 };
 
 struct CopyEngine::Job {
@@ -103,17 +110,15 @@ struct CopyEngine::Job {
   std::string temporary;  // the copy's hidden name in its folder, while it has one
   bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
   struct stat sourceStat {};
-  bool sourceChanged = false;  // written to while it was copied
-  std::string timesMovedBy;    // the client that moved the source's times during its copy
-  bool replacing = false;      // the user agreed to replace the target
-  int out = -1;                // from here on the copy has begun
+  std::string timesMovedBy;  // the client that moved the source's times during its copy
+  bool replacing = false;    // the user agreed to replace the target
+  int out = -1;              // from here on the copy has begun
   // A second descriptor on the copy, for the run's syncfs once the copy has its name. Closed
   // before the copy is removed on a failure: some file systems will not remove an open file.
   engine::Fd held;
   int holdError = 0;         // why none could be made
   std::uint64_t pushed = 0;  // the copy's data up to here has been started for the device,
   std::uint64_t waited = 0;  // and up to here is on it
-  bool cancelled = false;
 };
 
 template <typename F>

@@ -155,27 +155,20 @@ Answer CopyDialogs::AskStallingFolder(const std::string& folder, int count) {
           int(Answer::No), int(Answer::No), int(Answer::No)));
 }
 
+void CopyDialogs::ReportNote(const CopyFailure& note) {
+  const QString caption = note.kind == CopyFailure::Kind::Deferred ? tr("Copies Waiting for Upload")
+                          : note.kind == CopyFailure::Kind::Unchecked ? tr("Changes Not Checked")
+                                                                      : tr("Attributes Not Kept");
+  const int ok = int(ErrorAnswer::Skip);
+  Ask(QMessageBox::Information, caption, Wording::Report(note), {{Ok(), ok}}, ok, ok, ok);
+}
+
 ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
   const int skip = int(ErrorAnswer::Skip);
-  switch (failure.kind) {
-    case CopyFailure::Kind::Deferred:
-      return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Copies Waiting for Upload"),
-                                          Wording::Report(failure), {{Ok(), skip}}, skip, skip,
-                                          skip));
-    case CopyFailure::Kind::Unchecked:
-      return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Changes Not Checked"),
-                                          Wording::Report(failure), {{Ok(), skip}}, skip, skip,
-                                          skip));
-    case CopyFailure::Kind::NotKept:
-      return static_cast<ErrorAnswer>(Ask(QMessageBox::Information, tr("Attributes Not Kept"),
-                                          Wording::Report(failure), {{Ok(), skip}}, skip, skip,
-                                          skip));
-    case CopyFailure::Kind::Unwritten:
-      return static_cast<ErrorAnswer>(Ask(QMessageBox::Warning, tr("Error Writing Copies"),
-                                          Wording::Report(failure), {{Ok(), skip}}, skip, skip,
-                                          skip));
-    case CopyFailure::Kind::Copy:
-      break;
+  if (failure.kind == CopyFailure::Kind::Unwritten) {
+    return static_cast<ErrorAnswer>(Ask(QMessageBox::Warning, tr("Error Writing Copies"),
+                                        Wording::Report(failure), {{Ok(), skip}}, skip, skip,
+                                        skip));
   }
   return static_cast<ErrorAnswer>(Ask(QMessageBox::Warning, tr("Error Copying File"),
                                       Wording::Report(failure), Wording::ErrorChoices(), skip, skip,

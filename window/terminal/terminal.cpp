@@ -110,16 +110,19 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
     return Answer::No;
   }
   ErrorAnswer ReportError(const CopyFailure& failure) override {
-    // On one line: the window's box puts a blank line after its first sentence.
-    const QString text =
-        Wording::Report(failure).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
-    // Notes are not failures.
-    if (!IsNote(failure.kind)) failed = true;
+    failed = true;
+    const QString text = OneLine(failure);
     if (failure.kind != CopyFailure::Kind::Copy || !ask_ || caught != 0) {
       Say(text);
       return ErrorAnswer::Skip;
     }
     return static_cast<ErrorAnswer>(Ask(text, Wording::ErrorChoices(), int(ErrorAnswer::Stop)));
+  }
+  // Notes are not failures.
+  void ReportNote(const CopyFailure& note) override { Say(OneLine(note)); }
+  // On one line: the window's box puts a blank line after its first sentence.
+  static QString OneLine(const CopyFailure& failure) {
+    return Wording::Report(failure).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
   }
   // Asked every frame from the start of a run, so that a signal stops a large copy at once; shown
   // once the run has lasted a second, as the window's display is.
