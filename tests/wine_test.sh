@@ -74,11 +74,14 @@ LOCPATH=$work/locales LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= FERROWICK_LANGUAGE=de \
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
 wine "$program" >/dev/null 2>&1 &
 app=$!
-geometry=""
+# Once it holds still: wine maps the window before its X window takes the size it was fitted to.
+geometry="" last=""
 for _ in $(seq 100); do
   geometry=$(xwininfo -name Ferrowick 2>/dev/null | awk '/Absolute upper-left Y/ {y = $NF}
-    /^ *Height/ {h = $NF} /^ *Width/ {w = $NF} END {if (h) print w, h, y}') && [ -n "$geometry" ] && break
-  sleep 0.2
+    /^ *Height/ {h = $NF} /^ *Width/ {w = $NF} END {if (h) print w, h, y}') || geometry=""
+  [ -n "$geometry" ] && [ "$geometry" = "$last" ] && break
+  last=$geometry
+  sleep 0.5
 done
 kill $app 2>/dev/null || true
 read -r width height top <<<"${geometry:-0 0 0}"

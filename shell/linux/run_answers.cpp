@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
+#include "form_logic.h"
+
 namespace ferrowick {
 namespace {
 
 // Nobody reads a display that changes faster than the screen does.
 constexpr auto kFrame = std::chrono::milliseconds(30);
-// The end of a run names this many of the copies it did not make, and counts the rest.
-constexpr std::size_t kUnmadeListed = 5;
 // Copies a folder that stalls after renames takes without a question: a margin below the count
 // the folder kinds' table (copy_volume.cpp) gives, for what else may rename there.
 constexpr int kStallingFolderTakes = 20;
@@ -129,7 +129,7 @@ void RunAnswers::ReportError(const CopyFailure& failure) {
   if (failure.kind == CopyFailure::Kind::Copy && (stopped_ || skipErrors_)) {
     // Nobody was told at the time: the end of the run says which copies were not made.
     if (!stopped_) {
-      if (unmade_.size() < kUnmadeListed) unmade_.push_back(failure);
+      if (unmade_.size() < kNotMadeListed) unmade_.push_back(failure);
       ++unmadeCount_;
     }
     return;

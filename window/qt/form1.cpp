@@ -62,9 +62,6 @@ Control* Make(QWidget* parent, const layout::Place& place) {
 }
 
 const QColor kGrey = QColor::fromRgb(layout::kGrey);
-constexpr auto kFrame = std::chrono::milliseconds(16);
-// Drawing a frame may cost more than the copies between two frames; the copies come first.
-constexpr int kCopyShareToDrawing = 9;
 // A desktop's panel at the top or bottom of a Wayland screen is at most this high.
 constexpr int kPanelRoom = 48;
 // The window is never made shorter than this, whatever the screen says.
@@ -498,7 +495,7 @@ std::u16string Form1::Words(Phrase phrase) const { return Wording::Of(phrase).to
 
 std::u16string Form1::Text(Box box) const {
   if (box == Box::Status) {
-    QString text = txtStatus->toPlainText() + pendingStatus_;
+    QString text = txtStatus->toPlainText() + QString::fromStdU16String(log_.Pending());
     return text.replace(u'\n', QStringLiteral("\r\n")).toStdU16String();
   }
   return BoxFor(box)->text().toStdU16String();
@@ -511,7 +508,7 @@ void Form1::SetText(Box box, const std::u16string& text) {
     return;
   }
   txtStatus->setPlainText(QString(value).remove(u'\r'));
-  pendingStatus_.clear();
+  log_.Clear();
   ResetStatusEnd();
 }
 
@@ -522,40 +519,28 @@ void Form1::ResetStatusEnd() {
 
 bool Form1::PrefixSelected() const { return TagLocation[0]->isChecked(); }
 
-void Form1::AppendStatusLine(std::u16string_view line) {
-  // Lines wait here until the next frame: one insertion of many lines costs the text box far
-  // less than one per line, and nobody can read faster than the display refreshes.
-  if (!line.empty() && line.back() == u'\n') line.remove_suffix(1);
-  if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
-  pendingStatus_.append(QStringView(line.data(), static_cast<qsizetype>(line.size())));
-  pendingStatus_.append(u'\n');
-}
+void Form1::AppendStatusLine(std::u16string_view line) { log_.Append(line); }
 
 void Form1::RepaintStatus() {
-  // More often than the display refreshes, or than the copies leave time for, would only slow
-  // a run of quick copies.
-  if (std::chrono::steady_clock::now() >= nextFrame_) Breathe();
+  if (log_.Due(StatusLog::Clock::now())) Breathe();
 }
 
 void Form1::FlushStatus() {
-  if (pendingStatus_.isEmpty()) return;
+  if (log_.Pending().empty()) return;
   // Inserting through a cursor of our own leaves the view and the box's caret where they are,
   // as replacing the whole text would, at the cost of the new lines instead of the whole log.
   const bool first = statusEnd_.position() == 0;
-  statusEnd_.insertText(pendingStatus_);
-  pendingStatus_.clear();
+  statusEnd_.insertText(QString::fromStdU16String(log_.Take()));
   // In an empty box the caret sits where the first line goes in and would be carried along.
   if (first) txtStatus->setTextCursor(QTextCursor(txtStatus->document()));
   txtStatus->viewport()->repaint();
 }
 
 void Form1::Breathe() {
-  const auto start = std::chrono::steady_clock::now();
+  const auto start = StatusLog::Clock::now();
   FlushStatus();
   QCoreApplication::processEvents();
-  const auto now = std::chrono::steady_clock::now();
-  nextFrame_ = now + std::max<std::chrono::steady_clock::duration>(
-                         kFrame, (now - start) * kCopyShareToDrawing);
+  log_.Framed(start, StatusLog::Clock::now());
 }
 
 bool Form1::KeepRunning() { return !closing_ && !module1_.Stopped(); }
@@ -640,7 +625,7 @@ void Form1::cmdChooseDir_Click() {
 
 void Form1::cmdGo_Click() {
   if (duplicator_.Running()) return;
-  nextFrame_ = {};
+  log_.Start();
   duplicator_.Run();
   FlushStatus();
   // The window may have been closed while a copy dialog kept the application alive.

@@ -14,6 +14,7 @@
 #include "common_dialog.h"
 #include "copy_dialogs.h"
 #include "duplicator.h"
+#include "form_logic.h"
 #include "module1.h"
 
 class QFrame;
@@ -138,8 +139,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   Module1 module1_;
   Duplicator duplicator_;
   QTextCursor statusEnd_;  // where the next status lines go in
-  std::chrono::steady_clock::time_point nextFrame_{};
-  QString pendingStatus_;
+  StatusLog log_{u"\n"};
   bool closing_ = false;
   QDialog* activeDialog_ = nullptr;
   QScrollArea* scroller_;

@@ -17,13 +17,10 @@ namespace ferrowick {
 namespace {
 
 constexpr wchar_t kClassName[] = L"FerrowickForm1";
-constexpr auto kFrame = std::chrono::milliseconds(16);
 constexpr COLORREF kGrey =
     RGB((layout::kGrey >> 16) & 0xFF, (layout::kGrey >> 8) & 0xFF, layout::kGrey & 0xFF);
 WNDPROC editProc = nullptr;
 WNDPROC statusProc = nullptr;
-
-constexpr std::size_t kNotMadeListed = 10;  // copies the end-of-run summary names one by one
 
 const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 std::wstring W(const std::u16string& text) { return {text.begin(), text.end()}; }
@@ -236,11 +233,13 @@ void Form1::FitWorkArea() {
   scroll.nPage = static_cast<UINT>(fit.shown);
   SetScrollInfo(hwnd_, SB_VERT, &scroll, TRUE);
   const int bar = scrollRange_ > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-  // A window made shorter starts at the top of the work area, or it would still reach past the
-  // bottom. Its height comes from the design: the system may already have cut it to the screen.
-  const int top = fit.shown < Px(layout::kClientHeight) ? work.top : window.top;
+  // Its height comes from the design: the system may already have cut it to the screen. Where
+  // the system put it, it may still reach past the bottom of the work area (wine places a new
+  // window 40 pixels down): then it moves up, to the top of the work area at most.
+  const int height = fit.shown + frameHeight;
+  const int top = std::max<int>(work.top, std::min<int>(window.top, work.bottom - height));
   SetWindowPos(hwnd_, nullptr, window.left, top, Px(layout::kClientWidth) + bar + frameWidth,
-               fit.shown + frameHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+               height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::ScrollTo(int top) {
@@ -557,12 +556,12 @@ std::u16string Form1::Words(Phrase phrase) const { return Caption(English(phrase
 
 std::u16string Form1::Text(Box box) const {
   std::wstring text = WindowText(BoxFor(box));
-  if (box == Box::Status) text += pendingStatus_;
+  if (box == Box::Status) text += W(log_.Pending());
   return U(text);
 }
 
 void Form1::SetText(Box box, const std::u16string& text) {
-  if (box == Box::Status) pendingStatus_.clear();
+  if (box == Box::Status) log_.Clear();
   SetWindowTextW(BoxFor(box), W(text).c_str());
 }
 
@@ -570,18 +569,14 @@ bool Form1::PrefixSelected() const {
   return SendMessageW(TagLocation[0], BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Form1::AppendStatusLine(std::u16string_view line) {
-  // Lines wait here until the next frame: one insertion of many lines costs the box far less
-  // than one per line, and nobody can read faster than the display refreshes.
-  pendingStatus_.append(line.begin(), line.end());
-}
+void Form1::AppendStatusLine(std::u16string_view line) { log_.Append(line); }
 
 void Form1::RepaintStatus() {
-  if (std::chrono::steady_clock::now() - lastFrame_ >= kFrame) Breathe();
+  if (log_.Due(StatusLog::Clock::now())) Breathe();
 }
 
 void Form1::FlushStatus() {
-  if (pendingStatus_.empty()) return;
+  if (log_.Pending().empty()) return;
   // Appending at the end moves the caret and the view there; both go back to where they were,
   // as if the whole text had been replaced.
   DWORD selStart = 0;
@@ -592,8 +587,8 @@ void Form1::FlushStatus() {
   SendMessageW(txtStatus, WM_SETREDRAW, FALSE, 0);
   const int end = GetWindowTextLengthW(txtStatus);
   SendMessageW(txtStatus, EM_SETSEL, end, end);
-  SendMessageW(txtStatus, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pendingStatus_.c_str()));
-  pendingStatus_.clear();
+  const std::wstring lines = W(log_.Take());
+  SendMessageW(txtStatus, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lines.c_str()));
   SendMessageW(txtStatus, EM_SETSEL, selStart, selEnd);
   const auto nowFirst = SendMessageW(txtStatus, EM_GETFIRSTVISIBLELINE, 0, 0);
   SendMessageW(txtStatus, EM_LINESCROLL, 0, firstLine - nowFirst);
@@ -602,6 +597,7 @@ void Form1::FlushStatus() {
 }
 
 void Form1::Breathe() {
+  const auto start = StatusLog::Clock::now();
   FlushStatus();
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -612,7 +608,7 @@ void Form1::Breathe() {
     }
     Dispatch(message);
   }
-  lastFrame_ = std::chrono::steady_clock::now();
+  log_.Framed(start, StatusLog::Clock::now());
 }
 
 void Form1::ShowMessage(const std::u16string& text) {
@@ -670,7 +666,7 @@ void Form1::cmdChooseDir_Click() {
 
 void Form1::cmdGo_Click() {
   if (duplicator_.Running()) return;
-  lastFrame_ = {};
+  log_.Start();
   notMade_.clear();
   duplicator_.Run();
   FlushStatus();

@@ -15,6 +15,7 @@
 
 #include "duplicator.h"
 #include "form_layout.h"
+#include "form_logic.h"
 #include "module1.h"
 
 namespace ferrowick {
@@ -116,8 +117,7 @@ class Form1 : public WindowServices, public CopyReport {
   HFONT goFont_ = nullptr;
   HBRUSH grey_ = nullptr;
   HBRUSH white_ = nullptr;
-  std::wstring pendingStatus_;
-  std::chrono::steady_clock::time_point lastFrame_{};
+  StatusLog log_{u"\r\n"};
   std::vector<ShellCopy> notMade_;  // this run's
   int scrolled_ = 0;                // how far the controls are scrolled up, in pixels
   int scrollRange_ = 0;             // the controls' area, where it is higher than the window's
