@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "fake_delegate.h"
+#include "path_look.h"
 #include "temporary_name.h"
 
 namespace ferrowick {
@@ -316,6 +317,36 @@ TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
       ASSERT_EQ(delegate.errors.size(), 1u);
       EXPECT_EQ(delegate.errors[0].cause, c.cause);
     }
+  }
+}
+
+// What a path given, dropped or chosen is, before a box takes it: a name shown with U+FFFD is
+// refused where its folder holds a name that is not UTF-8 and shows the same.
+TEST_F(CopyEngineTest, APathIsLookedAtBeforeABoxTakesIt) {
+  using Kind = PathLook::Kind;
+  const std::string shown = "\xEF\xBF\xBD";  // U+FFFD
+  Write(dir / "report.txt", "x");
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
+  Write(dir / "\xff.txt", "the user's own");
+  Write(dir / (shown + ".txt"), "another user's");
+  Write(dir / (shown + "b.txt"), "no twin");
+  fs::create_directories(dir / "\xfe\xfe" / "inner");
+  Write(dir / "\xfe\xfe" / "inner" / "a.txt", "x");
+  const struct {
+    std::string path;  // below the folder
+    Kind kind;
+  } cases[] = {
+      {"report.txt", Kind::File},
+      {"", Kind::Folder},
+      {"gone.txt", Kind::Missing},
+      {"pipe", Kind::Special},
+      {shown + ".txt", Kind::Ambiguous},
+      {shown + "b.txt", Kind::File},
+      {shown + shown + "/inner/a.txt", Kind::Ambiguous},
+      {shown + shown + "/inner/gone.txt", Kind::Ambiguous},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LookAt((dir / c.path).string()).kind, c.kind) << c.path;
   }
 }
 

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -37,6 +34,7 @@
 #include <type_traits>
 
 #include "form_layout.h"
+#include "path_look.h"
 #include "utf.h"
 #include "wayland_outputs.h"
 #include "words.h"
@@ -294,47 +292,29 @@ QString NotText(const QString& path) {
       .arg(path);
 }
 
+PathLook Look(const QString& path) { return LookAt(QFile::encodeName(path).toStdString()); }
+
 // Whether a path a dialog gives back stands for another one too: where a name in it holds
-// U+FFFD, its folder also holds a name that is not UTF-8 and shows the same.
-bool Ambiguous(const QString& path) {
-  if (!path.contains(QChar::ReplacementCharacter)) return false;
-  const QStringList parts = QDir::cleanPath(path).split(u'/');
-  QString folder = parts.constFirst().isEmpty() ? QStringLiteral("/") : QStringLiteral(".");
-  for (const QString& part : parts) {
-    if (part.isEmpty()) continue;
-    if (part.contains(QChar::ReplacementCharacter)) {
-      if (DIR* listing = ::opendir(QFile::encodeName(folder).constData())) {
-        bool twin = false;
-        while (const dirent* entry = ::readdir(listing)) {
-          const std::string_view name = entry->d_name;
-          twin = twin || (!IsUtf8(name) && QFile::decodeName(entry->d_name) == part);
-        }
-        ::closedir(listing);
-        if (twin) return true;
-      }
-    }
-    folder = QDir(folder).filePath(part);
-  }
-  return false;
-}
+// U+FFFD, its folder may also hold a name that is not UTF-8 and shows the same.
+bool Ambiguous(const QString& path) { return ferrowick::Ambiguous(path.toStdString()); }
 
 // Why `path` cannot be duplicated, or "" for a regular file. Folders are for Step 4.
-QString NotAFile(const QString& path, bool folderTaken) {
-  if (Ambiguous(path)) return NotText(path);
-  const QFileInfo info(path);
-  if (!info.exists()) {  // a link to nothing included
-    return Form1::tr("\"%1\" does not exist.").arg(path);
-  }
-  if (info.isDir()) {
-    return folderTaken ? QString()
-                       : Form1::tr(
-                             "\"%1\" is a folder. Ferrowick duplicates one file: choose a "
-                             "file.")
-                             .arg(path);
-  }
-  struct stat st {};
-  if (::stat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    return Wording::NotRegular(path, st.st_mode);
+QString NotAFile(const QString& path, const PathLook& look, bool folderTaken) {
+  switch (look.kind) {
+    case PathLook::Kind::Ambiguous:
+      return NotText(path);
+    case PathLook::Kind::Missing:
+      return Form1::tr("\"%1\" does not exist.").arg(path);
+    case PathLook::Kind::Folder:
+      return folderTaken ? QString()
+                         : Form1::tr(
+                               "\"%1\" is a folder. Ferrowick duplicates one file: choose a "
+                               "file.")
+                               .arg(path);
+    case PathLook::Kind::Special:
+      return Wording::NotRegular(path, look.mode);
+    case PathLook::Kind::File:
+      break;
   }
   return {};
 }
@@ -357,7 +337,8 @@ void Form1::OpenFiles(std::vector<std::string> names) {
   if (names.size() > 1) return Say(OneAtATime());
   const QString path = QFileInfo(QFile::decodeName(names.front().c_str())).absoluteFilePath();
   if (!IsUtf8(names.front())) return Say(NotText(path));
-  if (const QString refusal = NotAFile(path, false); !refusal.isEmpty()) return Say(refusal);
+  if (const QString refusal = NotAFile(path, Look(path), false); !refusal.isEmpty())
+    return Say(refusal);
   Fill(txtFile, path);
 }
 
@@ -380,10 +361,11 @@ Form1::Drop Form1::Dropped(const QMimeData* data) const {
     // The name's bytes are in the link as it came, escaped.
     const QByteArray name =
         QByteArray::fromPercentEncoding(urls.constFirst().path(QUrl::FullyEncoded).toLatin1());
+    const PathLook look = Look(drop.path);
     drop.refusal = IsUtf8(std::string_view(name.constData(), std::size_t(name.size())))
-                       ? NotAFile(drop.path, true)
+                       ? NotAFile(drop.path, look, true)
                        : NotText(drop.path);
-    drop.box = QFileInfo(drop.path).isDir() ? txtDir : txtFile;
+    drop.box = look.kind == PathLook::Kind::Folder ? txtDir : txtFile;
   }
   return drop;
 }
