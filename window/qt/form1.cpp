@@ -35,6 +35,7 @@
 
 #include "form_layout.h"
 #include "path_look.h"
+#include "refusals.h"
 #include "utf.h"
 #include "wayland_outputs.h"
 #include "words.h"
@@ -292,6 +293,10 @@ QString NotText(const QString& path) {
       .arg(path);
 }
 
+QString Said(Refusal refusal) {
+  return QCoreApplication::translate(kRefusalContext, English(refusal));
+}
+
 PathLook Look(const QString& path) { return LookAt(QFile::encodeName(path).toStdString()); }
 
 // Whether a path a dialog gives back stands for another one too: where a name in it holds
@@ -304,13 +309,9 @@ QString NotAFile(const QString& path, const PathLook& look, bool folderTaken) {
     case PathLook::Kind::Ambiguous:
       return NotText(path);
     case PathLook::Kind::Missing:
-      return Form1::tr("\"%1\" does not exist.").arg(path);
+      return Said(Refusal::Missing).arg(path);
     case PathLook::Kind::Folder:
-      return folderTaken ? QString()
-                         : Form1::tr(
-                               "\"%1\" is a folder. Ferrowick duplicates one file: choose a "
-                               "file.")
-                               .arg(path);
+      return folderTaken ? QString() : Said(Refusal::Folder).arg(path);
     case PathLook::Kind::Special:
       return Wording::NotRegular(path, look.mode);
     case PathLook::Kind::File:
@@ -319,9 +320,7 @@ QString NotAFile(const QString& path, const PathLook& look, bool folderTaken) {
   return {};
 }
 
-QString OneAtATime() {
-  return Form1::tr("Ferrowick duplicates one file at a time. Choose one file.");
-}
+QString OneAtATime() { return Said(Refusal::OneAtATime); }
 
 }  // namespace
 

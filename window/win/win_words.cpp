@@ -3,6 +3,7 @@
 
 #include "catalogue.h"
 #include "phrases.h"
+#include "refusals.h"
 #include "utf.h"
 
 namespace ferrowick::words {
@@ -111,14 +112,11 @@ std::u16string NotMadeSummary(const std::vector<ShellCopy>& notMade, std::size_t
 }
 
 std::u16string Missing(const std::u16string& path) {
-  return Arg(translate("ferrowick::Form1", "\"%1\" does not exist."), {path});
+  return Arg(translate(kRefusalContext, English(Refusal::Missing)), {path});
 }
 
 std::u16string Folder(const std::u16string& path) {
-  return Arg(translate("ferrowick::Form1",
-                       "\"%1\" is a folder. Ferrowick duplicates one file: choose a "
-                       "file."),
-             {path});
+  return Arg(translate(kRefusalContext, English(Refusal::Folder)), {path});
 }
 
 std::u16string Device(const std::u16string& path, const std::u16string& device) {
@@ -129,9 +127,7 @@ std::u16string Device(const std::u16string& path, const std::u16string& device) 
              {path, device});
 }
 
-std::u16string OneAtATime() {
-  return translate("ferrowick::Form1", "Ferrowick duplicates one file at a time. Choose one file.");
-}
+std::u16string OneAtATime() { return translate(kRefusalContext, English(Refusal::OneAtATime)); }
 
 std::u16string NoFolderOnDisk() {
   return translate("ferrowick::Form1",
