@@ -53,5 +53,34 @@ TEST(StatusLogTest, FramesLeaveTheCopiesTheirShare) {
   }
 }
 
+// A given or dropped path fills Step 1 or, dropped, Step 4, or is refused with the words both
+// windows say.
+TEST(PlacingTest, APathGoesWhereItMayOrIsRefused) {
+  using Found = Placing::Found;
+  using Into = Placing::Into;
+  const struct {
+    Found found;
+    bool folderTaken;  // a drop
+    Into into;
+    bool refused;
+    Refusal refusal;
+  } cases[] = {
+      {Found::File, false, Into::File, false, Refusal::Missing},
+      {Found::File, true, Into::File, false, Refusal::Missing},
+      {Found::Folder, true, Into::Folder, false, Refusal::Missing},
+      {Found::Folder, false, Into::Nothing, true, Refusal::Folder},
+      {Found::Missing, true, Into::Nothing, true, Refusal::Missing},
+      {Found::Other, true, Into::Nothing, true, Refusal::Missing},
+  };
+  for (const auto& c : cases) {
+    const Placing placing = Placing::For(c.found, c.folderTaken);
+    EXPECT_EQ(placing.into, c.into) << int(c.found) << c.folderTaken;
+    EXPECT_EQ(placing.refused, c.refused) << int(c.found) << c.folderTaken;
+    if (c.refused && c.found != Found::Other) {
+      EXPECT_EQ(placing.refusal, c.refusal);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace ferrowick

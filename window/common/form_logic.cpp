@@ -5,6 +5,20 @@
 
 namespace ferrowick {
 
+Placing Placing::For(Found found, bool folderTaken) {
+  switch (found) {
+    case Found::File:
+      return {Into::File};
+    case Found::Folder:
+      return folderTaken ? Placing{Into::Folder} : Placing{Into::Nothing, true, Refusal::Folder};
+    case Found::Missing:
+      return {Into::Nothing, true, Refusal::Missing};
+    case Found::Other:
+      break;
+  }
+  return {Into::Nothing, true, Refusal::Missing};
+}
+
 void StatusLog::Append(std::u16string_view line) {
   if (!line.empty() && line.back() == u'\n') line.remove_suffix(1);
   if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);

@@ -8,7 +8,43 @@
 #include <string>
 #include <string_view>
 
+#include "refusals.h"
+#include "window_services.h"
+
 namespace ferrowick {
+
+// The window's control for each box, whatever a toolkit calls a control.
+template <typename Control>
+struct BoxControls {
+  Control file, copies, prefix, dir, status;
+  Control operator[](Box box) const {
+    switch (box) {
+      case Box::File:
+        return file;
+      case Box::Copies:
+        return copies;
+      case Box::Prefix:
+        return prefix;
+      case Box::Dir:
+        return dir;
+      case Box::Status:
+        return status;
+    }
+    return Control{};
+  }
+};
+
+// Where a path given on the command line or dropped on the window goes, by what its platform
+// found there: a file fills Step 1, a folder Step 4 where it may (a drop), and anything else is
+// refused with these words or, for `Found::Other`, the platform's own.
+struct Placing {
+  enum class Found { File, Folder, Missing, Other };
+  enum class Into { Nothing, File, Folder } into = Into::Nothing;
+  bool refused = false;
+  Refusal refusal = Refusal::Missing;  // where refused, unless the platform says why
+
+  static Placing For(Found found, bool folderTaken);
+};
 
 // The end of a run names this many of the copies it did not make one by one, and counts the
 // rest: a box that stays within a small screen, with each reason on a line or two.

@@ -305,19 +305,14 @@ bool Ambiguous(const QString& path) { return ferrowick::Ambiguous(path.toStdStri
 
 // Why `path` cannot be duplicated, or "" for a regular file. Folders are for Step 4.
 QString NotAFile(const QString& path, const PathLook& look, bool folderTaken) {
-  switch (look.kind) {
-    case PathLook::Kind::Ambiguous:
-      return NotText(path);
-    case PathLook::Kind::Missing:
-      return Said(Refusal::Missing).arg(path);
-    case PathLook::Kind::Folder:
-      return folderTaken ? QString() : Said(Refusal::Folder).arg(path);
-    case PathLook::Kind::Special:
-      return Wording::NotRegular(path, look.mode);
-    case PathLook::Kind::File:
-      break;
-  }
-  return {};
+  if (look.kind == PathLook::Kind::Ambiguous) return NotText(path);
+  if (look.kind == PathLook::Kind::Special) return Wording::NotRegular(path, look.mode);
+  using Found = Placing::Found;
+  const Placing placing = Placing::For(look.kind == PathLook::Kind::File     ? Found::File
+                                       : look.kind == PathLook::Kind::Folder ? Found::Folder
+                                                                             : Found::Missing,
+                                       folderTaken);
+  return placing.refused ? Said(placing.refusal).arg(path) : QString();
 }
 
 QString OneAtATime() { return Said(Refusal::OneAtATime); }
@@ -457,19 +452,7 @@ void Form1::Form_Load() {
 }
 
 QLineEdit* Form1::BoxFor(Box box) const {
-  switch (box) {
-    case Box::File:
-      return txtFile;
-    case Box::Copies:
-      return txtCopies;
-    case Box::Prefix:
-      return txtPrefix;
-    case Box::Dir:
-      return txtDir;
-    case Box::Status:
-      break;
-  }
-  return nullptr;
+  return BoxControls<QLineEdit*>{txtFile, txtCopies, txtPrefix, txtDir, nullptr}[box];
 }
 
 std::u16string Form1::Words(Phrase phrase) const { return Wording::Of(phrase).toStdU16String(); }

@@ -488,10 +488,14 @@ void Form1::Take(const std::wstring& given, bool folderTaken) {
     return ShowMessage(words::Device(U(given), device));
   }
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return ShowMessage(words::Missing(U(path)));
-  const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  if (folder && !folderTaken) return ShowMessage(words::Folder(U(path)));
-  Fill(folder ? txtDir : txtFile, path);
+  using Found = Placing::Found;
+  const Placing placing =
+      Placing::For(attributes == INVALID_FILE_ATTRIBUTES          ? Found::Missing
+                   : (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Found::Folder
+                                                                  : Found::File,
+                   folderTaken);
+  if (placing.refused) return ShowMessage(words::Refused(placing.refusal, U(path)));
+  Fill(placing.into == Placing::Into::Folder ? txtDir : txtFile, path);
 }
 
 void Form1::Fill(HWND box, const std::wstring& path) {
@@ -537,19 +541,7 @@ bool Form1::FocusByAccessKey(wchar_t key) {
 }
 
 HWND Form1::BoxFor(Box box) const {
-  switch (box) {
-    case Box::File:
-      return txtFile;
-    case Box::Copies:
-      return txtCopies;
-    case Box::Prefix:
-      return txtPrefix;
-    case Box::Dir:
-      return txtDir;
-    case Box::Status:
-      return txtStatus;
-  }
-  return nullptr;
+  return BoxControls<HWND>{txtFile, txtCopies, txtPrefix, txtDir, txtStatus}[box];
 }
 
 std::u16string Form1::Words(Phrase phrase) const { return Caption(English(phrase)); }

@@ -111,12 +111,8 @@ std::u16string NotMadeSummary(const std::vector<ShellCopy>& notMade, std::size_t
   return text;
 }
 
-std::u16string Missing(const std::u16string& path) {
-  return Arg(translate(kRefusalContext, English(Refusal::Missing)), {path});
-}
-
-std::u16string Folder(const std::u16string& path) {
-  return Arg(translate(kRefusalContext, English(Refusal::Folder)), {path});
+std::u16string Refused(Refusal refusal, const std::u16string& path) {
+  return Arg(translate(kRefusalContext, English(refusal)), {path});
 }
 
 std::u16string Device(const std::u16string& path, const std::u16string& device) {

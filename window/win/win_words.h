@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "module1.h"
+#include "refusals.h"
 
 namespace ferrowick::words {
 
@@ -17,8 +18,8 @@ std::u16string NotMadeLine(const ShellCopy& copy);
 // The one box at the end of a run in which copies were not made: how many of `count`, and which.
 std::u16string NotMadeSummary(const std::vector<ShellCopy>& notMade, std::size_t listed);
 
-std::u16string Missing(const std::u16string& path);
-std::u16string Folder(const std::u16string& path);
+// Why a given or dropped `path` is not taken.
+std::u16string Refused(Refusal refusal, const std::u16string& path);
 std::u16string Device(const std::u16string& path, const std::u16string& device);
 std::u16string OneAtATime();
 std::u16string NoFolderOnDisk();
