@@ -18,7 +18,6 @@
 #include <tuple>
 
 #include "fake_delegate.h"
-#include "path_look.h"
 #include "temporary_name.h"
 
 namespace ferrowick {
@@ -31,16 +30,6 @@ using testing::Listing;
 using testing::Read;
 using testing::ScriptedDelegate;
 using testing::Write;
-
-// Its first bytes written again, its size kept, its modification time set back a day: its times
-// move, whatever the clock's resolution.
-void Rewrite(const fs::path& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY);
-  EXPECT_EQ(::pwrite(fd, "new", 3, 0), 3);
-  const timespec times[2] = {{0, UTIME_OMIT}, {std::time(nullptr) - 86400, 0}};
-  EXPECT_EQ(::futimens(fd, times), 0);
-  ::close(fd);
-}
 
 // Data at the given offsets, holes everywhere else, `size` long.
 void WriteSparse(const fs::path& path, std::uint64_t size,
@@ -265,11 +254,12 @@ TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
        Cause::SourceChanged},
       {"source grown", 1, Call::CopyRange, 2,
        [&] { std::ofstream(source, std::ios::app) << "more"; }, Cause::SourceChanged},
-      {"source rewritten to its size", 1, Call::CopyRange, 2, [&] { Rewrite(source); },
+      // Rewritten to its size, say: its times move.
+      {"source's times moved", 1, Call::CopyRange, 2, [&] { fs::last_write_time(source, {}); },
        Cause::SourceChanged},
       // kio-fuse moves a file's times itself when it refreshes the file from its server.
-      {"kio-fuse: times moved", 1, Call::CopyRange, 2, [&] { Rewrite(source); }, Cause::System,
-       "fuse.kio-fuse", true},
+      {"kio-fuse: times moved", 1, Call::CopyRange, 2, [&] { fs::last_write_time(source, {}); },
+       Cause::System, "fuse.kio-fuse", true},
       {"kio-fuse: source truncated", 1, Call::CopyRange, 2, [&] { fs::resize_file(source, 1000); },
        Cause::SourceChanged, "fuse.kio-fuse"},
   };
@@ -317,36 +307,6 @@ TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
       ASSERT_EQ(delegate.errors.size(), 1u);
       EXPECT_EQ(delegate.errors[0].cause, c.cause);
     }
-  }
-}
-
-// What a path given, dropped or chosen is, before a box takes it: a name shown with U+FFFD is
-// refused where its folder holds a name that is not UTF-8 and shows the same.
-TEST_F(CopyEngineTest, APathIsLookedAtBeforeABoxTakesIt) {
-  using Kind = PathLook::Kind;
-  const std::string shown = "\xEF\xBF\xBD";  // U+FFFD
-  Write(dir / "report.txt", "x");
-  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0644), 0);
-  Write(dir / "\xff.txt", "the user's own");
-  Write(dir / (shown + ".txt"), "another user's");
-  Write(dir / (shown + "b.txt"), "no twin");
-  fs::create_directories(dir / "\xfe\xfe" / "inner");
-  Write(dir / "\xfe\xfe" / "inner" / "a.txt", "x");
-  const struct {
-    std::string path;  // below the folder
-    Kind kind;
-  } cases[] = {
-      {"report.txt", Kind::File},
-      {"", Kind::Folder},
-      {"gone.txt", Kind::Missing},
-      {"pipe", Kind::Special},
-      {shown + ".txt", Kind::Ambiguous},
-      {shown + "b.txt", Kind::File},
-      {shown + shown + "/inner/a.txt", Kind::Ambiguous},
-      {shown + shown + "/inner/gone.txt", Kind::Ambiguous},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(LookAt((dir / c.path).string()).kind, c.kind) << c.path;
   }
 }
 
@@ -713,20 +673,16 @@ TEST(VolumeTest, TheMountsTypeDecidesNamesAndDurability) {
     EXPECT_FALSE(volume.stallsAfterRenames) << c.type << " " << c.top;
   }
   // GNOME's WebDAV folders, as long as no gvfs is known to answer the 32nd rename; a gvfs that
-  // cannot say stalls too.
+  // cannot say stalls too. rclone's write cache, read from its processes' command lines and
+  // environments (NULs as |, %s the mount point; its cwd the fake /proc).
+  EXPECT_TRUE(VolumeFor("fuse.gvfsd-fuse", "davs:host=cloud.example,ssl=true").stallsAfterRenames);
   for (const char* version : {"gvfs 1.50.3\n", "gvfs 1.56.1", ""}) {
-    FolderProbes probes;
-    probes.gvfsVersion = [&] { return std::string(version); };
-    EXPECT_TRUE(VolumeFor("fuse.gvfsd-fuse", "davs:host=cloud.example,ssl=true", "", "", probes)
-                    .stallsAfterRenames)
-        << version;
+    EXPECT_TRUE(GvfsStallsAfterRenames(version)) << version;
   }
-  // rclone's write cache, read from its processes' command lines and environments.
   const fs::path proc = fs::temp_directory_path() / ("ferrowick-proc-" + std::to_string(getpid()));
   const struct {
     const char* pid;
-    std::string cmdline;  // NULs between the arguments; %s: the mount point
-    const char* environ;
+    std::string cmdline, environ;
     bool caches;
   } processes[] = {
       {"100", "rclone|mount|dav:|%s|--vfs-cache-mode|writes", "", true},
@@ -735,25 +691,22 @@ TEST(VolumeTest, TheMountsTypeDecidesNamesAndDurability) {
       {"103", "sshfs|mount|%s|--vfs-cache-mode|writes", "", false},
       {"104", "rclone|serve|webdav|%s|--vfs-cache-mode|full", "", false},
   };
-  for (const auto& p : processes) {
+  for (auto p : processes) {
     const fs::path mountPoint = proc / (std::string("m") + p.pid);
-    fs::create_directories(proc / p.pid);
     fs::create_directories(mountPoint);
+    fs::create_directories(proc / p.pid);
     fs::create_directory_symlink(proc, proc / p.pid / "cwd");
-    std::string cmdline = p.cmdline;
-    if (const auto at = cmdline.find("%s"); at != std::string::npos) {
-      cmdline.replace(at, 2, mountPoint.string());
+    if (const auto at = p.cmdline.find("%s"); at != std::string::npos) {
+      p.cmdline.replace(at, 2, mountPoint.string());
     }
-    std::string environ = p.environ;
-    for (std::string* text : {&cmdline, &environ})
+    for (std::string* text : {&p.cmdline, &p.environ}) {
       std::replace(text->begin(), text->end(), '|', '\0');
-    Write(proc / p.pid / "cmdline", cmdline + '\0');
-    Write(proc / p.pid / "environ", environ + '\0');
+    }
+    Write(proc / p.pid / "cmdline", p.cmdline + '\0');
+    Write(proc / p.pid / "environ", p.environ + '\0');
   }
   for (const auto& p : processes) {
-    EXPECT_EQ(RcloneCachesWrites((proc / (std::string("m") + p.pid)).string(), proc.string()),
-              p.caches)
-        << p.pid;
+    EXPECT_EQ(RcloneCachesWrites((proc / "m").string() + p.pid, proc.string()), p.caches) << p.pid;
   }
   fs::remove_all(proc);
   // Only the current form is read, and only in full; an earlier version's is still ours.

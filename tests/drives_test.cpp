@@ -236,27 +236,23 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
       const char* source = c.what == Case::Full         ? "huge.bin"
                            : c.what == Case::ServerGone ? "large.bin"
                                                         : "report.txt";
-      fs::path from = work / source;
-      std::vector<std::string> targets = {c.target};
-      if (c.what == Case::SavedThere || c.what == Case::WrittenThere) {
-        from = mounted.root / folder / (c.what == Case::SavedThere ? "report.txt" : "large.bin");
-        Write(from, c.what == Case::SavedThere ? data : Read(work / "large.bin"));
-      }
-      if (c.what == Case::SavedThere) targets = {"1report.txt", "2report.txt", "3report.txt"};
+      const bool saved = c.what == Case::SavedThere;
+      const fs::path from =
+          there ? mounted.root / folder / (saved ? "report.txt" : "large.bin") : work / source;
+      if (there) Write(from, saved ? data : Read(work / "large.bin"));
+      const auto targets =
+          saved ? std::vector<std::string>{"1report.txt", "2report.txt", "3report.txt"}
+                : std::vector<std::string>{c.target};
       bool grown = false;
       if (c.what == Case::WrittenThere) {
         user.onProgress = [&] {
-          std::ofstream more(from, std::ios::app);
-          more << "more";
-          more.close();
-          grown = grown || more.good();
+          grown = std::ofstream(from, std::ios::app).write("more", 4).flush().good() || grown;
         };
       }
       bool made = true;
       for (const std::string& target : targets) {
-        made = engine.Copy(from.string(), (mounted.root / folder / target).string()) ==
-                   CopyOutcome::Copied &&
-               made;
+        made &= engine.Copy(from.string(), (mounted.root / folder / target).string()) ==
+                CopyOutcome::Copied;
       }
       engine.MakeDurable([] {});
       if (c.what == Case::WrittenThere && !grown) {
@@ -280,7 +276,7 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
           EXPECT_TRUE(IsNote(note.kind)) << std::strerror(note.error);
           EXPECT_TRUE(note.kind != CopyFailure::Kind::Deferred || drive.later);
           EXPECT_TRUE(note.kind != CopyFailure::Kind::Unchecked ||
-                      (c.what == Case::SavedThere && std::strstr(drive.name, "kio-fuse")));
+                      (saved && std::strstr(drive.name, "kio-fuse")));
         }
         EXPECT_EQ(drive.later, std::any_of(user.errors.begin(), user.errors.end(), [](auto& note) {
                     return note.kind == CopyFailure::Kind::Deferred;

@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 
 using ferrowick::Box;
 using ferrowick::Form1;
@@ -428,8 +430,14 @@ class Form1Test : public QObject {
     // A name that is not UTF-8, beside the name it would become in a text box: neither is
     // taken, whichever was meant.
     const QByteArray raw = QFile::encodeName(dir->path()) + "/\xff.txt";
-    WriteAll(QFile::decodeName(raw), "the user's own");
-    WriteAll(Path(QString(QChar::ReplacementCharacter) + ".txt"), "another user's");
+    std::ofstream(raw.constData()) << "the user's own";
+    const QString shown(QChar::ReplacementCharacter);
+    WriteAll(Path(shown + ".txt"), "another user's");
+    WriteAll(Path(shown + "b.txt"), "no twin");
+    // The same in a folder above the file.
+    QVERIFY(std::filesystem::create_directories(
+        (QFile::encodeName(dir->path()) + "/\xfe\xfe/in").constData()));
+    std::ofstream((QFile::encodeName(dir->path()) + "/\xfe\xfe/in/a.txt").constData()) << "x";
     const auto local = [](const QStringList& paths) {
       QList<QByteArray> list;
       for (const QString& path : paths) list << QFile::encodeName(path);
@@ -447,6 +455,9 @@ class Form1Test : public QObject {
         {false, local({dir->path()}), "", "", "is a folder"},
         {false, local({Path("pipe")}), "", "", "a named pipe (FIFO), not a regular file"},
         {false, {raw}, "", "", "not UTF-8"},
+        {false, local({Path(shown + ".txt")}), "", "", "not UTF-8"},
+        {false, local({Path(shown + "b.txt")}), Path(shown + "b.txt"), "", ""},
+        {true, local({Path(shown + shown + "/in/a.txt")}), "", "", "not UTF-8"},
         {true, local({Path("report.txt")}), Path("report.txt"), "", ""},
         {true, local({dir->path()}), "", dir->path(), ""},
         {true, local({Path("report.txt"), dir->path()}), "", "", "one file at a time"},
