@@ -3,12 +3,17 @@
 // The duplication run behind the "&Duplicate File" button: input checks, the naming rule and
 // the copy loop. Toolkit-free; the window and the copier come in through interfaces.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "window_services.h"
 
 namespace ferrowick {
+
+// The end of a run names this many of the copies it did not make one by one, and counts the
+// rest: a box that stays within a small screen, with each reason on a line or two.
+inline constexpr std::size_t kNotMadeListed = 5;
 
 // The tag number padded with zeros to vPad characters; never cut when longer.
 std::u16string MakeTag(const std::int16_t& vPad, const std::int16_t& vTag);

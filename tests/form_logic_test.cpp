@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <utility>
 
 namespace ferrowick {
@@ -42,30 +41,6 @@ TEST(StatusLogTest, FramesLeaveTheCopiesTheirShare) {
     EXPECT_TRUE(log.Due(start + drawing + next)) << drawing.count();
     log.Start();
     EXPECT_TRUE(log.Due(start));
-  }
-}
-
-// A given or dropped path fills Step 1 or, dropped, Step 4, or is refused with the words both
-// windows say (or, for what only its platform can tell, its own).
-TEST(PlacingTest, APathGoesWhereItMayOrIsRefused) {
-  using Found = Placing::Found;
-  using Into = Placing::Into;
-  const struct {
-    Found found;
-    bool dropped;  // a folder is taken for Step 4
-    Placing placing;
-  } cases[] = {
-      {Found::File, false, {Into::File}},
-      {Found::Folder, true, {Into::Folder}},
-      {Found::Folder, false, {Into::Nothing, true, Refusal::Folder}},
-      {Found::Missing, true, {Into::Nothing, true, Refusal::Missing}},
-      {Found::Other, true, {Into::Nothing, true, Refusal::Missing}},
-  };
-  for (const auto& c : cases) {
-    const Placing placing = Placing::For(c.found, c.dropped);
-    EXPECT_EQ(std::tuple(placing.into, placing.refused, placing.refusal),
-              std::tuple(c.placing.into, c.placing.refused, c.placing.refusal))
-        << int(c.found) << c.dropped;
   }
 }
 

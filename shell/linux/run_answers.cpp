@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "form_logic.h"
+#include "duplicator.h"
 
 namespace ferrowick {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // What every toolkit's Form1 does alike, without a toolkit: the status box's lines on their way
-// to it, paced to the display, and how many copies not made the end of a run names.
+// to it, paced to the display, and where a given or dropped path goes.
 
 #include <chrono>
 #include <cstddef>
@@ -45,10 +45,6 @@ struct Placing {
 
   static Placing For(Found found, bool folderTaken);
 };
-
-// The end of a run names this many of the copies it did not make one by one, and counts the
-// rest: a box that stays within a small screen, with each reason on a line or two.
-inline constexpr std::size_t kNotMadeListed = 5;
 
 // The status box's new lines, kept until the next frame and then put in at once: one insertion
 // of many lines costs a text box far less than one per line, and nobody reads faster than the
