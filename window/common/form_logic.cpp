@@ -12,8 +12,6 @@ Placing Placing::For(Found found, bool folderTaken) {
     case Found::Folder:
       return folderTaken ? Placing{Into::Folder} : Placing{Into::Nothing, true, Refusal::Folder};
     case Found::Missing:
-      return {Into::Nothing, true, Refusal::Missing};
-    case Found::Other:
       break;
   }
   return {Into::Nothing, true, Refusal::Missing};

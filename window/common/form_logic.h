@@ -36,12 +36,13 @@ struct BoxControls {
 
 // Where a path given on the command line or dropped on the window goes, by what its platform
 // found there: a file fills Step 1, a folder Step 4 where it may (a drop), and anything else is
-// refused with these words or, for `Found::Other`, the platform's own.
+// refused with these words. What only its platform can tell (a device, a pipe, a name that is
+// not text) each window refuses before.
 struct Placing {
-  enum class Found { File, Folder, Missing, Other };
+  enum class Found { File, Folder, Missing };
   enum class Into { Nothing, File, Folder } into = Into::Nothing;
   bool refused = false;
-  Refusal refusal = Refusal::Missing;  // where refused, unless the platform says why
+  Refusal refusal = Refusal::Missing;  // where refused
 
   static Placing For(Found found, bool folderTaken);
 };
