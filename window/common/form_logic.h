@@ -47,6 +47,18 @@ struct Placing {
   static Placing For(Found found, bool folderTaken);
 };
 
+// How many paths a window was started with, or had dropped on it: a leading "--" (after which
+// every argument is a name) is taken off, and more than one is refused.
+enum class Given { None, One, Several };
+template <typename Names>
+Given OneGiven(Names& names) {
+  if (!names.empty() && names.front().size() == 2 && names.front()[0] == '-' &&
+      names.front()[1] == '-') {
+    names.erase(names.begin());
+  }
+  return names.empty() ? Given::None : names.size() == 1 ? Given::One : Given::Several;
+}
+
 // The status box's new lines, kept until the next frame and then put in at once: one insertion
 // of many lines costs a text box far less than one per line, and nobody reads faster than the
 // display refreshes.

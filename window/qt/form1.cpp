@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,117 +26,20 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <QtMath>
-#include <type_traits>
 
-#include "form_layout.h"
+#include "controls.h"
 #include "path_look.h"
-#include "refusals.h"
 #include "utf.h"
-#include "wayland_outputs.h"
 #include "words.h"
 
 namespace ferrowick {
 namespace {
 
-// The layout is drawn in twips; at 96 dots per inch 15 of them make a pixel. Qt scales logical
-// pixels for higher densities by itself.
-constexpr int Px(int twips) { return (twips + 7) / 15; }
+using controls::Make;
+using controls::Px;
 
-// A caption in the user's language; the layout's English where the catalogue has none.
-QString Caption(const layout::Place& place) { return Form1::tr(place.caption); }
-
-template <typename Control>
-Control* Make(QWidget* parent, const layout::Place& place) {
-  auto* control = new Control(parent);
-  control->setGeometry(Px(place.left), Px(place.top), Px(place.width), Px(place.height));
-  if constexpr (!std::is_same_v<Control, QFrame> && !std::is_same_v<Control, QPlainTextEdit>) {
-    if (place.caption != nullptr) control->setText(Caption(place));
-  }
-  return control;
-}
-
-const QColor kGrey = QColor::fromRgb(layout::kGrey);
-// A desktop's panel at the top or bottom of a Wayland screen is at most this high.
-constexpr int kPanelRoom = 48;
 // The window is never made shorter than this, whatever the screen says.
 constexpr int kShortest = 120;
-
-// A control whose background the layout fixes keeps dark text on it, as on the platform the
-// layout was drawn for: a dark palette's light text would vanish on the light grey. Everything
-// else follows the palette.
-void FixBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  for (const QPalette::ColorRole text :
-       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-    palette.setColor(QPalette::Active, text, Qt::black);
-    palette.setColor(QPalette::Inactive, text, Qt::black);
-    palette.setColor(QPalette::Disabled, text, Qt::darkGray);
-  }
-  widget->setPalette(palette);
-}
-
-// Screen readers announce the main window as a window (a frame), as they do every other
-// application's, rather than as a plain container.
-QAccessibleInterface* MainWindowAccessible(const QString& key, QObject* object) {
-  if (key == QLatin1String("ferrowick::Form1") && object->isWidgetType()) {
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-  }
-  return nullptr;
-}
-
-QLabel* Band(QWidget* parent, const layout::Place& place) {
-  auto* label = Make<QLabel>(parent, place);
-  // Children take the window's background role unless they name their own.
-  label->setBackgroundRole(QPalette::Window);
-  label->setAutoFillBackground(true);
-  FixBackground(label, QPalette::Window, kGrey);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return label;
-}
-
-QFrame* Rule(QWidget* parent, const layout::Place& place) {
-  auto* line = Make<QFrame>(parent, place);
-  line->setAutoFillBackground(true);
-  line->setBackgroundRole(QPalette::WindowText);
-  return line;
-}
-
-QLineEdit* ReadOnlyBox(QWidget* parent, const layout::Place& place) {
-  auto* box = Make<QLineEdit>(parent, place);
-  box->setReadOnly(true);
-  FixBackground(box, QPalette::Base, kGrey);
-  return box;
-}
-
-// The largest size, from `points` down, at which `text` fits in `room` pixels.
-QFont Fitted(QFont font, qreal points, const QString& text, int room) {
-  font.setPointSizeF(points);
-  while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 5) {
-    font.setPointSizeF(font.pointSizeF() - 0.25);
-  }
-  return font;
-}
-
-// The layout was drawn for an 8-point sans serif whose widest one-line caption fills its band.
-// Liberation Sans has the metrics it was drawn with; whatever family the system substitutes is
-// shrunk until that caption fits. The English captions decide, in every language: a
-// translation fits the places as they are, in the same font.
-QFont WindowFont() {
-  const layout::Place& widest = layout::kWidestOneLine;
-  return Fitted(QFont(QStringLiteral("Liberation Sans")), 8.0, QString::fromUtf8(widest.caption),
-                Px(widest.width) - 4);
-}
-
-QFont GoFont(const QFont& windowFont) {
-  QFont font = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
-                   ? QFont(QStringLiteral("MS Sans Serif"))
-                   : windowFont;
-  font.setBold(true);
-  return Fitted(font, windowFont.pointSizeF() * 8.25 / 8.0,
-                QString::fromUtf8(layout::cmdGo.caption).remove('&'), Px(layout::cmdGo.width) - 12);
-}
 
 }  // namespace
 
@@ -150,15 +49,14 @@ Form1::Form1(QWidget* parent)
       copyDialogs_(*this),
       module1_(copyDialogs_, *this),
       duplicator_(*this, module1_, u'/') {
-  static const bool accessible = (QAccessible::installFactory(MainWindowAccessible), true);
-  (void)accessible;
+  controls::AnnounceAsWindow();
   setWindowTitle(QString::fromUtf16(layout::kTitle));
   setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
   // The layout has one size: no maximise button, where the window system lets us say so.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setFont(WindowFont());
+  setFont(controls::WindowFont());
 
   MakeClientArea();
   MakeControls();
@@ -189,6 +87,7 @@ void Form1::MakeClientArea() {
 }
 
 void Form1::MakeControls() {
+  using namespace controls;
   Label1 = Band(client_, layout::Label1);
   txtFile = ReadOnlyBox(client_, layout::txtFile);
   cmdChooseFile = Make<QPushButton>(client_, layout::cmdChooseFile);
@@ -198,17 +97,7 @@ void Form1::MakeControls() {
   Line2 = Rule(client_, layout::Line2);
   Label3 = Band(client_, layout::Label3);
   txtPrefix = Make<QLineEdit>(client_, layout::txtPrefix);
-  TagLocation = {Make<QRadioButton>(client_, layout::TagLocation0),
-                 Make<QRadioButton>(client_, layout::TagLocation1)};
-  for (QRadioButton* option : TagLocation) {
-    option->setBackgroundRole(QPalette::Window);
-    option->setAutoFillBackground(true);
-    FixBackground(option, QPalette::Window, Qt::white);
-    // The indicator too is drawn as on a light palette, or it would be a dark hole in white.
-    QPalette palette = option->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    option->setPalette(palette);
-  }
+  TagLocation = {Option(client_, layout::TagLocation0), Option(client_, layout::TagLocation1)};
   TagLocation[0]->setChecked(true);
   Line3 = Rule(client_, layout::Line3);
   Label5 = Band(client_, layout::Label5);
@@ -222,16 +111,9 @@ void Form1::MakeControls() {
   for (QPushButton* button : {cmdChooseFile, cmdChooseDir, cmdGo}) button->setAutoDefault(true);
   cmdGo->setFont(GoFont(font()));
   Label4 = Band(client_, layout::Label4);
-  txtStatus = Make<QPlainTextEdit>(client_, layout::txtStatus);
-  txtStatus->setReadOnly(true);
-  txtStatus->setLineWrapMode(QPlainTextEdit::NoWrap);
-  txtStatus->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txtStatus->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  txtStatus->setTabChangesFocus(true);
-  // A log of tens of thousands of lines must not keep an undo history of itself.
-  txtStatus->setUndoRedoEnabled(false);
+  txtStatus = new StatusBox(client_);
+  Place(txtStatus, layout::txtStatus);
   FixBackground(txtStatus, QPalette::Base, kGrey);
-  ResetStatusEnd();
 }
 
 // Names and descriptions for assistive technologies, each step's caption as its box's label,
@@ -282,40 +164,19 @@ void Form1::ConnectControls() {
 
 namespace {
 
-// A name that held bytes that are not UTF-8 is shown with U+FFFD in their place, and a file of
-// exactly that name may be there too (another user may have made it): such a name cannot pass
-// through a text box, and whichever the user meant, it is refused.
-QString NotText(const QString& path) {
-  return Form1::tr(
-             "\"%1\" holds bytes that are not UTF-8 text, and such a name cannot pass through the "
-             "window's boxes. Rename it, or make the copies on the command line: ferrowick "
-             "--copies N FILE.")
-      .arg(path);
-}
-
-QString Said(Refusal refusal) {
-  return QCoreApplication::translate(kRefusalContext, English(refusal));
-}
-
 PathLook Look(const QString& path) { return LookAt(QFile::encodeName(path).toStdString()); }
 
-// Whether a path a dialog gives back stands for another one too: where a name in it holds
-// U+FFFD, its folder may also hold a name that is not UTF-8 and shows the same.
-bool Ambiguous(const QString& path) { return ferrowick::Ambiguous(path.toStdString()); }
-
-// Why `path` cannot be duplicated, or "" for a regular file. Folders are for Step 4.
-QString NotAFile(const QString& path, const PathLook& look, bool folderTaken) {
-  if (look.kind == PathLook::Kind::Ambiguous) return NotText(path);
+// Why `path` is not taken, or "" where `placing` now says where it goes. Folders are for Step 4.
+QString Refuses(const QString& path, const PathLook& look, bool folderTaken, Placing& placing) {
+  if (look.kind == PathLook::Kind::Ambiguous) return Wording::NotText(path);
   if (look.kind == PathLook::Kind::Special) return Wording::NotRegular(path, look.mode);
   using Found = Placing::Found;
-  const Placing placing = Placing::For(look.kind == PathLook::Kind::File     ? Found::File
-                                       : look.kind == PathLook::Kind::Folder ? Found::Folder
-                                                                             : Found::Missing,
-                                       folderTaken);
-  return placing.refused ? Said(placing.refusal).arg(path) : QString();
+  placing = Placing::For(look.kind == PathLook::Kind::File     ? Found::File
+                         : look.kind == PathLook::Kind::Folder ? Found::Folder
+                                                               : Found::Missing,
+                         folderTaken);
+  return placing.refused ? Wording::Refused(placing.refusal, path) : QString();
 }
-
-QString OneAtATime() { return Said(Refusal::OneAtATime); }
 
 }  // namespace
 
@@ -326,12 +187,13 @@ void Form1::Say(const QString& text) {
 }
 
 void Form1::OpenFiles(std::vector<std::string> names) {
-  if (!names.empty() && names.front() == "--") names.erase(names.begin());
-  if (names.empty()) return;
-  if (names.size() > 1) return Say(OneAtATime());
+  const Given given = OneGiven(names);
+  if (given == Given::Several) return Say(Wording::Refused(Refusal::OneAtATime));
+  if (given == Given::None) return;
   const QString path = QFileInfo(QFile::decodeName(names.front().c_str())).absoluteFilePath();
-  if (!IsUtf8(names.front())) return Say(NotText(path));
-  if (const QString refusal = NotAFile(path, Look(path), false); !refusal.isEmpty())
+  if (!IsUtf8(names.front())) return Say(Wording::NotText(path));
+  Placing placing;
+  if (const QString refusal = Refuses(path, Look(path), false, placing); !refusal.isEmpty())
     return Say(refusal);
   Fill(txtFile, path);
 }
@@ -347,19 +209,19 @@ Form1::Drop Form1::Dropped(const QMimeData* data) const {
   Drop drop;
   const QList<QUrl> urls = data->hasUrls() ? data->urls() : QList<QUrl>();
   if (urls.size() > 1) {
-    drop.refusal = OneAtATime();
+    drop.refusal = Wording::Refused(Refusal::OneAtATime);
   } else if (urls.size() != 1 || !urls.constFirst().isLocalFile()) {
-    drop.refusal = tr("Only a file or a folder on this computer can be dropped here.");
+    drop.refusal = Wording::NotLocal();
   } else {
     drop.path = QFileInfo(urls.constFirst().toLocalFile()).absoluteFilePath();
     // The name's bytes are in the link as it came, escaped.
     const QByteArray name =
         QByteArray::fromPercentEncoding(urls.constFirst().path(QUrl::FullyEncoded).toLatin1());
-    const PathLook look = Look(drop.path);
+    Placing placing;
     drop.refusal = IsUtf8(std::string_view(name.constData(), std::size_t(name.size())))
-                       ? NotAFile(drop.path, look, true)
-                       : NotText(drop.path);
-    drop.box = look.kind == PathLook::Kind::Folder ? txtDir : txtFile;
+                       ? Refuses(drop.path, Look(drop.path), true, placing)
+                       : Wording::NotText(drop.path);
+    drop.box = placing.into == Placing::Into::Folder ? txtDir : txtFile;
   }
   return drop;
 }
@@ -399,29 +261,13 @@ void Form1::FitTo(int room, int frame) {
   setFixedSize(width + bar, fit.shown);
 }
 
-int ScreenRoom(QSize reported, int available, qreal ratio, QSize device) {
-  if (ratio > 1 && device.isValid() && reported == device) return qFloor(available / ratio);
-  return available;
-}
-
 void Form1::FitToScreen() {
   QScreen* display = screen();
   if (display == nullptr) return;
   // Whenever the screen's size or scale changes, and on the screen the window moves to.
   QObject::disconnect(screenChanges_);
   screenChanges_ = connect(display, &QScreen::availableGeometryChanged, this, &Form1::FitToScreen);
-  int room = display->availableGeometry().height();
-  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-    // Asked again only of another screen, or of one that changed.
-    if (display->geometry() != modeAsked_) {
-      modeAsked_ = display->geometry();
-      deviceMode_ = WaylandOutputMode(modeAsked_.topLeft()).value_or(QSize());
-    }
-    room = ScreenRoom(display->size(), room, display->devicePixelRatio(), deviceMode_);
-    // A Wayland compositor tells no program where its panels are: the whole screen is said to be
-    // free. Room is left for a panel at the top or bottom.
-    room -= kPanelRoom;
-  }
+  const int room = rooms_.On(display);
   // The frame the window system draws, or on Wayland the title bar Qt draws itself; before the
   // window is framed, a title bar's height stands in for it.
   const QMargins margins = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
@@ -458,53 +304,27 @@ QLineEdit* Form1::BoxFor(Box box) const {
 std::u16string Form1::Words(Phrase phrase) const { return Wording::Of(phrase).toStdU16String(); }
 
 std::u16string Form1::Text(Box box) const {
-  if (box == Box::Status) {
-    QString text = txtStatus->toPlainText() + QString::fromStdU16String(log_.Pending());
-    return text.replace(u'\n', QStringLiteral("\r\n")).toStdU16String();
-  }
-  return BoxFor(box)->text().toStdU16String();
+  return box == Box::Status ? txtStatus->Lines() : BoxFor(box)->text().toStdU16String();
 }
 
 void Form1::SetText(Box box, const std::u16string& text) {
-  const QString value = QString::fromStdU16String(text);
-  if (box != Box::Status) {
-    BoxFor(box)->setText(value);
-    return;
-  }
-  txtStatus->setPlainText(QString(value).remove(u'\r'));
-  log_.Clear();
-  ResetStatusEnd();
-}
-
-void Form1::ResetStatusEnd() {
-  statusEnd_ = QTextCursor(txtStatus->document());
-  statusEnd_.movePosition(QTextCursor::End);
+  if (box == Box::Status) return txtStatus->SetLines(text);
+  BoxFor(box)->setText(QString::fromStdU16String(text));
 }
 
 bool Form1::PrefixSelected() const { return TagLocation[0]->isChecked(); }
 
-void Form1::AppendStatusLine(std::u16string_view line) { log_.Append(line); }
+void Form1::AppendStatusLine(std::u16string_view line) { txtStatus->Log().Append(line); }
 
 void Form1::RepaintStatus() {
-  if (log_.Due(StatusLog::Clock::now())) Breathe();
-}
-
-void Form1::FlushStatus() {
-  if (log_.Pending().empty()) return;
-  // Inserting through a cursor of our own leaves the view and the box's caret where they are,
-  // as replacing the whole text would, at the cost of the new lines instead of the whole log.
-  const bool first = statusEnd_.position() == 0;
-  statusEnd_.insertText(QString::fromStdU16String(log_.Take()));
-  // In an empty box the caret sits where the first line goes in and would be carried along.
-  if (first) txtStatus->setTextCursor(QTextCursor(txtStatus->document()));
-  txtStatus->viewport()->repaint();
+  if (txtStatus->Log().Due(StatusLog::Clock::now())) Breathe();
 }
 
 void Form1::Breathe() {
   const auto start = StatusLog::Clock::now();
-  FlushStatus();
+  txtStatus->Flush();
   QCoreApplication::processEvents();
-  log_.Framed(start, StatusLog::Clock::now());
+  txtStatus->Log().Framed(start, StatusLog::Clock::now());
 }
 
 bool Form1::KeepRunning() { return !closing_ && !module1_.Stopped(); }
@@ -512,7 +332,7 @@ bool Form1::KeepRunning() { return !closing_ && !module1_.Stopped(); }
 int Form1::RunModal(QDialog& dialog) { return runDialog ? runDialog(dialog) : dialog.exec(); }
 
 int Form1::RunCopyDialog(QDialog& dialog) {
-  FlushStatus();
+  txtStatus->Flush();
   if (closing_) return QDialog::Rejected;
   activeDialog_ = &dialog;
   int result;
@@ -543,8 +363,8 @@ std::u16string Form1::ChooseFolder() {
   dialog.setOption(QFileDialog::ShowDirsOnly);
   if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString folder = dialog.selectedFiles().constFirst();
-  if (Ambiguous(folder)) {
-    Say(NotText(folder));
+  if (Ambiguous(folder.toStdString())) {
+    Say(Wording::NotText(folder));
     return {};
   }
   return folder.toStdU16String();
@@ -576,8 +396,8 @@ void Form1::cmdChooseFile_Click() {
   const QString before = CommonDialog1.FileName;
   CommonDialog1.DialogTitle = tr(layout::kFileDialogTitle);
   CommonDialog1.ShowOpen();
-  if (CommonDialog1.FileName != before && Ambiguous(CommonDialog1.FileName)) {
-    Say(NotText(CommonDialog1.FileName));
+  if (CommonDialog1.FileName != before && Ambiguous(CommonDialog1.FileName.toStdString())) {
+    Say(Wording::NotText(CommonDialog1.FileName));
     CommonDialog1.FileName = before;
   }
   txtFile->setText(CommonDialog1.FileName);
@@ -589,9 +409,9 @@ void Form1::cmdChooseDir_Click() {
 
 void Form1::cmdGo_Click() {
   if (duplicator_.Running()) return;
-  log_.Start();
+  txtStatus->Log().Start();
   duplicator_.Run();
-  FlushStatus();
+  txtStatus->Flush();
   // The window may have been closed while a copy dialog kept the application alive.
   if (closing_) QCoreApplication::quit();
 }

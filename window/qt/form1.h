@@ -3,7 +3,6 @@
 // The main window on Qt: controls, layout and event handlers. The work itself is the core's.
 
 #include <QStringList>
-#include <QTextCursor>
 #include <QWidget>
 #include <array>
 #include <chrono>
@@ -16,24 +15,18 @@
 #include "duplicator.h"
 #include "form_logic.h"
 #include "module1.h"
+#include "screen_room.h"
+#include "status_box.h"
 
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QMimeData;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
 
 namespace ferrowick {
-
-// The height a screen has for windows, in their pixels: its available height as Qt gives it,
-// unless its compositor's own figures contradict Qt's. A compositor that lays out whole scales
-// in device pixels (mutter) reports the device pixels as the screen's logical size, and Qt takes
-// them for logical ones: a 2560x1440 screen at 200 % becomes 2560x1440 logical pixels at a ratio
-// of 2, twice its height. `device` is the output's mode where the compositor gave it.
-int ScreenRoom(QSize reported, int available, qreal ratio, QSize device);
 
 class Form1 : public QWidget, public WindowServices, public DialogHost, public FolderDialog {
   Q_OBJECT
@@ -84,7 +77,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   QFrame* Line4;
   QPushButton* cmdGo;
   QLabel* Label4;
-  QPlainTextEdit* txtStatus;
+  StatusBox* txtStatus;
   CommonDialog CommonDialog1;
 
   // Where the screen's work area, `room` pixels high, cannot take the designed window and its
@@ -121,8 +114,6 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   void Form_Load();
   void FitToScreen();
   int RunModal(QDialog& dialog);
-  void FlushStatus();
-  void ResetStatusEnd();
   QLineEdit* BoxFor(Box box) const;
   // What a drop of `data` would do: the box it fills and the path, or why it is refused.
   struct Drop {
@@ -138,8 +129,6 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   CopyDialogs copyDialogs_;
   Module1 module1_;
   Duplicator duplicator_;
-  QTextCursor statusEnd_;  // where the next status lines go in
-  StatusLog log_{u"\n"};
   bool closing_ = false;
   QDialog* activeDialog_ = nullptr;
   QScrollArea* scroller_;
@@ -148,9 +137,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   bool followsScreens_ = false;
   int room_ = 0;  // the screen's room and the frame the window was last fitted to
   int framed_ = 0;
-  // The mode of the output the window was last on, and the screen it was asked for.
-  QSize deviceMode_;
-  QRect modeAsked_;
+  ScreenRooms rooms_;
 };
 
 }  // namespace ferrowick

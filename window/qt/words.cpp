@@ -116,6 +116,28 @@ QString Wording::NotRegular(const QString& path, mode_t mode) {
       .arg(path, FileKind(mode));
 }
 
+QString Wording::Refused(Refusal refusal, const QString& path) {
+  const QString words = QCoreApplication::translate(kRefusalContext, English(refusal));
+  return path.isEmpty() ? words : words.arg(path);
+}
+
+// A name that held bytes that are not UTF-8 is shown with U+FFFD in their place, and a file of
+// exactly that name may be there too (another user may have made it): whichever the user meant,
+// it is refused.
+QString Wording::NotText(const QString& path) {
+  return QCoreApplication::translate(
+             "ferrowick::Form1",
+             "\"%1\" holds bytes that are not UTF-8 text, and such a name cannot pass through the "
+             "window's boxes. Rename it, or make the copies on the command line: ferrowick "
+             "--copies N FILE.")
+      .arg(path);
+}
+
+QString Wording::NotLocal() {
+  return QCoreApplication::translate(
+      "ferrowick::Form1", "Only a file or a folder on this computer can be dropped here.");
+}
+
 QString Wording::ReplaceQuestion(const ferrowick::ReplaceQuestion& question) {
   return tr("\"%1\" already exists.\n%2\n\nReplace it with \"%3\"?\n%4")
       .arg(Visible(question.target), Facts(question.existing), Visible(question.source),

@@ -10,6 +10,7 @@
 #include <QString>
 #include <vector>
 
+#include "refusals.h"
 #include "run_answers.h"
 #include "window_services.h"
 
@@ -31,6 +32,11 @@ class Wording {
   // "a named pipe (FIFO)", "a socket", ...: what a file of this mode is.
   static QString FileKind(mode_t mode);
   static QString NotRegular(const QString& path, mode_t mode);
+  // Why the window does not take `path`, given or dropped: a refusal both windows make, a name
+  // that cannot pass through a text box, a drop of something not on this computer.
+  static QString Refused(Refusal refusal, const QString& path = {});
+  static QString NotText(const QString& path);
+  static QString NotLocal();
 
   static QString ReplaceQuestion(const ferrowick::ReplaceQuestion& question);
   static QString FolderQuestion(const std::string& folder);

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#include "controls.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace ferrowick::controls {
+namespace {
+
+QAccessibleInterface* MainWindowAccessible(const QString& key, QObject* object) {
+  if (key == QLatin1String("ferrowick::Form1") && object->isWidgetType()) {
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  }
+  return nullptr;
+}
+
+// The largest size, from `points` down, at which `text` fits in `room` pixels.
+QFont Fitted(QFont font, qreal points, const QString& text, int room) {
+  font.setPointSizeF(points);
+  while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 5) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  }
+  return font;
+}
+
+}  // namespace
+
+void FixBackground(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  for (const QPalette::ColorRole text :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Active, text, Qt::black);
+    palette.setColor(QPalette::Inactive, text, Qt::black);
+    palette.setColor(QPalette::Disabled, text, Qt::darkGray);
+  }
+  widget->setPalette(palette);
+}
+
+QString Caption(const char* english) {
+  return QCoreApplication::translate("ferrowick::Form1", english);
+}
+
+void Place(QWidget* control, const layout::Place& place) {
+  control->setGeometry(Px(place.left), Px(place.top), Px(place.width), Px(place.height));
+}
+
+QLabel* Band(QWidget* parent, const layout::Place& place) {
+  auto* label = Make<QLabel>(parent, place);
+  // Children take the window's background role unless they name their own.
+  label->setBackgroundRole(QPalette::Window);
+  label->setAutoFillBackground(true);
+  FixBackground(label, QPalette::Window, kGrey);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return label;
+}
+
+QFrame* Rule(QWidget* parent, const layout::Place& place) {
+  auto* line = new QFrame(parent);
+  Place(line, place);
+  line->setAutoFillBackground(true);
+  line->setBackgroundRole(QPalette::WindowText);
+  return line;
+}
+
+QLineEdit* ReadOnlyBox(QWidget* parent, const layout::Place& place) {
+  auto* box = Make<QLineEdit>(parent, place);
+  box->setReadOnly(true);
+  FixBackground(box, QPalette::Base, kGrey);
+  return box;
+}
+
+QRadioButton* Option(QWidget* parent, const layout::Place& place) {
+  auto* option = Make<QRadioButton>(parent, place);
+  option->setBackgroundRole(QPalette::Window);
+  option->setAutoFillBackground(true);
+  FixBackground(option, QPalette::Window, Qt::white);
+  // The indicator too is drawn as on a light palette, or it would be a dark hole in white.
+  QPalette palette = option->palette();
+  palette.setColor(QPalette::Base, Qt::white);
+  option->setPalette(palette);
+  return option;
+}
+
+// The layout was drawn for an 8-point sans serif whose widest one-line caption fills its band.
+// Liberation Sans has the metrics it was drawn with; whatever family the system substitutes is
+// shrunk until that caption fits. The English captions decide, in every language: a
+// translation fits the places as they are, in the same font.
+QFont WindowFont() {
+  const layout::Place& widest = layout::kWidestOneLine;
+  return Fitted(QFont(QStringLiteral("Liberation Sans")), 8.0, QString::fromUtf8(widest.caption),
+                Px(widest.width) - 4);
+}
+
+QFont GoFont(const QFont& windowFont) {
+  QFont font = QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+                   ? QFont(QStringLiteral("MS Sans Serif"))
+                   : windowFont;
+  font.setBold(true);
+  return Fitted(font, windowFont.pointSizeF() * 8.25 / 8.0,
+                QString::fromUtf8(layout::cmdGo.caption).remove('&'), Px(layout::cmdGo.width) - 12);
+}
+
+void AnnounceAsWindow() {
+  static const bool installed = (QAccessible::installFactory(MainWindowAccessible), true);
+  (void)installed;
+}
+
+}  // namespace ferrowick::controls

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// How high a window may be on the screen it is on.
+
+#include <QRect>
+#include <QSize>
+
+class QScreen;
+
+namespace ferrowick {
+
+// The height a screen has for windows, in their pixels: its available height as Qt gives it,
+// unless its compositor's own figures contradict Qt's. A compositor that lays out whole scales
+// in device pixels (mutter) reports the device pixels as the screen's logical size, and Qt takes
+// them for logical ones: a 2560x1440 screen at 200 % becomes 2560x1440 logical pixels at a ratio
+// of 2, twice its height. `device` is the output's mode where the compositor gave it.
+int ScreenRoom(QSize reported, int available, qreal ratio, QSize device);
+
+// The room for a window on each screen it is shown on; the compositor is asked again only of
+// another screen, or of one that changed.
+class ScreenRooms {
+ public:
+  int On(QScreen* display);
+
+ private:
+  QSize deviceMode_;  // of the output the window was last on
+  QRect modeAsked_;   // the screen it was asked for
+};
+
+}  // namespace ferrowick
