@@ -1,102 +1,40 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cwctype>
 #include <vector>
 
 #include "catalogue.h"
+#include "controls.h"
 #include "form_layout.h"
-#include "utf.h"
+#include "path_look.h"
 #include "win_words.h"
 
 namespace ferrowick {
 namespace {
 
+using controls::U;
+using controls::W;
+using controls::WindowText;
+
 constexpr wchar_t kClassName[] = L"FerrowickForm1";
 constexpr COLORREF kGrey =
     RGB((layout::kGrey >> 16) & 0xFF, (layout::kGrey >> 8) & 0xFF, layout::kGrey & 0xFF);
 WNDPROC editProc = nullptr;
-WNDPROC statusProc = nullptr;
-
-const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-std::wstring W(const std::u16string& text) { return {text.begin(), text.end()}; }
 
 // One of the layout's words in the user's language.
 std::u16string Caption(const char* english) {
   return catalogue::translate("ferrowick::Form1", english);
 }
 
-std::u16string U(const std::wstring& text) { return {text.begin(), text.end()}; }
-
-std::wstring WindowText(HWND hwnd) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)), L'\0');
-  GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size() + 1));
-  return text;
-}
-
-// The system's dots per inch: the primary monitor's, where a window starts.
-int SystemDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
-// The dots per inch of the monitor the window is on. Windows before 10 have no such call, and
-// the program must still start there: it is looked up rather than linked.
-int WindowDpi(HWND hwnd) {
-  using GetDpi = UINT(WINAPI*)(HWND);
-  static const auto getDpi = reinterpret_cast<GetDpi>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  const int dpi = getDpi != nullptr ? static_cast<int>(getDpi(hwnd)) : 0;
-  return dpi > 0 ? dpi : SystemDpi();
-}
-
-// The largest font of `face`, from `tenthPoints` down, in which `text` fits in `room` pixels.
-HFONT Fitted(const wchar_t* face, int tenthPoints, int weight, const wchar_t* text, int room,
-             int dpi) {
-  HDC screen = GetDC(nullptr);
-  HFONT font = nullptr;
-  for (int size = tenthPoints; size >= 50; size -= 2) {
-    if (font != nullptr) DeleteObject(font);
-    font = CreateFontW(-MulDiv(size, dpi, 720), 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_SWISS, face);
-    HGDIOBJ old = SelectObject(screen, font);
-    SIZE extent{};
-    GetTextExtentPoint32W(screen, text, static_cast<int>(wcslen(text)), &extent);
-    SelectObject(screen, old);
-    if (extent.cx <= room) break;
-  }
-  ReleaseDC(nullptr, screen);
-  return font;
-}
-
-// The device the system reads `path` as, or "": a device's name, in any folder and with any
-// extension, whose full form the system writes as \\.\NAME.
-std::u16string DeviceOf(const std::wstring& path) {
-  const bool full = path.rfind(L"\\\\.\\", 0) == 0;
-  const std::u16string device = DeviceName(U(full ? path.substr(4) : path));
-  return device.empty() && full ? U(path.substr(4)) : device;
-}
-
-// The full form of `path`, as the boxes show it.
-std::wstring FullPath(const std::wstring& path) {
-  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;
-  std::wstring full(size, L'\0');
-  full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
-  return full;
-}
-
 }  // namespace
 
 Form1::Form1(Module1::Shell shell)
-    : module1_(*this, std::move(shell)), duplicator_(*this, module1_, u'\\'), dpi_(SystemDpi()) {
+    : module1_(*this, std::move(shell)),
+      duplicator_(*this, module1_, u'\\'),
+      placer_(controls::SystemDpi()) {
   grey_ = CreateSolidBrush(kGrey);
   white_ = CreateSolidBrush(RGB(255, 255, 255));
   HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -111,7 +49,7 @@ Form1::Form1(Module1::Shell shell)
   RegisterClassExW(&windowClass);
 
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  RECT frame{0, 0, Px(layout::kClientWidth), Px(layout::kClientHeight)};
+  RECT frame{0, 0, placer_.Px(layout::kClientWidth), placer_.Px(layout::kClientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
   hwnd_ = CreateWindowExW(0, kClassName, W(layout::kTitle), style, CW_USEDEFAULT, CW_USEDEFAULT,
                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
@@ -125,24 +63,17 @@ Form1::~Form1() {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
-  DeleteObject(font_);
-  DeleteObject(goFont_);
   DeleteObject(grey_);
   DeleteObject(white_);
 }
 
 void Form1::CreateControls() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
   // Creation order is tab order.
   const auto make = [&](const layout::Place& place, const wchar_t* windowClass, DWORD style,
                         DWORD exStyle = 0) {
-    HWND control = CreateWindowExW(
-        exStyle, windowClass, place.caption ? W(Caption(place.caption)).c_str() : L"",
-        WS_CHILD | WS_VISIBLE | style, Px(place.left), Px(place.top), Px(place.width),
-        Px(place.height), hwnd_, nullptr, instance, nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    placed_.emplace_back(control, &place);
-    return control;
+    const std::wstring caption = place.caption ? W(Caption(place.caption)) : L"";
+    return placer_.Make(hwnd_, place, caption.c_str(), windowClass, style, exStyle,
+                        &place == &layout::cmdGo);
   };
   const DWORD box = WS_TABSTOP | ES_AUTOHSCROLL;
   const DWORD band = SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE;
@@ -161,14 +92,11 @@ void Form1::CreateControls() {
   TagLocation[1] = make(layout::TagLocation1, L"BUTTON", BS_AUTORADIOBUTTON);
   // The group of options ends where the next group starts.
   cmdGo = make(layout::cmdGo, L"BUTTON", WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON);
-  SendMessageW(cmdGo, WM_SETFONT, reinterpret_cast<WPARAM>(goFont_), FALSE);
   txtStatus = make(layout::txtStatus, L"EDIT",
                    WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
                        WS_HSCROLL | WS_VSCROLL,
                    WS_EX_CLIENTEDGE);
-  // A multi-line box holds about 32 000 characters unless told otherwise; a long run's log
-  // is far longer.
-  SendMessageW(txtStatus, EM_SETLIMITTEXT, 0, 0);
+  status_.Attach(txtStatus);
   Label4 = make(layout::Label4, L"STATIC", band);
   Line3 = make(layout::Line3, L"STATIC", rule);
   Label5 = make(layout::Label5, L"STATIC", SS_LEFT | SS_NOPREFIX);
@@ -181,33 +109,12 @@ void Form1::CreateControls() {
     editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
         numberBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::NumberBoxProc)));
   }
-  statusProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      txtStatus, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Form1::StatusBoxProc)));
-}
-
-int Form1::Px(int twips) const { return MulDiv(twips, dpi_, 1440); }
-
-void Form1::MakeFonts() {
-  // The English captions decide, in every language: a translation fits the places as they are.
-  const std::wstring widest = W(FromUtf8(layout::kWidestOneLine.caption));
-  font_ = Fitted(L"MS Sans Serif", 80, FW_NORMAL, widest.c_str(),
-                 Px(layout::kWidestOneLine.width) - 4, dpi_);
-  goFont_ =
-      Fitted(L"MS Sans Serif", 83, FW_BOLD, L"Duplicate File", Px(layout::cmdGo.width) - 12, dpi_);
 }
 
 void Form1::FitWorkArea() {
-  // The work area of the monitor the window is on; the primary one's as the system keeps it.
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
   RECT work{};
-  if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor) &&
-      (monitor.dwFlags & MONITORINFOF_PRIMARY) == 0) {
-    work = monitor.rcWork;
-  } else if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) {
-    return;
-  }
-  ScrollTo(0);
+  if (!controls::WorkArea(hwnd_, work)) return;
+  scroller_.To(0);
   // The frame as the window has it: what the system says a frame would take need not be what
   // it gave (under wine in a fresh root, 40 pixels of title bar where it reported under 30).
   RECT window{};
@@ -216,84 +123,25 @@ void Form1::FitWorkArea() {
   GetClientRect(hwnd_, &client);
   const int frameHeight = (window.bottom - window.top) - client.bottom;
   const int frameWidth = (window.right - window.left) - client.right -
-                         (scrollRange_ > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0);
+                         (scroller_.Range() > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0);
   // Two lines of the log and its scroll bar stay in view, however small the screen.
-  const int keep = 2 * MulDiv(16, dpi_, 96) + GetSystemMetrics(SM_CYHSCROLL) + 4;
+  const int keep = 2 * placer_.Line() + GetSystemMetrics(SM_CYHSCROLL) + 4;
   const layout::Fit fit =
-      layout::FitIn(Px(layout::kClientHeight), frameHeight, work.bottom - work.top,
-                    Px(layout::txtStatus.height), keep, MulDiv(120, dpi_, 96));
-  SetWindowPos(txtStatus, nullptr, 0, 0, Px(layout::txtStatus.width), fit.status,
+      layout::FitIn(placer_.Px(layout::kClientHeight), frameHeight, work.bottom - work.top,
+                    placer_.Px(layout::txtStatus.height), keep, MulDiv(120, placer_.Dpi(), 96));
+  SetWindowPos(txtStatus, nullptr, 0, 0, placer_.Px(layout::txtStatus.width), fit.status,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   // Below that the controls scroll, beside a scroll bar of the window's own.
-  scrollRange_ = fit.shown < fit.client ? fit.client : 0;
-  SCROLLINFO scroll{};
-  scroll.cbSize = sizeof scroll;
-  scroll.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  scroll.nMax = scrollRange_ > 0 ? scrollRange_ - 1 : 0;
-  scroll.nPage = static_cast<UINT>(fit.shown);
-  SetScrollInfo(hwnd_, SB_VERT, &scroll, TRUE);
-  const int bar = scrollRange_ > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+  scroller_.SetRange(fit.shown < fit.client ? fit.client : 0, fit.shown);
+  const int bar = scroller_.Range() > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0;
   // Its height comes from the design: the system may already have cut it to the screen. Where
   // the system put it, it may still reach past the bottom of the work area (wine places a new
   // window 40 pixels down): then it moves up, to the top of the work area at most.
   const int height = fit.shown + frameHeight;
   const int top = std::max<int>(work.top, std::min<int>(window.top, work.bottom - height));
-  SetWindowPos(hwnd_, nullptr, window.left, top, Px(layout::kClientWidth) + bar + frameWidth,
-               height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Form1::ScrollTo(int top) {
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  top = std::clamp(top, 0, std::max(0, scrollRange_ - static_cast<int>(client.bottom)));
-  if (top == scrolled_) return;
-  ScrollWindowEx(hwnd_, 0, scrolled_ - top, nullptr, nullptr, nullptr, nullptr,
-                 SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
-  scrolled_ = top;
-  SetScrollPos(hwnd_, SB_VERT, top, TRUE);
-}
-
-void Form1::OnScroll(WPARAM wParam) {
-  SCROLLINFO scroll{};
-  scroll.cbSize = sizeof scroll;
-  scroll.fMask = SIF_ALL;
-  GetScrollInfo(hwnd_, SB_VERT, &scroll);
-  const int line = MulDiv(16, dpi_, 96);
-  const int page = static_cast<int>(scroll.nPage);
-  switch (LOWORD(wParam)) {
-    case SB_LINEUP:
-      return ScrollTo(scrolled_ - line);
-    case SB_LINEDOWN:
-      return ScrollTo(scrolled_ + line);
-    case SB_PAGEUP:
-      return ScrollTo(scrolled_ - page);
-    case SB_PAGEDOWN:
-      return ScrollTo(scrolled_ + page);
-    case SB_TOP:
-      return ScrollTo(0);
-    case SB_BOTTOM:
-      return ScrollTo(scrollRange_);
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      return ScrollTo(scroll.nTrackPos);
-    default:
-      break;
-  }
-}
-
-// Tab or an access key moved the focus to a control the scrolled window does not show.
-void Form1::ScrollIntoView(HWND control) {
-  if (scrollRange_ == 0 || control == nullptr || !IsChild(hwnd_, control)) return;
-  RECT rect{};
-  GetWindowRect(control, &rect);
-  MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
-  RECT client{};
-  GetClientRect(hwnd_, &client);
-  if (rect.top < 0) {
-    ScrollTo(scrolled_ + rect.top);
-  } else if (rect.bottom > client.bottom) {
-    ScrollTo(scrolled_ + std::min<int>(rect.bottom - client.bottom, rect.top));
-  }
+  SetWindowPos(hwnd_, nullptr, window.left, top,
+               placer_.Px(layout::kClientWidth) + bar + frameWidth, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::Form_Load() {
@@ -326,14 +174,6 @@ LRESULT CALLBACK Form1::NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LP
   return CallWindowProcW(editProc, hwnd, message, wParam, lParam);
 }
 
-// The status box is read-only: Tab, Enter and Escape belong to the dialog manager, which a
-// multi-line box would otherwise claim, trapping Tab in it.
-LRESULT CALLBACK Form1::StatusBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = CallWindowProcW(statusProc, hwnd, message, wParam, lParam);
-  if (message == WM_GETDLGCODE) return result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
-  return result;
-}
-
 LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -347,12 +187,10 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       OnCommand(wParam, reinterpret_cast<HWND>(lParam));
       return 0;
     case WM_VSCROLL:
-      OnScroll(wParam);
+      scroller_.OnScroll(wParam, placer_.Line());
       return 0;
     case WM_MOUSEWHEEL:
-      if (scrollRange_ == 0) break;
-      ScrollTo(scrolled_ -
-               MulDiv(GET_WHEEL_DELTA_WPARAM(wParam), 3 * MulDiv(16, dpi_, 96), WHEEL_DELTA));
+      if (!scroller_.OnWheel(GET_WHEEL_DELTA_WPARAM(wParam), placer_.Line())) break;
       return 0;
     case WM_CTLCOLORSTATIC:
       return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
@@ -379,8 +217,7 @@ LRESULT Form1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Form1::OnCreate() {
-  dpi_ = WindowDpi(hwnd_);
-  MakeFonts();
+  placer_.SetDpi(controls::WindowDpi(hwnd_));
   CreateControls();
   DragAcceptFiles(hwnd_, TRUE);
   Form_Load();
@@ -389,19 +226,8 @@ void Form1::OnCreate() {
 // Moved to a monitor of another scale: everything is laid out afresh from the design, in the
 // new monitor's pixels, in the place Windows suggests.
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
-  ScrollTo(0);
-  dpi_ = dpi;
-  const HFONT oldFont = font_;
-  const HFONT oldGoFont = goFont_;
-  MakeFonts();
-  for (const auto& [control, place] : placed_) {
-    SetWindowPos(control, nullptr, Px(place->left), Px(place->top), Px(place->width),
-                 Px(place->height), SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(control == cmdGo ? goFont_ : font_),
-                 TRUE);
-  }
-  DeleteObject(oldFont);
-  DeleteObject(oldGoFont);
+  scroller_.To(0);
+  placer_.SetDpi(dpi);
   SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   FitWorkArea();
@@ -475,27 +301,22 @@ void Form1::OpenFiles(const wchar_t* commandLine) {
     if (argument == L"--help" || argument == L"/?") return ShowMessage(words::Usage());
     if (argument.rfind(L"--", 0) == 0) return ShowMessage(words::UnknownOption(U(argument)));
   }
-  if (!paths.empty() && paths.front() == L"--") paths.erase(paths.begin());
-  if (paths.empty()) return;
-  if (paths.size() > 1) return ShowMessage(words::OneAtATime());
-  Take(paths.front(), false);
+  const Given given = OneGiven(paths);
+  if (given == Given::Several) return ShowMessage(words::OneAtATime());
+  if (given == Given::One) Take(paths.front(), false);
 }
 
 void Form1::Take(const std::wstring& given, bool folderTaken) {
-  const std::wstring path = FullPath(given);
+  const PathLook look = LookAt(given);
   // A device's name, shown as given rather than as the system's full form of it.
-  if (const std::u16string device = DeviceOf(path); !device.empty()) {
-    return ShowMessage(words::Device(U(given), device));
-  }
-  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (look.kind == PathLook::Kind::Device) return ShowMessage(words::Device(U(given), look.device));
   using Found = Placing::Found;
-  const Placing placing =
-      Placing::For(attributes == INVALID_FILE_ATTRIBUTES          ? Found::Missing
-                   : (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? Found::Folder
-                                                                  : Found::File,
-                   folderTaken);
-  if (placing.refused) return ShowMessage(words::Refused(placing.refusal, U(path)));
-  Fill(placing.into == Placing::Into::Folder ? txtDir : txtFile, path);
+  const Placing placing = Placing::For(look.kind == PathLook::Kind::Missing  ? Found::Missing
+                                       : look.kind == PathLook::Kind::Folder ? Found::Folder
+                                                                             : Found::File,
+                                       folderTaken);
+  if (placing.refused) return ShowMessage(words::Refused(placing.refusal, U(look.full)));
+  Fill(placing.into == Placing::Into::Folder ? txtDir : txtFile, look.full);
 }
 
 void Form1::Fill(HWND box, const std::wstring& path) {
@@ -505,7 +326,9 @@ void Form1::Fill(HWND box, const std::wstring& path) {
 
 bool Form1::PreTranslate(MSG& message) {
   if (hwnd_ == nullptr) return false;
-  if (message.message == WM_SYSCHAR && FocusByAccessKey(static_cast<wchar_t>(message.wParam))) {
+  if (message.message == WM_SYSCHAR &&
+      controls::FocusSharingKey({cmdChooseFile, cmdChooseDir, cmdGo},
+                                static_cast<wchar_t>(message.wParam))) {
     return true;
   }
   return IsDialogMessageW(hwnd_, &message);
@@ -517,27 +340,7 @@ void Form1::Dispatch(MSG& message) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  if (GetFocus() != focused) ScrollIntoView(GetFocus());
-}
-
-// An access key that two controls share moves the focus between them and clicks neither, as on
-// the desktop; the dialog manager does not do that everywhere.
-bool Form1::FocusByAccessKey(wchar_t key) {
-  const HWND withKey[] = {cmdChooseFile, cmdChooseDir, cmdGo};
-  std::vector<HWND> sharing;
-  for (HWND control : withKey) {
-    const std::wstring caption = WindowText(control);
-    const auto amp = caption.find(L'&');
-    if (amp != std::wstring::npos && amp + 1 < caption.size() &&
-        std::towupper(caption[amp + 1]) == std::towupper(key)) {
-      sharing.push_back(control);
-    }
-  }
-  if (sharing.size() < 2) return false;
-  const auto focused = std::find(sharing.begin(), sharing.end(), GetFocus());
-  SetFocus(focused == sharing.end() || focused + 1 == sharing.end() ? sharing.front()
-                                                                    : *(focused + 1));
-  return true;
+  if (GetFocus() != focused) scroller_.IntoView(GetFocus());
 }
 
 HWND Form1::BoxFor(Box box) const {
@@ -547,13 +350,11 @@ HWND Form1::BoxFor(Box box) const {
 std::u16string Form1::Words(Phrase phrase) const { return Caption(English(phrase)); }
 
 std::u16string Form1::Text(Box box) const {
-  std::wstring text = WindowText(BoxFor(box));
-  if (box == Box::Status) text += W(log_.Pending());
-  return U(text);
+  return box == Box::Status ? status_.Lines() : U(WindowText(BoxFor(box)));
 }
 
 void Form1::SetText(Box box, const std::u16string& text) {
-  if (box == Box::Status) log_.Clear();
+  if (box == Box::Status) return status_.SetLines(text);
   SetWindowTextW(BoxFor(box), W(text).c_str());
 }
 
@@ -561,36 +362,15 @@ bool Form1::PrefixSelected() const {
   return SendMessageW(TagLocation[0], BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Form1::AppendStatusLine(std::u16string_view line) { log_.Append(line); }
+void Form1::AppendStatusLine(std::u16string_view line) { status_.log.Append(line); }
 
 void Form1::RepaintStatus() {
-  if (log_.Due(StatusLog::Clock::now())) Breathe();
-}
-
-void Form1::FlushStatus() {
-  if (log_.Pending().empty()) return;
-  // Appending at the end moves the caret and the view there; both go back to where they were,
-  // as if the whole text had been replaced.
-  DWORD selStart = 0;
-  DWORD selEnd = 0;
-  SendMessageW(txtStatus, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart),
-               reinterpret_cast<LPARAM>(&selEnd));
-  const auto firstLine = SendMessageW(txtStatus, EM_GETFIRSTVISIBLELINE, 0, 0);
-  SendMessageW(txtStatus, WM_SETREDRAW, FALSE, 0);
-  const int end = GetWindowTextLengthW(txtStatus);
-  SendMessageW(txtStatus, EM_SETSEL, end, end);
-  const std::wstring lines = W(log_.Take());
-  SendMessageW(txtStatus, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(lines.c_str()));
-  SendMessageW(txtStatus, EM_SETSEL, selStart, selEnd);
-  const auto nowFirst = SendMessageW(txtStatus, EM_GETFIRSTVISIBLELINE, 0, 0);
-  SendMessageW(txtStatus, EM_LINESCROLL, 0, firstLine - nowFirst);
-  SendMessageW(txtStatus, WM_SETREDRAW, TRUE, 0);
-  RedrawWindow(txtStatus, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  if (status_.log.Due(StatusLog::Clock::now())) Breathe();
 }
 
 void Form1::Breathe() {
   const auto start = StatusLog::Clock::now();
-  FlushStatus();
+  status_.Flush();
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
@@ -600,7 +380,7 @@ void Form1::Breathe() {
     }
     Dispatch(message);
   }
-  log_.Framed(start, StatusLog::Clock::now());
+  status_.log.Framed(start, StatusLog::Clock::now());
 }
 
 void Form1::ShowMessage(const std::u16string& text) {
@@ -619,19 +399,6 @@ void Form1::NotMade(const ShellCopy& copy) {
 
 void Form1::txtCopies_KeyPress(wchar_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
 void Form1::txtPrefix_KeyPress(wchar_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
-
-void CommonDialog::ShowOpen(HWND owner) {
-  std::vector<wchar_t> file(32768, L'\0');
-  const std::wstring title(DialogTitle.begin(), DialogTitle.end());
-  OPENFILENAMEW request{};
-  request.lStructSize = sizeof request;
-  request.hwndOwner = owner;
-  request.lpstrFile = file.data();
-  request.nMaxFile = static_cast<DWORD>(file.size());
-  request.lpstrTitle = title.c_str();
-  request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-  if (GetOpenFileNameW(&request)) FileName.assign(file.data(), file.data() + wcslen(file.data()));
-}
 
 void Form1::cmdChooseFile_Click() {
   const std::u16string before = CommonDialog1.FileName;
@@ -658,10 +425,10 @@ void Form1::cmdChooseDir_Click() {
 
 void Form1::cmdGo_Click() {
   if (duplicator_.Running()) return;
-  log_.Start();
+  status_.log.Start();
   notMade_.clear();
   duplicator_.Run();
-  FlushStatus();
+  status_.Flush();
   if (closing_) {
     DestroyWindow(hwnd_);
   } else if (!notMade_.empty()) {

@@ -13,21 +13,16 @@
 #include <utility>
 #include <vector>
 
+#include "common_dialog.h"
 #include "duplicator.h"
 #include "form_layout.h"
 #include "form_logic.h"
 #include "module1.h"
+#include "placer.h"
+#include "scroller.h"
+#include "status_box.h"
 
 namespace ferrowick {
-
-// The file-open dialog, with the three members the window uses.
-class CommonDialog {
- public:
-  std::u16string DialogTitle;
-  // Keeps its last value when the user cancels.
-  std::u16string FileName;
-  void ShowOpen(HWND owner);
-};
 
 class Form1 : public WindowServices, public CopyReport {
  public:
@@ -78,13 +73,11 @@ class Form1 : public WindowServices, public CopyReport {
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK NumberBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK StatusBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void OnCreate();
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnCommand(WPARAM wParam, HWND control);
   LRESULT OnColorStatic(HDC hdc, HWND control);
-  void OnScroll(WPARAM wParam);
   void OnActivate(bool active);
   void OnClose();
   // A file dropped fills Step 1, a folder Step 4; several items are refused.
@@ -95,36 +88,24 @@ class Form1 : public WindowServices, public CopyReport {
   // Sets Step 1 or Step 4; the file dialog remembers Step 1's file however it was chosen.
   void Fill(HWND box, const std::wstring& path);
   void CreateControls();
-  // The design's twips in the pixels of the monitor the window is on.
-  int Px(int twips) const;
-  void MakeFonts();
   // Shortens the status box, and the window with it, where the work area is lower than both;
   // below two lines of the log the controls scroll in a window the work area holds.
   void FitWorkArea();
-  // Scrolls the controls to `top` pixels from the top of their area, or as near as they go.
-  void ScrollTo(int top);
-  void ScrollIntoView(HWND control);
-  bool FocusByAccessKey(wchar_t key);
   void Form_Load();
-  void FlushStatus();
   void Breathe();
   HWND BoxFor(Box box) const;
 
   HWND hwnd_ = nullptr;
   Module1 module1_;
   Duplicator duplicator_;
-  HFONT font_ = nullptr;
-  HFONT goFont_ = nullptr;
+  Placer placer_;
   HBRUSH grey_ = nullptr;
   HBRUSH white_ = nullptr;
-  StatusLog log_{u"\r\n"};
+  StatusBox status_;                // txtStatus's lines
   std::vector<ShellCopy> notMade_;  // this run's
-  int scrolled_ = 0;                // how far the controls are scrolled up, in pixels
-  int scrollRange_ = 0;             // the controls' area, where it is higher than the window's
+  Scroller scroller_{hwnd_};
   bool closing_ = false;
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
-  int dpi_;
-  std::vector<std::pair<HWND, const layout::Place*>> placed_;  // every control, from the design
 };
 
 }  // namespace ferrowick

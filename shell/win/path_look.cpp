@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#include "path_look.h"
+
+#include <windows.h>
+
+#include "module1.h"
+
+namespace ferrowick {
+namespace {
+
+std::u16string U(const std::wstring& text) { return {text.begin(), text.end()}; }
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+  return full;
+}
+
+}  // namespace
+
+std::u16string DeviceOf(const std::wstring& path) {
+  const bool full = path.rfind(L"\\\\.\\", 0) == 0;
+  const std::u16string device = DeviceName(U(full ? path.substr(4) : path));
+  return device.empty() && full ? U(path.substr(4)) : device;
+}
+
+PathLook LookAt(const std::wstring& given) {
+  PathLook look;
+  look.full = FullPath(given);
+  look.device = DeviceOf(look.full);
+  if (!look.device.empty()) {
+    look.kind = PathLook::Kind::Device;
+    return look;
+  }
+  const DWORD attributes = GetFileAttributesW(look.full.c_str());
+  look.kind = attributes == INVALID_FILE_ATTRIBUTES          ? PathLook::Kind::Missing
+              : (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathLook::Kind::Folder
+                                                             : PathLook::Kind::File;
+  return look;
+}
+
+}  // namespace ferrowick
