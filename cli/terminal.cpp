@@ -111,7 +111,7 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
   }
   ErrorAnswer ReportError(const CopyFailure& failure) override {
     failed = true;
-    const QString text = OneLine(failure);
+    const QString text = OneLine(Wording::Report(failure));
     if (failure.kind != CopyFailure::Kind::Copy || !ask_ || caught != 0) {
       Say(text);
       return ErrorAnswer::Skip;
@@ -119,10 +119,10 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
     return static_cast<ErrorAnswer>(Ask(text, Wording::ErrorChoices(), int(ErrorAnswer::Stop)));
   }
   // Notes are not failures.
-  void ReportNote(const CopyFailure& note) override { Say(OneLine(note)); }
+  void ReportNote(const CopyNote& note) override { Say(OneLine(Wording::Report(note))); }
   // On one line: the window's box puts a blank line after its first sentence.
-  static QString OneLine(const CopyFailure& failure) {
-    return Wording::Report(failure).replace(QStringLiteral("\n\n"), QStringLiteral(" "));
+  static QString OneLine(QString report) {
+    return report.replace(QStringLiteral("\n\n"), QStringLiteral(" "));
   }
   // Asked every frame from the start of a run, so that a signal stops a large copy at once; shown
   // once the run has lasted a second, as the window's display is.

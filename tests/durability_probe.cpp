@@ -29,13 +29,15 @@ int main(int argc, char* argv[]) {
   window.text[Box::Copies] = FromUtf8(argv[3]);
   window.text[Box::Prefix] = u"1";
   Duplicator(window, module1, u'/').Run();
-  int errors = static_cast<int>(user.unmade);
+  int errors = static_cast<int>(user.unmade + user.reported.size());
   for (const CopyFailure& failure : user.reported) {
-    const bool notKept = failure.kind == CopyFailure::Kind::NotKept;
-    std::fprintf(stderr, "%s: %s\n", notKept ? "not kept" : failure.path.c_str(),
-                 std::strerror(notKept ? failure.times : failure.error));
-    // Times or attributes the target would not keep cost no copy.
-    if (!IsNote(failure.kind)) ++errors;
+    std::fprintf(stderr, "%s: %s\n", failure.path.c_str(), std::strerror(failure.error));
+  }
+  // Times or attributes the target would not keep cost no copy.
+  for (const CopyNote& note : user.notes) {
+    if (note.kind == CopyNote::Kind::NotKept) {
+      std::fprintf(stderr, "not kept: %s\n", std::strerror(note.times));
+    }
   }
   return window.messages.empty() && errors == 0 ? 0 : 1;
 }

@@ -29,6 +29,7 @@ class ScriptedDelegate : public CopyDelegate {
   std::vector<std::string> asked;
   std::vector<ReplaceQuestion> facts;
   std::vector<CopyFailure> errors;
+  std::vector<CopyNote> notes;
   int progressCalls = 0;
 
   bool AskReplace(const ReplaceQuestion& question) override {
@@ -45,7 +46,7 @@ class ScriptedDelegate : public CopyDelegate {
     return true;
   }
   void ReportError(const CopyFailure& failure) override { errors.push_back(failure); }
-  void ReportNote(const CopyFailure& note) override { errors.push_back(note); }
+  void ReportNote(const CopyNote& note) override { notes.push_back(note); }
   bool Progress(const std::string&, const std::string&, std::uint64_t, std::uint64_t) override {
     ++progressCalls;
     onProgress();
@@ -69,6 +70,7 @@ class ScriptedUser : public CopyQuestions, public FolderDialog {
 
   Answer agree = Answer::No;
   std::vector<CopyFailure> reported;
+  std::vector<CopyNote> notes;
 
   Answer AskReplace(const ReplaceQuestion&) override { return Next(agree); }
   Answer AskCreateFolder(const std::string&) override { return Next(agree); }
@@ -77,8 +79,8 @@ class ScriptedUser : public CopyQuestions, public FolderDialog {
     reported.push_back(failure);
     return Next(ErrorAnswer::Skip);
   }
-  void ReportNote(const CopyFailure& note) override {
-    reported.push_back(note);
+  void ReportNote(const CopyNote& note) override {
+    notes.push_back(note);
     Next(0);
   }
   ProgressAnswer Progress(const RunProgress& progress) override {

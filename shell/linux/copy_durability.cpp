@@ -144,8 +144,8 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
       whole = false;
     } else if (!target.uploadsLater.empty()) {
       // Flushed, and still not on the server: its client uploads it on its own schedule.
-      CopyFailure note{};
-      note.kind = CopyFailure::Kind::Deferred;
+      CopyNote note{};
+      note.kind = CopyNote::Kind::Deferred;
       note.path = target.folder;
       note.client = target.uploadsLater;
       delegate_.ReportNote(note);
@@ -157,7 +157,7 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   ReportNotKept();
   if (!unchecked_.client.empty()) {
     delegate_.ReportNote(unchecked_);
-    unchecked_ = CopyFailure();
+    unchecked_ = CopyNote();
   }
   return whole;
 }
@@ -186,14 +186,13 @@ CopyEngine::Step CopyEngine::Flush(const Target& target, const std::function<voi
 // Times and attributes that the targets refused since the last flush, named once.
 void CopyEngine::ReportNotKept() {
   if (notKept_.empty() && timesNotKept_ == 0) return;
-  CopyFailure failure{};
-  failure.kind = CopyFailure::Kind::NotKept;
-  failure.call = notKept_.empty() ? Call::SetTimes : notKept_.front().call;
-  failure.attributes = std::move(notKept_);
-  failure.times = timesNotKept_;
+  CopyNote note{};
+  note.kind = CopyNote::Kind::NotKept;
+  note.attributes = std::move(notKept_);
+  note.times = timesNotKept_;
   notKept_.clear();
   timesNotKept_ = 0;
-  delegate_.ReportNote(failure);
+  delegate_.ReportNote(note);
 }
 
 }  // namespace ferrowick

@@ -326,7 +326,7 @@ CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
   if (outcome != CopyOutcome::Copied) return outcome;
   NoteCopy(job);
   if (!job.timesMovedBy.empty() && unchecked_.client.empty()) {
-    unchecked_.kind = CopyFailure::Kind::Unchecked;
+    unchecked_.kind = CopyNote::Kind::Unchecked;
     unchecked_.path = job.source;
     unchecked_.client = job.timesMovedBy;
   }

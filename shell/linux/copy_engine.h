@@ -63,12 +63,6 @@ struct CopyFailure {
     Copy,       // this copy was not made
     Unwritten,  // not one copy but the run's copies in `path`'s file system: the device did
                 // not take them
-    NotKept,    // the run's copies were made, but the target kept none of `attributes`, nor
-                // their times where `times` says why
-    Deferred,   // not a failure: the run's copies in `path` are with `client`, which uploads
-                // them to the server later
-    Unchecked,  // not a failure: the copies of `path` were kept, though its times moved while it
-                // was copied; `client` moves them on its own, and its size did not change
   } kind = Kind::Copy;
   // Why, where the system's error alone would mislead.
   enum class Cause {
@@ -90,6 +84,19 @@ struct CopyFailure {
   mode_t mode = 0;         // NotRegular
   NameFault name;          // NameRefused
   std::string leftover;    // the unfinished copy, where it could not be removed
+};
+
+// What the run says at its end of copies that were made: nothing the user must act on.
+struct CopyNote {
+  enum class Kind {
+    NotKept,    // the run's copies were made, but the target kept none of `attributes`, nor
+                // their times where `times` says why
+    Deferred,   // the run's copies in `path` are with `client`, which uploads them to the
+                // server later
+    Unchecked,  // the copies of `path` were kept, though its times moved while it was copied;
+                // `client` moves them on its own, and its size did not change
+  } kind = Kind::NotKept;
+  std::string path;
   struct Attribute {
     std::string name;  // "" for all of the source's, where they could not be read
     int error;
@@ -99,12 +106,6 @@ struct CopyFailure {
   int times = 0;                      // NotKept: the error the copies' times were refused with
   std::string client;                 // Deferred, Unchecked
 };
-
-// What the run says of its copies besides the copies not made: nothing the user must act on.
-inline bool IsNote(CopyFailure::Kind kind) {
-  return kind == CopyFailure::Kind::NotKept || kind == CopyFailure::Kind::Deferred ||
-         kind == CopyFailure::Kind::Unchecked;
-}
 
 // What the user needs to know of a file to decide whether to replace it.
 struct FileFacts {
@@ -131,8 +132,8 @@ class CopyDelegate {
   virtual bool AskStallingFolder(const std::string& folder) = 0;
   // A copy not made, or copies not confirmed on their device (kinds Copy and Unwritten).
   virtual void ReportError(const CopyFailure& failure) = 0;
-  // What the run's end says of copies that were made (IsNote kinds): nothing to answer.
-  virtual void ReportNote(const CopyFailure& note) = 0;
+  // What the run's end says of copies that were made: nothing to answer.
+  virtual void ReportNote(const CopyNote& note) = 0;
   // After each chunk of a copy larger than one chunk; false cancels this copy.
   virtual bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
                         std::uint64_t total) = 0;
@@ -306,13 +307,13 @@ class CopyEngine {
   Naming naming_ = Naming::NoReplace;
   bool unnamed_ = true;
   Folder folder_;
-  std::vector<CopyFailure::Attribute> notKept_;  // attributes refused, with the reason
-  int timesNotKept_ = 0;                         // why the targets refused the times, or 0
+  std::vector<CopyNote::Attribute> notKept_;  // attributes refused, with the reason
+  int timesNotKept_ = 0;                      // why the targets refused the times, or 0
   // The file system of the last source, by its device: whether its times tell a change.
   dev_t sourceDevice_ = 0;
   Volume sourceVolume_;
   // A source kept though its times moved during its copy, where they move on their own.
-  CopyFailure unchecked_;
+  CopyNote unchecked_;
   std::vector<Target> targets_;
 };
 

@@ -40,7 +40,7 @@ class CopyQuestions {
   virtual Answer AskStallingFolder(const std::string& folder, int count) = 0;
   virtual ErrorAnswer ReportError(const CopyFailure& failure) = 0;
   // Says what the run's end has to say of copies that were made.
-  virtual void ReportNote(const CopyFailure& note) = 0;
+  virtual void ReportNote(const CopyNote& note) = 0;
   // Shows the run's progress display, or brings it up to date. Cancel ends the copy in hand;
   // Stop ends it and the run. While `writing`, there is nothing left to cancel.
   virtual ProgressAnswer Progress(const RunProgress& progress) = 0;
@@ -78,7 +78,7 @@ class RunAnswers : public CopyDelegate {
   // Asked only of a run of more copies than such a folder takes; No ends the run.
   bool AskStallingFolder(const std::string& folder) override;
   void ReportError(const CopyFailure& failure) override;
-  void ReportNote(const CopyFailure& note) override { questions_.ReportNote(note); }
+  void ReportNote(const CopyNote& note) override { questions_.ReportNote(note); }
   bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
                 std::uint64_t total) override;
 

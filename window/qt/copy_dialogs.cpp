@@ -155,10 +155,10 @@ Answer CopyDialogs::AskStallingFolder(const std::string& folder, int count) {
           int(Answer::No), int(Answer::No), int(Answer::No)));
 }
 
-void CopyDialogs::ReportNote(const CopyFailure& note) {
-  const QString caption = note.kind == CopyFailure::Kind::Deferred ? tr("Copies Waiting for Upload")
-                          : note.kind == CopyFailure::Kind::Unchecked ? tr("Changes Not Checked")
-                                                                      : tr("Attributes Not Kept");
+void CopyDialogs::ReportNote(const CopyNote& note) {
+  const QString caption = note.kind == CopyNote::Kind::Deferred    ? tr("Copies Waiting for Upload")
+                          : note.kind == CopyNote::Kind::Unchecked ? tr("Changes Not Checked")
+                                                                   : tr("Attributes Not Kept");
   const int ok = int(ErrorAnswer::Skip);
   Ask(QMessageBox::Information, caption, Wording::Report(note), {{Ok(), ok}}, ok, ok, ok);
 }

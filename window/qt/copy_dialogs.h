@@ -45,7 +45,7 @@ class CopyDialogs : public CopyQuestions {
   Answer AskCreateFolder(const std::string& folder) override;
   Answer AskStallingFolder(const std::string& folder, int count) override;
   ErrorAnswer ReportError(const CopyFailure& failure) override;
-  void ReportNote(const CopyFailure& note) override;
+  void ReportNote(const CopyNote& note) override;
   ProgressAnswer Progress(const RunProgress& progress) override;
   void ProgressDone() override;
   void Idle() override;

@@ -198,17 +198,17 @@ QString Wording::Reason(const CopyFailure& failure) {
   return reason;
 }
 
-QString Wording::Report(const CopyFailure& failure) {
-  switch (failure.kind) {
-    case CopyFailure::Kind::NotKept: {
+QString Wording::Report(const CopyNote& note) {
+  switch (note.kind) {
+    case CopyNote::Kind::NotKept: {
       QStringList parts;
-      if (failure.times != 0) {
+      if (note.times != 0) {
         parts << tr("The copies were made, but their drive did not keep the source's modification "
                     "time (%1).")
-                     .arg(System(failure.times));
+                     .arg(System(note.times));
       }
       QStringList names;
-      for (const CopyFailure::Attribute& attribute : failure.attributes) {
+      for (const CopyNote::Attribute& attribute : note.attributes) {
         names << QStringLiteral("%1 (%2)").arg(attribute.name.empty()
                                                    ? tr("all of them, which could not be read")
                                                    : Visible(attribute.name),
@@ -221,16 +221,22 @@ QString Wording::Report(const CopyFailure& failure) {
       }
       return parts.join(QStringLiteral("\n\n"));
     }
-    case CopyFailure::Kind::Deferred:
+    case CopyNote::Kind::Deferred:
       return tr("The copies in \"%1\" are made, but %2 keeps them on this computer and uploads "
                 "them to the server later: they are not on the server yet. Should the server be "
                 "away, they go there once it is back.")
-          .arg(Visible(failure.path), QString::fromStdString(failure.client));
-    case CopyFailure::Kind::Unchecked:
+          .arg(Visible(note.path), QString::fromStdString(note.client));
+    case CopyNote::Kind::Unchecked:
       return tr("The copies of \"%1\" were made, but whether it changed while it was copied "
                 "could not be checked: %2 moves a file's times on its own, so that only a change "
                 "of its size shows. If something was writing to it, copy it again.")
-          .arg(Visible(failure.path), QString::fromStdString(failure.client));
+          .arg(Visible(note.path), QString::fromStdString(note.client));
+  }
+  return {};
+}
+
+QString Wording::Report(const CopyFailure& failure) {
+  switch (failure.kind) {
     case CopyFailure::Kind::Unwritten:
       if (failure.call == Call::Hold) {
         return tr("The copies in \"%1\" are not confirmed on the device: they could not be "

@@ -45,8 +45,10 @@ class Wording {
   static QString StallingFolder(const std::string& folder, int count);
   // The reason a copy failed, with the unfinished copy it left where that could not go.
   static QString Reason(const CopyFailure& failure);
-  // A whole report: a copy not made, copies not on the device, attributes not kept.
+  // A whole report: a copy not made, copies not on the device.
   static QString Report(const CopyFailure& failure);
+  // What the run says of copies that were made: attributes not kept, an upload later, ...
+  static QString Report(const CopyNote& note);
   static QString Unmade(std::size_t count, const std::vector<CopyFailure>& first);
 
   static QString Writing();
