@@ -117,6 +117,7 @@ bool ValidateMe(WindowServices& window, char16_t separator) {
   } else if (PathTooLong(source, separator)) {
     AddLine(window, Phrase::PathTooLong, message);
   }
+  const bool fileOk = message.empty();
   std::int16_t copies = 0;
   std::int16_t start = 0;
   const bool copiesOk = CheckNumberBox(
@@ -130,6 +131,8 @@ bool ValidateMe(WindowServices& window, char16_t separator) {
   }
   if (message.empty()) return true;
   window.ShowMessage(message);
+  // A sum too large is mended in either box; the first is Step 2.
+  window.FocusOn(!fileOk ? Box::File : !copiesOk || startOk ? Box::Copies : Box::Prefix);
   return false;
 }
 
@@ -144,6 +147,7 @@ void Duplicator::Run() {
 }
 
 void Duplicator::RunOnce() {
+  tally_ = Tally();
   if (!ValidateMe(window_, separator_)) return;
   window_.SetText(Box::Status, u"");
 
@@ -155,6 +159,14 @@ void Duplicator::RunOnce() {
   const std::int16_t start = ReadNumber(window_.Text(Box::Prefix)).value;
   const std::int16_t count = ReadNumber(window_.Text(Box::Copies)).value;
   const auto width = static_cast<std::int16_t>(Decimal(start + count).size());
+
+  tally_.count = count;
+  tally_.folder = parts.directory;
+  // A root keeps its separator ("/", "C:\\"): it is part of the folder's name.
+  const std::size_t size = tally_.folder.size();
+  if (size > 1 && tally_.folder.back() == separator_ && tally_.folder[size - 2] != u':') {
+    tally_.folder.pop_back();
+  }
 
   copier_.BeginRun(count);
   struct EndRun {
@@ -185,6 +197,7 @@ void Duplicator::RunOnce() {
     window_.RepaintStatus();
 
     copier_.CopyOneFile(window_.Text(Box::File), target);
+    ++tally_.tried;
     if (!window_.KeepRunning()) break;
   }
 }

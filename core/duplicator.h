@@ -48,6 +48,16 @@ class Duplicator {
   void Run();
   bool Running() const { return running_; }
 
+  // The run under way, or the last one: the copies it was asked for, how many it has tried so
+  // far, and the folder they go to (without a separator at its end). Nothing where the inputs
+  // were refused.
+  struct Tally {
+    int count = 0;
+    int tried = 0;
+    std::u16string folder;
+  };
+  const Tally& Last() const { return tally_; }
+
  private:
   void RunOnce();
 
@@ -55,6 +65,7 @@ class Duplicator {
   FileCopier& copier_;
   char16_t separator_;
   bool running_ = false;
+  Tally tally_;
 };
 
 }  // namespace ferrowick

@@ -42,6 +42,9 @@ class WindowServices {
   virtual void RepaintStatus() = 0;
   // Modal, one OK button, no icon, caption "Ferrowick".
   virtual void ShowMessage(const std::u16string& text) = 0;
+  // After the message that lists what the inputs lack: the focus goes where the first fault can
+  // be mended, so that a screen reader names it (Step 1's button for the file).
+  virtual void FocusOn(Box box) { (void)box; }
   // Called between copies: lets the window breathe. False once the user closed the window,
   // which ends the run after the copy in hand.
   virtual bool KeepRunning() = 0;

@@ -186,6 +186,7 @@ struct ValidationCase {
   const char* message;  // "" when valid
   const char* copiesAfter;
   const char* startAfter;
+  Box focus = Box::Status;  // where the focus goes after the message
 };
 
 void PrintTo(const ValidationCase& c, std::ostream* os) { *os << c.name; }
@@ -211,6 +212,7 @@ TEST_P(ValidationTest, MessageBoxesAndFields) {
   }
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(ToUtf8(window.messages[0]), c.message);
+  EXPECT_EQ(window.focused, std::vector<Box>{c.focus});
   EXPECT_TRUE(copier.calls.empty());
   EXPECT_EQ(window.Text(Box::Status), u"kept\r\n");
 }
@@ -230,27 +232,28 @@ const std::u16string kFile = u"/tmp/f.txt";
 INSTANTIATE_TEST_SUITE_P(
     Inputs, ValidationTest,
     ::testing::Values(
-        ValidationCase{"AllEmpty", u"", "", "", NO_FILE COUNT_ZERO START_ZERO, "0", "0"},
-        ValidationCase{"CountZero", kFile, "0", "1", COUNT_ZERO, "0", "1"},
-        ValidationCase{"StartZero", kFile, "1", "0", START_ZERO, "1", "0"},
-        ValidationCase{"FileAndStart", u"", "2", "", NO_FILE START_ZERO, "2", "0"},
+        ValidationCase{"AllEmpty", u"", "", "", NO_FILE COUNT_ZERO START_ZERO, "0", "0", Box::File},
+        ValidationCase{"CountZero", kFile, "0", "1", COUNT_ZERO, "0", "1", Box::Copies},
+        ValidationCase{"StartZero", kFile, "1", "0", START_ZERO, "1", "0", Box::Prefix},
+        ValidationCase{"FileAndStart", u"", "2", "", NO_FILE START_ZERO, "2", "0", Box::File},
         ValidationCase{"LeadingZerosValid", kFile, "0003", "1", "", "0003", "1"},
-        ValidationCase{"PastedLetters", kFile, "abc", "1.5", COUNT_WHOLE START_WHOLE, "abc", "1.5"},
-        ValidationCase{"TrailingSpace", kFile, "12 ", "1", COUNT_WHOLE, "12 ", "1"},
-        ValidationCase{"LoneSign", kFile, "-", "1", COUNT_WHOLE, "-", "1"},
+        ValidationCase{"PastedLetters", kFile, "abc", "1.5", COUNT_WHOLE START_WHOLE, "abc", "1.5",
+                       Box::Copies},
+        ValidationCase{"TrailingSpace", kFile, "12 ", "1", COUNT_WHOLE, "12 ", "1", Box::Copies},
+        ValidationCase{"LoneSign", kFile, "-", "1", COUNT_WHOLE, "-", "1", Box::Copies},
         ValidationCase{"Negative", kFile, "-5", "-99999999999", COUNT_ZERO START_ZERO, "-5",
-                       "-99999999999"},
+                       "-99999999999", Box::Copies},
         ValidationCase{"AboveLimit", kFile, "40000", "99999999999999999999", COUNT_BIG START_BIG,
-                       "40000", "99999999999999999999"},
-        ValidationCase{"SumAboveLimit", kFile, "2", "32766", SUM_BIG, "2", "32766"},
-        ValidationCase{"SumOnlyWhenBothValid", kFile, "40000", "32766", COUNT_BIG, "40000",
-                       "32766"},
-        ValidationCase{"SumComesLast", u"", "32767", "1", NO_FILE SUM_BIG, "32767", "1"},
+                       "40000", "99999999999999999999", Box::Copies},
+        ValidationCase{"SumAboveLimit", kFile, "2", "32766", SUM_BIG, "2", "32766", Box::Copies},
+        ValidationCase{"SumOnlyWhenBothValid", kFile, "40000", "32766", COUNT_BIG, "40000", "32766",
+                       Box::Copies},
+        ValidationCase{"SumComesLast", u"", "32767", "1", NO_FILE SUM_BIG, "32767", "1", Box::File},
         ValidationCase{"SumAtLimit", kFile, "1", "32766", "", "1", "32766"},
         ValidationCase{"SeparatorBeyondLimit", std::u16string(40000, u'a') + u"/x", "1", "1",
-                       TOO_LONG, "1", "1"},
+                       TOO_LONG, "1", "1", Box::File},
         ValidationCase{"DotBeyondLimit", u"/" + std::u16string(40000, u'a') + u".txt", "1", "1",
-                       TOO_LONG, "1", "1"}),
+                       TOO_LONG, "1", "1", Box::File}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RunTest, ReadsTagPositionAndSourceForEveryCopy) {
@@ -290,8 +293,11 @@ TEST(RunTest, StopsAfterTheCopyInHandWhenTheWindowCloses) {
   window.text = {{Box::File, u"r"}, {Box::Copies, u"100"}, {Box::Prefix, u"1"}};
   RecordingCopier copier(window);
   window.keepRunning = [&] { return copier.calls.size() < 2; };
-  Duplicator(window, copier, u'/').Run();
+  Duplicator duplicator(window, copier, u'/');
+  duplicator.Run();
   EXPECT_EQ(copier.calls.size(), 2u);
+  EXPECT_EQ(duplicator.Last().count, 100);
+  EXPECT_EQ(duplicator.Last().tried, 2);
 }
 
 TEST(RunTest, ClickDuringARunIsIgnored) {

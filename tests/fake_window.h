@@ -31,6 +31,8 @@ class FakeWindow : public WindowServices {
   void AppendStatusLine(std::u16string_view line) override { text[Box::Status] += line; }
   void RepaintStatus() override { ++repaints; }
   void ShowMessage(const std::u16string& message) override { messages.push_back(message); }
+  void FocusOn(Box box) override { focused.push_back(box); }
+  std::vector<Box> focused;
   bool KeepRunning() override { return keepRunning(); }
 };
 

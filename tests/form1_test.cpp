@@ -355,11 +355,13 @@ class Form1Test : public QObject {
         continue;  // the rules are decoration
       }
       if (control->parentWidget() != form->Label1->parentWidget()) continue;
+      if (!control->isVisibleTo(form.get())) continue;  // the announcer, between sentences
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
       QVERIFY(accessible != nullptr);
       QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), control->metaObject()->className());
     }
-    // The window is a window to them, and each step's caption labels and describes its box.
+    // The window is a window to them, and each step's caption labels and describes its box; a
+    // number box's description says what it takes.
     QCOMPARE(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
     const QList<QPair<QLabel*, QWidget*>> steps = {{form->Label1, form->txtFile},
                                                    {form->Label2, form->txtCopies},
@@ -368,7 +370,9 @@ class Form1Test : public QObject {
                                                    {form->Label4, form->txtStatus}};
     for (const auto& [label, box] : steps) {
       QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
-      QCOMPARE(accessible->text(QAccessible::Description), label->text());
+      const bool number = box == form->txtCopies || box == form->txtPrefix;
+      QCOMPARE(accessible->text(QAccessible::Description),
+               number ? QString("Digits, 1 to 32767.") : label->text());
       const auto labels = accessible->relations(QAccessible::Label);
       QVERIFY2(!labels.isEmpty() && labels.first().first->object() == label,
                qPrintable(label->text()));
@@ -514,6 +518,7 @@ class Form1Test : public QObject {
                           "zero.\nError: Starting number must be greater than zero.\n"}));
     QCOMPARE(form->txtCopies->text(), QString("0"));
     QCOMPARE(form->txtStatus->toPlainText(), QString("earlier"));
+    QCOMPARE(form->focusWidget(), form->cmdChooseFile);  // where the first fault is mended
   }
 
   void runMakesTheCopiesWithoutMovingTheView() {
@@ -532,6 +537,11 @@ class Form1Test : public QObject {
     QCOMPARE(form->txtStatus->verticalScrollBar()->value(), 0);
     QCOMPARE(form->txtStatus->textCursor().position(), 0);
     QVERIFY(!form->txtStatus->textCursor().hasSelection());
+    QCOMPARE(form->findChild<ferrowick::Announcer*>()->accessibleName(),
+             "Done. Copies made: 40 of 40, in \"" + dir->path() + "\".");
+    // The arrow keys move a caret through the read-only lines, for a reader to read.
+    QTest::keyClick(form->txtStatus, Qt::Key_Down);
+    QCOMPARE(form->txtStatus->textCursor().blockNumber(), 1);
   }
 
   void replaceAnswersAreHonoured() {

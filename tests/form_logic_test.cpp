@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "spoken.h"
+
 namespace ferrowick {
 namespace {
 
@@ -41,6 +43,25 @@ TEST(StatusLogTest, FramesLeaveTheCopiesTheirShare) {
     EXPECT_TRUE(log.Due(start + drawing + next)) << drawing.count();
     log.Start();
     EXPECT_TRUE(log.Due(start));
+  }
+}
+
+// What a listener hears at a run's end: a Stop before the last copy was tried, copies not made,
+// or all made and where.
+TEST(SpokenTest, RunsEndAsTheyWent) {
+  const struct {
+    int count, tried, made;
+    Spoken what;
+    std::vector<std::u16string> args;
+  } cases[] = {
+      {3, 3, 3, Spoken::Done, {u"3", u"3", u"/tmp/x"}},
+      {3, 3, 2, Spoken::NotAll, {u"2", u"3", u"1"}},
+      {32766, 120, 119, Spoken::Stopped, {u"119", u"32766"}},
+  };
+  for (const auto& c : cases) {
+    const Announcement said = RunEnded(c.count, c.tried, c.made, u"/tmp/x");
+    EXPECT_EQ(said.what, c.what) << c.made;
+    EXPECT_EQ(said.args, c.args) << c.made;
   }
 }
 

@@ -231,16 +231,21 @@ TEST_F(WinForm1Test, EnterPressesTheFocusedButton) {
 TEST_F(WinForm1Test, FocusComesBackAfterAMessageBox) {
   ShowWindow(form.hWnd(), SW_SHOW);
   form.messageBox = nullptr;  // the real, modal box
-  SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR timer, DWORD) {
-    if (HWND box = FindWindowW(L"#32770", L"Ferrowick")) {
-      PostMessageW(box, WM_COMMAND, IDOK, 0);
-      KillTimer(nullptr, timer);
-    }
+  const UINT_PTR timer = SetTimer(nullptr, 0, 200, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (HWND box = FindWindowW(L"#32770", L"Ferrowick")) PostMessageW(box, WM_COMMAND, IDOK, 0);
   });
-  SetFocus(form.cmdGo);
-  Press(form, VK_RETURN);  // nothing filled in: the validation box
-  EXPECT_EQ(TextOf(form.txtCopies), L"0");
-  EXPECT_EQ(GetFocus(), form.cmdGo);
+  // The validation box's focus goes where the first fault is mended: Step 1's button, then the
+  // first number box.
+  for (const auto& [file, focus] :
+       {std::pair(L"", form.cmdChooseFile), std::pair(L"C:\\report.txt", form.txtCopies)}) {
+    SetWindowTextW(form.txtFile, file);
+    SetWindowTextW(form.txtCopies, L"");
+    SetFocus(form.cmdGo);
+    Press(form, VK_RETURN);
+    EXPECT_EQ(TextOf(form.txtCopies), L"0");
+    EXPECT_EQ(GetFocus(), focus);
+  }
+  KillTimer(nullptr, timer);
 }
 
 // A work area lower than the window takes height from the status box alone; at 200 % on a
@@ -311,7 +316,16 @@ TEST_F(WinForm1Test, RunMakesTheCopiesAndLogsThem) {
   Fill(source.c_str(), L"3", L"1");
   SendMessageW(form.TagLocation[0], BM_SETCHECK, BST_UNCHECKED, 0);
   SendMessageW(form.TagLocation[1], BM_SETCHECK, BST_CHECKED, 0);
+  static std::vector<HWND> live;  // what a reader is told has changed
+  const HWINEVENTHOOK hook = SetWinEventHook(
+      EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+      [](HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD) { live.push_back(hwnd); }, 0, 0,
+      WINEVENT_OUTOFCONTEXT);
   SendMessageW(form.cmdGo, BM_CLICK, 0, 0);
+  for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) form.Dispatch(message);
+  UnhookWinEvent(hook);
+  EXPECT_EQ(TextOf(form.Announcement()), L"Done. Copies made: 3 of 3, in \"" + folder + L"\".");
+  EXPECT_EQ(live, std::vector<HWND>{form.Announcement()});
   EXPECT_TRUE(messages.empty());
   std::wstring log;
   for (const wchar_t* tag : {L"1", L"2", L"3"}) {

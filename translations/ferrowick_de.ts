@@ -222,6 +222,26 @@ Opens the Ferrowick window, with FILE as the file to duplicate where one is give
         <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
         <translation>„%1“ enthält Bytes, die kein UTF-8-Text sind, und ein solcher Name kann nicht durch die Felder des Fensters gehen. Benennen Sie ihn um, oder erstellen Sie die Kopien auf der Befehlszeile: ferrowick --copies N DATEI.</translation>
     </message>
+    <message>
+        <source>Done. Copies made: %1 of %2, in &quot;%3&quot;.</source>
+        <translation>Fertig. Kopien erstellt: %1 von %2, in „%3“.</translation>
+    </message>
+    <message>
+        <source>Done. Copies made: %1 of %2; not made: %3.</source>
+        <translation>Fertig. Kopien erstellt: %1 von %2; nicht erstellt: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Copies made: %1 of %2.</source>
+        <translation>Angehalten. Kopien erstellt: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>Copies made: %1 of %2.</source>
+        <translation>Kopien erstellt: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>Digits, 1 to 32767.</source>
+        <translation>Ziffern, 1 bis 32767.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>

@@ -222,6 +222,26 @@ Abre la ventana de Ferrowick, con ARCHIVO como archivo que duplicar si se indica
         <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
         <translation>«%1» contiene bytes que no son texto UTF-8, y un nombre así no puede pasar por los campos de la ventana. Cámbielo de nombre o haga las copias en la línea de órdenes: ferrowick --copies N ARCHIVO.</translation>
     </message>
+    <message>
+        <source>Done. Copies made: %1 of %2, in &quot;%3&quot;.</source>
+        <translation>Listo. Copias hechas: %1 de %2, en «%3».</translation>
+    </message>
+    <message>
+        <source>Done. Copies made: %1 of %2; not made: %3.</source>
+        <translation>Listo. Copias hechas: %1 de %2; no hechas: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Copies made: %1 of %2.</source>
+        <translation>Detenido. Copias hechas: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Copies made: %1 of %2.</source>
+        <translation>Copias hechas: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Digits, 1 to 32767.</source>
+        <translation>Dígitos, de 1 a 32767.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>

@@ -222,6 +222,26 @@ Ouvre la fenêtre de Ferrowick, avec FICHIER comme fichier à dupliquer s’il e
         <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
         <translation>«&#xa0;%1&#xa0;» contient des octets qui ne sont pas du texte UTF-8, et un tel nom ne peut pas passer par les champs de la fenêtre. Renommez-le, ou faites les copies en ligne de commande&#xa0;: ferrowick --copies N FICHIER.</translation>
     </message>
+    <message>
+        <source>Done. Copies made: %1 of %2, in &quot;%3&quot;.</source>
+        <translation>Terminé. Copies faites&#xa0;: %1 sur %2, dans «&#xa0;%3&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Done. Copies made: %1 of %2; not made: %3.</source>
+        <translation>Terminé. Copies faites&#xa0;: %1 sur %2&#xa0;; non faites&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Copies made: %1 of %2.</source>
+        <translation>Arrêté. Copies faites&#xa0;: %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Copies made: %1 of %2.</source>
+        <translation>Copies faites&#xa0;: %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Digits, 1 to 32767.</source>
+        <translation>Chiffres, de 1 à 32767.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>

@@ -222,6 +222,26 @@ Apre la finestra di Ferrowick, con FILE come file da duplicare se indicato.
         <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
         <translation>«%1» contiene byte che non sono testo UTF-8, e un nome simile non può passare per i campi della finestra. Rinominarlo, oppure fare le copie dalla riga di comando: ferrowick --copies N FILE.</translation>
     </message>
+    <message>
+        <source>Done. Copies made: %1 of %2, in &quot;%3&quot;.</source>
+        <translation>Fatto. Copie create: %1 di %2, in «%3».</translation>
+    </message>
+    <message>
+        <source>Done. Copies made: %1 of %2; not made: %3.</source>
+        <translation>Fatto. Copie create: %1 di %2; non create: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Copies made: %1 of %2.</source>
+        <translation>Interrotto. Copie create: %1 di %2.</translation>
+    </message>
+    <message>
+        <source>Copies made: %1 of %2.</source>
+        <translation>Copie create: %1 di %2.</translation>
+    </message>
+    <message>
+        <source>Digits, 1 to 32767.</source>
+        <translation>Cifre, da 1 a 32767.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>

@@ -222,6 +222,26 @@ Abre a janela do Ferrowick, com ARQUIVO como o arquivo a duplicar, se for inform
         <source>&quot;%1&quot; holds bytes that are not UTF-8 text, and such a name cannot pass through the window&apos;s boxes. Rename it, or make the copies on the command line: ferrowick --copies N FILE.</source>
         <translation>“%1” contém bytes que não são texto UTF-8, e um nome assim não pode passar pelos campos da janela. Renomeie-o ou faça as cópias na linha de comando: ferrowick --copies N ARQUIVO.</translation>
     </message>
+    <message>
+        <source>Done. Copies made: %1 of %2, in &quot;%3&quot;.</source>
+        <translation>Concluído. Cópias feitas: %1 de %2, em “%3”.</translation>
+    </message>
+    <message>
+        <source>Done. Copies made: %1 of %2; not made: %3.</source>
+        <translation>Concluído. Cópias feitas: %1 de %2; não feitas: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped. Copies made: %1 of %2.</source>
+        <translation>Interrompido. Cópias feitas: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Copies made: %1 of %2.</source>
+        <translation>Cópias feitas: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Digits, 1 to 32767.</source>
+        <translation>Dígitos, de 1 a 32767.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::ShellCopy</name>

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
@@ -15,8 +16,13 @@ namespace ferrowick::controls {
 namespace {
 
 QAccessibleInterface* MainWindowAccessible(const QString& key, QObject* object) {
-  if (key == QLatin1String("ferrowick::Form1") && object->isWidgetType()) {
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+  if (!object->isWidgetType()) return nullptr;
+  auto* widget = static_cast<QWidget*>(object);
+  if (key == QLatin1String("ferrowick::Form1")) {
+    return new QAccessibleWidget(widget, QAccessible::Window);
+  }
+  if (key == QLatin1String("ferrowick::Announcer")) {
+    return new QAccessibleWidget(widget, QAccessible::Notification);
   }
   return nullptr;
 }
@@ -108,7 +114,31 @@ QFont GoFont(const QFont& windowFont) {
                 QString::fromUtf8(layout::cmdGo.caption).remove('&'), Px(layout::cmdGo.width) - 12);
 }
 
-void AnnounceAsWindow() {
+// Tab into a box selects its text, and Qt tells a screen reader of that selection before it
+// tells it of the focus: the reader takes it for a move within the box it was in, says nothing
+// of the box or reads its value out of turn, and leaving the box it says "unselected". Each box
+// takes the focus as if clicked and selects its text once the focus is told; it keeps the
+// selection when left, as it does when the window is left.
+bool FocusAsTold(QLineEdit* box, const QFocusEvent& focus) {
+  const Qt::FocusReason reason = focus.reason();
+  if (focus.type() == QEvent::FocusIn &&
+      (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+       reason == Qt::ShortcutFocusReason)) {
+    QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+    box->event(&plain);
+    QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
+    return true;
+  }
+  if (focus.type() == QEvent::FocusOut && reason != Qt::ActiveWindowFocusReason &&
+      reason != Qt::PopupFocusReason) {
+    QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    box->event(&kept);
+    return true;
+  }
+  return false;
+}
+
+void InstallAccessibleRoles() {
   static const bool installed = (QAccessible::installFactory(MainWindowAccessible), true);
   (void)installed;
 }

@@ -11,6 +11,7 @@
 
 #include "form_layout.h"
 
+class QFocusEvent;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -50,8 +51,11 @@ inline const QColor kGrey = QColor::fromRgb(layout::kGrey);
 QFont WindowFont();
 QFont GoFont(const QFont& windowFont);
 
-// Screen readers announce the main window as a window (a frame),
-// as they do every other application's, rather than as a plain container.
-void AnnounceAsWindow();
+// Screen readers announce the main window as a window (a frame), as they do every other
+// application's, rather than as a plain container, and the announcer as a notification.
+void InstallAccessibleRoles();
+
+// A box's focus in or out, as a screen reader should hear it; true where it was taken so.
+bool FocusAsTold(QLineEdit* box, const QFocusEvent& focus);
 
 }  // namespace ferrowick::controls

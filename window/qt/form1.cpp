@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -49,7 +50,7 @@ Form1::Form1(QWidget* parent)
       copyDialogs_(*this),
       module1_(copyDialogs_, *this),
       duplicator_(*this, module1_, u'/') {
-  controls::AnnounceAsWindow();
+  controls::InstallAccessibleRoles();
   setWindowTitle(QString::fromUtf16(layout::kTitle));
   setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
   // The layout has one size: no maximise button, where the window system lets us say so.
@@ -111,6 +112,7 @@ void Form1::MakeControls() {
   for (QPushButton* button : {cmdChooseFile, cmdChooseDir, cmdGo}) button->setAutoDefault(true);
   cmdGo->setFont(GoFont(font()));
   Label4 = Band(client_, layout::Label4);
+  announcer_ = new Announcer(client_);
   txtStatus = new StatusBox(client_);
   Place(txtStatus, layout::txtStatus);
   FixBackground(txtStatus, QPalette::Base, kGrey);
@@ -141,6 +143,9 @@ void Form1::NameControls() {
     step.label->setBuddy(*step.controls.begin());
     for (QWidget* control : step.controls) control->setAccessibleDescription(step.label->text());
   }
+  // The caption says what a number box is for; its description says what it takes.
+  for (QLineEdit* box : {txtCopies, txtPrefix})
+    box->setAccessibleDescription(tr("Digits, 1 to 32767."));
 
   QWidget* tabOrder[] = {txtFile,        cmdChooseFile, txtCopies, txtPrefix,    TagLocation[0],
                          TagLocation[1], cmdGo,         txtStatus, cmdChooseDir, txtDir};
@@ -150,8 +155,7 @@ void Form1::NameControls() {
 }
 
 void Form1::ConnectControls() {
-  txtCopies->installEventFilter(this);
-  txtPrefix->installEventFilter(this);
+  for (QLineEdit* box : {txtFile, txtCopies, txtPrefix, txtDir}) box->installEventFilter(this);
   connect(cmdChooseFile, &QPushButton::clicked, this, &Form1::cmdChooseFile_Click);
   connect(cmdChooseDir, &QPushButton::clicked, this, &Form1::cmdChooseDir_Click);
   connect(cmdGo, &QPushButton::clicked, this, &Form1::cmdGo_Click);
@@ -323,6 +327,10 @@ void Form1::RepaintStatus() {
 void Form1::Breathe() {
   const auto start = StatusLog::Clock::now();
   txtStatus->Flush();
+  if (duplicator_.Running() && start >= nextSpoken_) {
+    nextSpoken_ = start + kProgressSpokenEvery;
+    announcer_->Say(Wording::Said(RunSoFar(module1_.Made(), duplicator_.Last().count)));
+  }
   QCoreApplication::processEvents();
   txtStatus->Log().Framed(start, StatusLog::Clock::now());
 }
@@ -353,6 +361,11 @@ int Form1::RunCopyDialog(QDialog& dialog) {
   return result;
 }
 
+void Form1::FocusOn(Box box) {
+  QWidget* control = box == Box::File ? static_cast<QWidget*>(cmdChooseFile) : BoxFor(box);
+  if (control != nullptr) control->setFocus(Qt::OtherFocusReason);
+}
+
 void Form1::ShowMessage(const std::u16string& text) {
   Say(QString::fromStdU16String(text).remove(u'\r'));
 }
@@ -375,6 +388,10 @@ void Form1::txtPrefix_KeyPress(char16_t& KeyAscii) { layout::DigitsOnly(KeyAscii
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == windowHandle()) FitToScreen();
+  if (auto* box = qobject_cast<QLineEdit*>(watched);
+      box != nullptr && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    if (controls::FocusAsTold(box, *static_cast<QFocusEvent*>(event))) return true;
+  }
   if (event->type() != QEvent::KeyPress || (watched != txtCopies && watched != txtPrefix)) {
     return QWidget::eventFilter(watched, event);
   }
@@ -410,8 +427,13 @@ void Form1::cmdChooseDir_Click() {
 void Form1::cmdGo_Click() {
   if (duplicator_.Running()) return;
   txtStatus->Log().Start();
+  nextSpoken_ = StatusLog::Clock::now() + kProgressSpokenEvery;
   duplicator_.Run();
   txtStatus->Flush();
+  // Said without moving the focus: the status box's last line is no news to a reader.
+  if (const Duplicator::Tally& run = duplicator_.Last(); run.count > 0) {
+    announcer_->Say(Wording::Said(RunEnded(run.count, run.tried, module1_.Made(), run.folder)));
+  }
   // The window may have been closed while a copy dialog kept the application alive.
   if (closing_) QCoreApplication::quit();
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "announcer.h"
 #include "common_dialog.h"
 #include "copy_dialogs.h"
 #include "duplicator.h"
@@ -47,6 +48,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   void AppendStatusLine(std::u16string_view line) override;
   void RepaintStatus() override;
   void ShowMessage(const std::u16string& text) override;
+  void FocusOn(Box box) override;
   bool KeepRunning() override;
 
   // DialogHost
@@ -130,6 +132,8 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   Module1 module1_;
   Duplicator duplicator_;
   bool closing_ = false;
+  Announcer* announcer_;
+  StatusLog::Clock::time_point nextSpoken_;  // when a long run next says how far it has come
   QDialog* activeDialog_ = nullptr;
   QScrollArea* scroller_;
   QWidget* client_;  // the controls' area, of the designed size less what the status box gave

@@ -5,6 +5,9 @@ namespace ferrowick {
 
 StatusBox::StatusBox(QWidget* parent) : QPlainTextEdit(parent) {
   setReadOnly(true);
+  // Read-only still takes a caret: the arrow keys, Home and End move it line by line, so that a
+  // screen reader reads the line under it, and Shift with them selects lines to copy.
+  setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

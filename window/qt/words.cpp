@@ -133,6 +133,21 @@ QString Wording::NotText(const QString& path) {
       .arg(path);
 }
 
+QString Wording::Said(const Announcement& announcement) {
+  QString text = QCoreApplication::translate(kRefusalContext, English(announcement.what));
+  QStringList args;
+  for (const std::u16string& arg : announcement.args) args << QString::fromStdU16String(arg);
+  // All at once, so that a folder's name holding "%2" stays as it is.
+  switch (args.size()) {
+    case 2:
+      return text.arg(args[0], args[1]);
+    case 3:
+      return text.arg(args[0], args[1], args[2]);
+    default:
+      return text;
+  }
+}
+
 QString Wording::NotLocal() {
   return QCoreApplication::translate(
       "ferrowick::Form1", "Only a file or a folder on this computer can be dropped here.");

@@ -12,6 +12,7 @@
 
 #include "refusals.h"
 #include "run_answers.h"
+#include "spoken.h"
 #include "window_services.h"
 
 namespace ferrowick {
@@ -37,6 +38,8 @@ class Wording {
   static QString Refused(Refusal refusal, const QString& path = {});
   static QString NotText(const QString& path);
   static QString NotLocal();
+  // What a screen reader is told of a run.
+  static QString Said(const Announcement& announcement);
 
   static QString ReplaceQuestion(const ferrowick::ReplaceQuestion& question);
   static QString FolderQuestion(const std::string& folder);

@@ -103,6 +103,7 @@ void Form1::CreateControls() {
   cmdChooseDir = make(layout::cmdChooseDir, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON);
   txtDir = make(layout::txtDir, L"EDIT", box | ES_READONLY, WS_EX_CLIENTEDGE);
   Line4 = make(layout::Line4, L"STATIC", rule);
+  announcer_.Attach(hwnd_);
   SendMessageW(TagLocation[0], BM_SETCHECK, BST_CHECKED, 0);
 
   for (HWND numberBox : {txtCopies, txtPrefix}) {
@@ -371,6 +372,11 @@ void Form1::RepaintStatus() {
 void Form1::Breathe() {
   const auto start = StatusLog::Clock::now();
   status_.Flush();
+  if (duplicator_.Running() && start >= nextSpoken_) {
+    nextSpoken_ = start + kProgressSpokenEvery;
+    const Duplicator::Tally& run = duplicator_.Last();
+    announcer_.Say(words::Said(RunSoFar(run.tried - static_cast<int>(notMade_.size()), run.count)));
+  }
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
@@ -381,6 +387,13 @@ void Form1::Breathe() {
     Dispatch(message);
   }
   status_.log.Framed(start, StatusLog::Clock::now());
+}
+
+void Form1::FocusOn(Box box) {
+  const HWND control = box == Box::File ? cmdChooseFile : BoxFor(box);
+  // The focus the window takes back when the message box has gone.
+  focus_ = control;
+  SetFocus(control);
 }
 
 void Form1::ShowMessage(const std::u16string& text) {
@@ -426,13 +439,16 @@ void Form1::cmdChooseDir_Click() {
 void Form1::cmdGo_Click() {
   if (duplicator_.Running()) return;
   status_.log.Start();
+  nextSpoken_ = StatusLog::Clock::now() + kProgressSpokenEvery;
   notMade_.clear();
   duplicator_.Run();
   status_.Flush();
-  if (closing_) {
-    DestroyWindow(hwnd_);
-  } else if (!notMade_.empty()) {
-    ShowMessage(words::NotMadeSummary(notMade_, kNotMadeListed));
+  if (closing_) return static_cast<void>(DestroyWindow(hwnd_));
+  if (!notMade_.empty()) ShowMessage(words::NotMadeSummary(notMade_, kNotMadeListed));
+  // Said without moving the focus: the status box's last line is no news to a reader.
+  if (const Duplicator::Tally& run = duplicator_.Last(); run.count > 0) {
+    const int made = run.tried - static_cast<int>(notMade_.size());
+    announcer_.Say(words::Said(RunEnded(run.count, run.tried, made, run.folder)));
   }
 }
 

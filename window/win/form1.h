@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "announcer.h"
 #include "common_dialog.h"
 #include "duplicator.h"
 #include "form_layout.h"
@@ -33,6 +34,8 @@ class Form1 : public WindowServices, public CopyReport {
   Form1& operator=(const Form1&) = delete;
 
   HWND hWnd() const { return hwnd_; }
+  // What a screen reader was last told, for tests.
+  HWND Announcement() const { return announcer_.hWnd(); }
   // Tab, Shift+Tab and the access keys of a plain window go through the dialog manager.
   bool PreTranslate(MSG& message);
   // One message of the window's thread, as its message loop handles it.
@@ -53,6 +56,7 @@ class Form1 : public WindowServices, public CopyReport {
   void AppendStatusLine(std::u16string_view line) override;
   void RepaintStatus() override;
   void ShowMessage(const std::u16string& text) override;
+  void FocusOn(Box box) override;
   bool KeepRunning() override { return !closing_; }
 
   // CopyReport: the copy's line in the status box now, and the run's summary at its end.
@@ -101,8 +105,10 @@ class Form1 : public WindowServices, public CopyReport {
   Placer placer_;
   HBRUSH grey_ = nullptr;
   HBRUSH white_ = nullptr;
-  StatusBox status_;                // txtStatus's lines
-  std::vector<ShellCopy> notMade_;  // this run's
+  StatusBox status_;  // txtStatus's lines
+  Announcer announcer_;
+  StatusLog::Clock::time_point nextSpoken_;  // when a long run next says how far it has come
+  std::vector<ShellCopy> notMade_;           // this run's
   Scroller scroller_{hwnd_};
   bool closing_ = false;
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active

@@ -125,6 +125,13 @@ std::u16string Device(const std::u16string& path, const std::u16string& device) 
 
 std::u16string OneAtATime() { return translate(kRefusalContext, English(Refusal::OneAtATime)); }
 
+std::u16string Said(const Announcement& announcement) {
+  const std::u16string text = translate(kRefusalContext, English(announcement.what));
+  const std::vector<std::u16string>& args = announcement.args;
+  if (args.size() == 3) return Arg(text, {args[0], args[1], args[2]});
+  return args.size() == 2 ? Arg(text, {args[0], args[1]}) : text;
+}
+
 std::u16string NoFolderOnDisk() {
   return translate("ferrowick::Form1",
                    "The item you chose is not a folder on a disk. Choose a "

@@ -10,6 +10,7 @@
 
 #include "module1.h"
 #include "refusals.h"
+#include "spoken.h"
 
 namespace ferrowick::words {
 
@@ -22,6 +23,8 @@ std::u16string NotMadeSummary(const std::vector<ShellCopy>& notMade, std::size_t
 std::u16string Refused(Refusal refusal, const std::u16string& path);
 std::u16string Device(const std::u16string& path, const std::u16string& device);
 std::u16string OneAtATime();
+// What a screen reader is told of a run.
+std::u16string Said(const Announcement& announcement);
 std::u16string NoFolderOnDisk();
 // What Ferrowick.exe takes on its command line, and an option it does not know.
 std::u16string Usage();
