@@ -60,7 +60,7 @@ BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libwayl
 TEST_PACKAGES=(libgtest-dev xvfb xauth xfsprogs exfatprogs exfat-fuse dosfstools fusefat ntfs-3g
   openssh-server openssh-client sshfs samba dbus libglib2.0-bin gvfs-daemons gvfs-backends
   gvfs-fuse kio-fuse kio-extras kded5 rclone davfs2 weston qt6-wayland gnome-shell procps
-  util-linux locales libc-l10n)
+  util-linux locales libc-l10n orca at-spi2-core xdotool)
 # Debian's own tools make the packages; the Build-Depends in debian/control are the program's
 # BUILD_PACKAGES, which scripts/package installs with apt-get build-dep where they are missing.
 PACKAGE_PACKAGES=(dpkg-dev build-essential debhelper file)
