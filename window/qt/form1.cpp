@@ -21,8 +21,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QScrollBar>
-#include <QStyle>
 #include <QTextCursor>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -251,18 +249,7 @@ void Form1::dropEvent(QDropEvent* event) {
 }
 
 void Form1::FitTo(int room, int frame) {
-  const int width = Px(layout::kClientWidth);
-  const int client = Px(layout::kClientHeight);
-  const int status = Px(layout::txtStatus.height);
-  // Two lines of the log stay in view, however small the screen.
-  const int keep = 2 * txtStatus->fontMetrics().lineSpacing() +
-                   txtStatus->horizontalScrollBar()->sizeHint().height() + 4;
-  const layout::Fit fit = layout::FitIn(client, frame, room, status, keep, kShortest);
-  txtStatus->resize(txtStatus->width(), fit.status);
-  client_->setFixedSize(width, fit.client);
-  // Shorter still, the client area scrolls; the title bar stays on the screen.
-  const int bar = fit.shown < fit.client ? scroller_->verticalScrollBar()->sizeHint().width() : 0;
-  setFixedSize(width + bar, fit.shown);
+  FitWindow({this, scroller_, client_, txtStatus}, room, frame, kShortest);
 }
 
 void Form1::FitToScreen() {
@@ -272,11 +259,7 @@ void Form1::FitToScreen() {
   QObject::disconnect(screenChanges_);
   screenChanges_ = connect(display, &QScreen::availableGeometryChanged, this, &Form1::FitToScreen);
   const int room = rooms_.On(display);
-  // The frame the window system draws, or on Wayland the title bar Qt draws itself; before the
-  // window is framed, a title bar's height stands in for it.
-  const QMargins margins = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-  int frame = margins.top() + margins.bottom();
-  if (frame <= 0) frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+  const int frame = FrameHeight(*this);
   if (frame == framed_ && room == room_) return;
   room_ = room;
   framed_ = frame;

@@ -82,9 +82,7 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   StatusBox* txtStatus;
   CommonDialog CommonDialog1;
 
-  // Where the screen's work area, `room` pixels high, cannot take the designed window and its
-  // `frame`, the status box alone is made shorter until it can, down to two lines; below that
-  // the controls scroll in a window of the room there is. Otherwise the design holds.
+  // The window fitted to a work area `room` pixels high, with a frame of `frame` (FitWindow).
   void FitTo(int room, int frame);
 
   // Started with files to open (a file manager's "Open With", a command line), their names as

@@ -2,9 +2,15 @@
 #include "screen_room.h"
 
 #include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWindow>
 #include <QtMath>
 
+#include "controls.h"
 #include "wayland_outputs.h"
 
 namespace ferrowick {
@@ -31,6 +37,29 @@ int ScreenRooms::On(QScreen* display) {
   // A Wayland compositor tells no program where its panels are: the whole screen is said to be
   // free. Room is left for a panel at the top or bottom.
   return room - kPanelRoom;
+}
+
+void FitWindow(const Fitting& parts, int room, int frame, int shortest) {
+  using controls::Px;
+  const int width = Px(layout::kClientWidth);
+  // Two lines of the log stay in view, however small the screen.
+  const int keep = 2 * parts.status->fontMetrics().lineSpacing() +
+                   parts.status->horizontalScrollBar()->sizeHint().height() + 4;
+  const layout::Fit fit = layout::FitIn(Px(layout::kClientHeight), frame, room,
+                                        Px(layout::txtStatus.height), keep, shortest);
+  parts.status->resize(parts.status->width(), fit.status);
+  parts.client->setFixedSize(width, fit.client);
+  // Shorter still, the client area scrolls; the title bar stays on the screen.
+  const int bar =
+      fit.shown < fit.client ? parts.scroller->verticalScrollBar()->sizeHint().width() : 0;
+  parts.window->setFixedSize(width + bar, fit.shown);
+}
+
+int FrameHeight(const QWidget& window) {
+  const QWindow* handle = window.windowHandle();
+  const QMargins margins = handle != nullptr ? handle->frameMargins() : QMargins();
+  const int frame = margins.top() + margins.bottom();
+  return frame > 0 ? frame : window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
 }
 
 }  // namespace ferrowick

@@ -5,7 +5,10 @@
 #include <QRect>
 #include <QSize>
 
+class QPlainTextEdit;
 class QScreen;
+class QScrollArea;
+class QWidget;
 
 namespace ferrowick {
 
@@ -26,5 +29,23 @@ class ScreenRooms {
   QSize deviceMode_;  // of the output the window was last on
   QRect modeAsked_;   // the screen it was asked for
 };
+
+// The parts of a window that give way to a low screen: the window, the area its controls scroll
+// in, the controls' area of the designed size and the status box, which alone gives up height.
+struct Fitting {
+  QWidget* window;
+  QScrollArea* scroller;
+  QWidget* client;
+  QPlainTextEdit* status;
+};
+// Where the screen's work area, `room` pixels high, cannot take the designed window and its
+// `frame`, the status box alone is made shorter until it can, down to two lines; below that the
+// controls scroll in a window of the room there is, never below `shortest`. Otherwise the design
+// holds.
+void FitWindow(const Fitting& parts, int room, int frame, int shortest);
+
+// The frame the window system draws around `window`, or on Wayland the title bar Qt draws
+// itself; before the window is framed, a title bar's height stands in for it.
+int FrameHeight(const QWidget& window);
 
 }  // namespace ferrowick

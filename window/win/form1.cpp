@@ -3,7 +3,6 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "catalogue.h"
@@ -112,38 +111,7 @@ void Form1::CreateControls() {
   }
 }
 
-void Form1::FitWorkArea() {
-  RECT work{};
-  if (!controls::WorkArea(hwnd_, work)) return;
-  scroller_.To(0);
-  // The frame as the window has it: what the system says a frame would take need not be what
-  // it gave (under wine in a fresh root, 40 pixels of title bar where it reported under 30).
-  RECT window{};
-  RECT client{};
-  GetWindowRect(hwnd_, &window);
-  GetClientRect(hwnd_, &client);
-  const int frameHeight = (window.bottom - window.top) - client.bottom;
-  const int frameWidth = (window.right - window.left) - client.right -
-                         (scroller_.Range() > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0);
-  // Two lines of the log and its scroll bar stay in view, however small the screen.
-  const int keep = 2 * placer_.Line() + GetSystemMetrics(SM_CYHSCROLL) + 4;
-  const layout::Fit fit =
-      layout::FitIn(placer_.Px(layout::kClientHeight), frameHeight, work.bottom - work.top,
-                    placer_.Px(layout::txtStatus.height), keep, MulDiv(120, placer_.Dpi(), 96));
-  SetWindowPos(txtStatus, nullptr, 0, 0, placer_.Px(layout::txtStatus.width), fit.status,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  // Below that the controls scroll, beside a scroll bar of the window's own.
-  scroller_.SetRange(fit.shown < fit.client ? fit.client : 0, fit.shown);
-  const int bar = scroller_.Range() > 0 ? GetSystemMetrics(SM_CXVSCROLL) : 0;
-  // Its height comes from the design: the system may already have cut it to the screen. Where
-  // the system put it, it may still reach past the bottom of the work area (wine places a new
-  // window 40 pixels down): then it moves up, to the top of the work area at most.
-  const int height = fit.shown + frameHeight;
-  const int top = std::max<int>(work.top, std::min<int>(window.top, work.bottom - height));
-  SetWindowPos(hwnd_, nullptr, window.left, top,
-               placer_.Px(layout::kClientWidth) + bar + frameWidth, height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
+void Form1::FitWorkArea() { FitToWorkArea(hwnd_, txtStatus, scroller_, placer_); }
 
 void Form1::Form_Load() {
   // The system's window colour, and whatever it becomes later.

@@ -92,8 +92,7 @@ class Form1 : public WindowServices, public CopyReport {
   // Sets Step 1 or Step 4; the file dialog remembers Step 1's file however it was chosen.
   void Fill(HWND box, const std::wstring& path);
   void CreateControls();
-  // Shortens the status box, and the window with it, where the work area is lower than both;
-  // below two lines of the log the controls scroll in a window the work area holds.
+  // The window fitted to the work area of its monitor (FitToWorkArea).
   void FitWorkArea();
   void Form_Load();
   void Breathe();

@@ -29,4 +29,10 @@ class Scroller {
   int range_ = 0;
 };
 
+class Placer;
+
+// Shortens `status`, and `window` with it, where the work area is lower than both; below two
+// lines of the log the controls scroll beside `scroller` in a window the work area holds.
+void FitToWorkArea(HWND window, HWND status, Scroller& scroller, const Placer& placer);
+
 }  // namespace ferrowick
