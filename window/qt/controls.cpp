@@ -115,27 +115,25 @@ QFont GoFont(const QFont& windowFont) {
 }
 
 // Tab into a box selects its text, and Qt tells a screen reader of that selection before it
-// tells it of the focus: the reader takes it for a move within the box it was in, says nothing
-// of the box or reads its value out of turn, and leaving the box it says "unselected". Each box
-// takes the focus as if clicked and selects its text once the focus is told; it keeps the
-// selection when left, as it does when the window is left.
+// tells it of the focus: the reader takes it for a move within the box it was in, and says
+// nothing of the box or reads its value out of turn. Each box takes the focus as if clicked, and
+// selects its text once the focus is told, where it still has the focus.
 bool FocusAsTold(QLineEdit* box, const QFocusEvent& focus) {
   const Qt::FocusReason reason = focus.reason();
-  if (focus.type() == QEvent::FocusIn &&
-      (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
-       reason == Qt::ShortcutFocusReason)) {
-    QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
-    box->event(&plain);
-    QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
-    return true;
+  if (focus.type() != QEvent::FocusIn ||
+      (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+       reason != Qt::ShortcutFocusReason)) {
+    return false;
   }
-  if (focus.type() == QEvent::FocusOut && reason != Qt::ActiveWindowFocusReason &&
-      reason != Qt::PopupFocusReason) {
-    QFocusEvent kept(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    box->event(&kept);
-    return true;
-  }
-  return false;
+  QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+  box->event(&plain);
+  QMetaObject::invokeMethod(
+      box,
+      [box] {
+        if (box->hasFocus()) box->selectAll();
+      },
+      Qt::QueuedConnection);
+  return true;
 }
 
 void InstallAccessibleRoles() {

@@ -55,7 +55,7 @@ QFont GoFont(const QFont& windowFont);
 // application's, rather than as a plain container, and the announcer as a notification.
 void InstallAccessibleRoles();
 
-// A box's focus in or out, as a screen reader should hear it; true where it was taken so.
+// A box taking the focus, as a screen reader should hear it; true where it was taken so.
 bool FocusAsTold(QLineEdit* box, const QFocusEvent& focus);
 
 }  // namespace ferrowick::controls

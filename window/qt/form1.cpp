@@ -372,7 +372,7 @@ void Form1::txtPrefix_KeyPress(char16_t& KeyAscii) { layout::DigitsOnly(KeyAscii
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == windowHandle()) FitToScreen();
   if (auto* box = qobject_cast<QLineEdit*>(watched);
-      box != nullptr && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+      box != nullptr && event->type() == QEvent::FocusIn) {
     if (controls::FocusAsTold(box, *static_cast<QFocusEvent*>(event))) return true;
   }
   if (event->type() != QEvent::KeyPress || (watched != txtCopies && watched != txtPrefix)) {
