@@ -40,9 +40,9 @@ Found Look(const std::wstring& path) {
   return found;
 }
 
-// What a code of the shell's or the system's says of a copy not made; nothing where it leaves
-// the reason open (a cancel, which the shell also returns for errors it has shown or not).
-std::optional<ShellCopy::Why> FromCode(int code) {
+}  // namespace
+
+std::optional<ShellCopy::Why> WhyOfCode(int code) {
   using Why = ShellCopy::Why;
   switch (code) {
     case ERROR_DISK_FULL:
@@ -64,6 +64,8 @@ std::optional<ShellCopy::Why> FromCode(int code) {
       return std::nullopt;
   }
 }
+
+namespace {
 
 std::u16string U(const std::wstring& text) { return {text.begin(), text.end()}; }
 
@@ -149,7 +151,7 @@ void Module1::CopyOneFile(const std::u16string& source, const std::u16string& ta
   }
   if (done) {
     copy.why = after.there ? Why::Short : Why::NotThere;
-  } else if (const auto why = FromCode(copy.code)) {
+  } else if (const auto why = WhyOfCode(copy.code)) {
     copy.why = *why;
   } else {
     copy.why = Diagnose(copy, from, to);
@@ -173,7 +175,7 @@ ShellCopy::Why Module1::Diagnose(const ShellCopy& copy, const std::wstring& sour
                                      FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (probe != INVALID_HANDLE_VALUE) {
       CloseHandle(probe);
-    } else if (const auto why = FromCode(static_cast<int>(GetLastError()))) {
+    } else if (const auto why = WhyOfCode(static_cast<int>(GetLastError()))) {
       return *why;
     }
   }

@@ -38,6 +38,12 @@ struct ShellCopy {
     NotThere,    // the shell said it was done, but nothing is under the name
     Short,       // the shell said it was done, but the copy holds `have` of `want` bytes
     Failed,      // the shell's code, `code`, says no more
+    // Only where the file API copies, without a window:
+    Exists,    // a file has the name, and the user did not agree to replace it
+    NoFolder,  // the folder is not there, and the user did not agree to create it
+    Appeared,  // a file took the name while the copy was being made
+    Stopped,   // Ctrl+C or Ctrl+Break ended the run during the copy
+    System,    // the system's code, `code`, says no more
   } why = Why::Made;
   std::u16string target;
   std::u16string device;
@@ -52,7 +58,12 @@ struct ShellCopy {
     NotRemoved,  // ... and could not be
     Earlier,     // a file that was there before the call, left as it is
   } left = Left::Nothing;
+  std::u16string unfinished;  // NotRemoved, where the unfinished copy has a name of its own
 };
+
+// What a code of the shell's or the system's says of a copy not made; nothing where it leaves
+// the reason open (a cancel, which the shell also returns for errors it has shown or not).
+std::optional<ShellCopy::Why> WhyOfCode(int code);
 
 class CopyReport {
  public:

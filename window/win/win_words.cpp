@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "win_words.h"
 
+#include <windows.h>
+
 #include "catalogue.h"
 #include "phrases.h"
 #include "refusals.h"
@@ -20,6 +22,22 @@ std::u16string Shown(const std::u16string& path) {
   std::u16string shown;
   AppendVisible(shown, path);
   return shown;
+}
+
+// The system's own words for one of its codes, in the user's language, without the full stop
+// and line break they end in.
+std::u16string SystemText(int code) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::u16string said(text, text + length);
+  if (text != nullptr) LocalFree(text);
+  while (!said.empty() && (said.back() == u'\n' || said.back() == u'\r' || said.back() == u' ' ||
+                           said.back() == u'.')) {
+    said.pop_back();
+  }
+  return said.empty() ? u"?" : said;
 }
 
 // Why the copy was not made, as the end of a sentence.
@@ -59,6 +77,18 @@ std::u16string Why(const ShellCopy& copy) {
     case W::Failed:
       return Arg(translate("ferrowick::ShellCopy", "the Windows shell reported error %1."),
                  {Number(static_cast<unsigned>(copy.code))});
+    case W::Exists:
+      return translate("ferrowick::ShellCopy", "a file has its name, and it was not replaced.");
+    case W::NoFolder:
+      return translate("ferrowick::ShellCopy", "its folder does not exist.");
+    case W::Appeared:
+      return translate("ferrowick::ShellCopy",
+                       "a file took its name while the copy was being made, and is left as it is.");
+    case W::Stopped:
+      return translate("ferrowick::ShellCopy", "the run was stopped while it was being made.");
+    case W::System:
+      return Arg(translate("ferrowick::ShellCopy", "Windows said: %1 (error %2)."),
+                 {SystemText(copy.code), Number(static_cast<unsigned>(copy.code))});
   }
   return {};
 }
@@ -76,9 +106,14 @@ std::u16string Reason(const ShellCopy& copy) {
       break;
     case L::NotRemoved:
       reason += u' ';
-      reason += translate("ferrowick::ShellCopy",
-                          "The unfinished copy could not be removed: delete it "
-                          "by hand.");
+      reason += copy.unfinished.empty()
+                    ? translate("ferrowick::ShellCopy",
+                                "The unfinished copy could not be removed: delete it "
+                                "by hand.")
+                    : Arg(translate("ferrowick::ShellCopy",
+                                    "The unfinished copy \"%1\" could not be removed: delete "
+                                    "it by hand."),
+                          {Shown(copy.unfinished)});
       break;
     case L::Earlier:
       reason += u' ';
@@ -95,6 +130,10 @@ std::u16string NotMadeLine(const ShellCopy& copy) {
   return Arg(translate("ferrowick::ShellCopy", "Not made: %1"), {Reason(copy)}) + u"\r\n";
 }
 
+std::u16string NotMadeItem(const ShellCopy& copy) {
+  return Shown(copy.target) + u": " + Reason(copy);
+}
+
 std::u16string NotMadeSummary(const std::vector<ShellCopy>& notMade, std::size_t listed) {
   std::u16string text = notMade.size() == 1
                             ? translate("ferrowick::ShellCopy", "One copy was not made:")
@@ -102,7 +141,7 @@ std::u16string NotMadeSummary(const std::vector<ShellCopy>& notMade, std::size_t
                                   {Number(notMade.size())});
   text += u"\r\n";
   for (std::size_t i = 0; i < notMade.size() && i < listed; ++i) {
-    text += u"\r\n" + Shown(notMade[i].target) + u": " + Reason(notMade[i]);
+    text += u"\r\n" + NotMadeItem(notMade[i]);
   }
   if (notMade.size() > listed) {
     text += u"\r\n" + Arg(translate("ferrowick::Wording", "... and %1 more."),

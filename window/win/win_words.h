@@ -16,6 +16,8 @@ namespace ferrowick::words {
 
 // The status line under a copy's "Copying to:" line when the copy was not made, CR LF included.
 std::u16string NotMadeLine(const ShellCopy& copy);
+// The copy's name and why it was not made, on one line.
+std::u16string NotMadeItem(const ShellCopy& copy);
 // The one box at the end of a run in which copies were not made: how many of `count`, and which.
 std::u16string NotMadeSummary(const std::vector<ShellCopy>& notMade, std::size_t listed);
 
