@@ -317,6 +317,30 @@ Opens the Ferrowick window, with FILE as the file to duplicate where one is give
         <source>%1 copies were not made:</source>
         <translation>%1 Kopien wurden nicht erstellt:</translation>
     </message>
+    <message>
+        <source>a file has its name, and it was not replaced.</source>
+        <translation>eine Datei trägt ihren Namen und wurde nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>its folder does not exist.</source>
+        <translation>ihr Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>a file took its name while the copy was being made, and is left as it is.</source>
+        <translation>eine Datei hat ihren Namen angenommen, während die Kopie entstand, und bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>the run was stopped while it was being made.</source>
+        <translation>der Lauf wurde angehalten, während sie entstand.</translation>
+    </message>
+    <message>
+        <source>Windows said: %1 (error %2).</source>
+        <translation>Windows meldete: %1 (Fehler %2).</translation>
+    </message>
+    <message>
+        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
+        <translation>Die unfertige Kopie „%1“ konnte nicht entfernt werden: Löschen Sie sie von Hand.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>
@@ -409,6 +433,62 @@ Kopien erstellt wurden, 1, wenn nicht, 2 bei ungültiger Eingabe, 130 oder 143 b
     <message>
         <source>no copy made: %1 (--yes makes them there all the same)</source>
         <translation>keine Kopie erstellt: %1 (--yes erstellt sie trotzdem dort)</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Zeigt die Version.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] FILE</source>
+        <translation>Aufruf: %1 [Optionen] DATEI</translation>
+    </message>
+    <message>
+        <source>Makes numbered copies of one file, without a window: one &quot;Copying to:&quot; line per
+copy on stdout; questions on the console, or answered by --yes or --no. Exit
+status: 0 when every copy was made, 1 when some were not, 2 for bad input, 130
+when Ctrl+C or Ctrl+Break stopped it. To a console it writes UTF-16, which shows
+every character; to a file or a pipe, UTF-8. Ferrowick.exe opens the window.</source>
+        <translation>Erstellt nummerierte Kopien einer Datei, ohne Fenster: eine Zeile „Kopieren nach:“ je
+Kopie auf stdout; Rückfragen in der Konsole, oder beantwortet durch --yes oder --no.
+Exit-Status: 0, wenn alle Kopien erstellt wurden, 1, wenn nicht, 2 bei ungültiger Eingabe,
+130, wenn Strg+C oder Strg+Untbr den Lauf anhielt. In eine Konsole schreibt es UTF-16, das
+jedes Zeichen zeigt; in eine Datei oder Pipe UTF-8. Ferrowick.exe öffnet das Fenster.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>From cmd, twelve copies numbered 01 to 12 behind the name:
+  ferrowick --copies 12 --suffix template.xlsx || echo Not every copy was made
+From PowerShell, into a folder of their own, made if missing:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Not every copy was made&quot; }</source>
+        <translation>Aus cmd, zwölf Kopien mit 01 bis 12 hinter dem Namen:
+  ferrowick --copies 12 --suffix template.xlsx || echo Nicht alle Kopien wurden erstellt
+Aus PowerShell, in einen eigenen Ordner, der bei Bedarf entsteht:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Nicht alle Kopien wurden erstellt&quot; }</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nach „%1“ fehlt ein Wert.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,30 @@ Abre la ventana de Ferrowick, con ARCHIVO como archivo que duplicar si se indica
         <source>%1 copies were not made:</source>
         <translation>%1 copias no se crearon:</translation>
     </message>
+    <message>
+        <source>a file has its name, and it was not replaced.</source>
+        <translation>un archivo tiene su nombre y no se reemplazó.</translation>
+    </message>
+    <message>
+        <source>its folder does not exist.</source>
+        <translation>su carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>a file took its name while the copy was being made, and is left as it is.</source>
+        <translation>un archivo tomó su nombre mientras se hacía la copia, y se deja como está.</translation>
+    </message>
+    <message>
+        <source>the run was stopped while it was being made.</source>
+        <translation>la ejecución se detuvo mientras se hacía.</translation>
+    </message>
+    <message>
+        <source>Windows said: %1 (error %2).</source>
+        <translation>Windows indicó: %1 (error %2).</translation>
+    </message>
+    <message>
+        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
+        <translation>No se pudo eliminar la copia sin terminar «%1»: bórrela a mano.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>
@@ -409,6 +433,62 @@ se crearon todas las copias, 1 si no, 2 si la entrada no es válida, 130 o 143 s
     <message>
         <source>no copy made: %1 (--yes makes them there all the same)</source>
         <translation>ninguna copia creada: %1 (--yes las crea allí de todos modos)</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] FILE</source>
+        <translation>Uso: %1 [opciones] ARCHIVO</translation>
+    </message>
+    <message>
+        <source>Makes numbered copies of one file, without a window: one &quot;Copying to:&quot; line per
+copy on stdout; questions on the console, or answered by --yes or --no. Exit
+status: 0 when every copy was made, 1 when some were not, 2 for bad input, 130
+when Ctrl+C or Ctrl+Break stopped it. To a console it writes UTF-16, which shows
+every character; to a file or a pipe, UTF-8. Ferrowick.exe opens the window.</source>
+        <translation>Crea copias numeradas de un archivo, sin ventana: una línea «Copiando en:» por copia en
+la salida estándar; las preguntas se hacen en la consola, o las responde --yes o --no.
+Estado de salida: 0 si se crearon todas las copias, 1 si no, 2 si la entrada no es válida,
+130 si Ctrl+C o Ctrl+Inter lo detuvo. A una consola escribe UTF-16, que muestra todos los
+caracteres; a un archivo o una tubería, UTF-8. Ferrowick.exe abre la ventana.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>From cmd, twelve copies numbered 01 to 12 behind the name:
+  ferrowick --copies 12 --suffix template.xlsx || echo Not every copy was made
+From PowerShell, into a folder of their own, made if missing:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Not every copy was made&quot; }</source>
+        <translation>Desde cmd, doce copias numeradas de 01 a 12 detrás del nombre:
+  ferrowick --copies 12 --suffix template.xlsx || echo No se crearon todas las copias
+Desde PowerShell, en una carpeta propia, creada si falta:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;No se crearon todas las copias&quot; }</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,30 @@ Ouvre la fenêtre de Ferrowick, avec FICHIER comme fichier à dupliquer s’il e
         <source>%1 copies were not made:</source>
         <translation>%1 copies n’ont pas été créées&#xa0;:</translation>
     </message>
+    <message>
+        <source>a file has its name, and it was not replaced.</source>
+        <translation>un fichier porte son nom et n’a pas été remplacé.</translation>
+    </message>
+    <message>
+        <source>its folder does not exist.</source>
+        <translation>son dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>a file took its name while the copy was being made, and is left as it is.</source>
+        <translation>un fichier a pris son nom pendant la copie, et il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>the run was stopped while it was being made.</source>
+        <translation>l’exécution a été arrêtée pendant la copie.</translation>
+    </message>
+    <message>
+        <source>Windows said: %1 (error %2).</source>
+        <translation>Windows a répondu&#xa0;: %1 (erreur %2).</translation>
+    </message>
+    <message>
+        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
+        <translation>La copie inachevée «&#xa0;%1&#xa0;» n’a pas pu être supprimée&#xa0;: supprimez-la à la main.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>
@@ -409,6 +433,62 @@ toutes les copies ont été créées, 1 sinon, 2 si la saisie est incorrecte, 13
     <message>
         <source>no copy made: %1 (--yes makes them there all the same)</source>
         <translation>aucune copie faite&#xa0;: %1 (--yes les fait quand même à cet endroit)</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Affiche la version.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] FILE</source>
+        <translation>Utilisation&#xa0;: %1 [options] FICHIER</translation>
+    </message>
+    <message>
+        <source>Makes numbered copies of one file, without a window: one &quot;Copying to:&quot; line per
+copy on stdout; questions on the console, or answered by --yes or --no. Exit
+status: 0 when every copy was made, 1 when some were not, 2 for bad input, 130
+when Ctrl+C or Ctrl+Break stopped it. To a console it writes UTF-16, which shows
+every character; to a file or a pipe, UTF-8. Ferrowick.exe opens the window.</source>
+        <translation>Crée des copies numérotées d’un fichier, sans fenêtre&#xa0;: une ligne «&#xa0;Copie vers&#xa0;:&#xa0;» par
+copie sur la sortie standard&#xa0;; les questions sont posées dans la console, ou tranchées par
+--yes ou --no. Code de retour&#xa0;: 0 si toutes les copies ont été créées, 1 sinon, 2 pour une
+entrée non valide, 130 si Ctrl+C ou Ctrl+Attn l’a arrêté. Vers une console, il écrit en
+UTF-16, qui montre chaque caractère&#xa0;; vers un fichier ou un tube, en UTF-8. Ferrowick.exe ouvre la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments&#xa0;:</translation>
+    </message>
+    <message>
+        <source>From cmd, twelve copies numbered 01 to 12 behind the name:
+  ferrowick --copies 12 --suffix template.xlsx || echo Not every copy was made
+From PowerShell, into a folder of their own, made if missing:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Not every copy was made&quot; }</source>
+        <translation>Depuis cmd, douze copies numérotées de 01 à 12 après le nom&#xa0;:
+  ferrowick --copies 12 --suffix template.xlsx || echo Toutes les copies n’ont pas été créées
+Depuis PowerShell, dans un dossier à elles, créé s’il manque&#xa0;:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Toutes les copies n’ont pas été créées&quot; }</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,30 @@ Apre la finestra di Ferrowick, con FILE come file da duplicare se indicato.
         <source>%1 copies were not made:</source>
         <translation>%1 copie non sono state create:</translation>
     </message>
+    <message>
+        <source>a file has its name, and it was not replaced.</source>
+        <translation>un file ha il suo nome e non è stato sostituito.</translation>
+    </message>
+    <message>
+        <source>its folder does not exist.</source>
+        <translation>la sua cartella non esiste.</translation>
+    </message>
+    <message>
+        <source>a file took its name while the copy was being made, and is left as it is.</source>
+        <translation>un file ha preso il suo nome mentre la copia veniva creata, e resta com’è.</translation>
+    </message>
+    <message>
+        <source>the run was stopped while it was being made.</source>
+        <translation>l’esecuzione è stata fermata mentre veniva creata.</translation>
+    </message>
+    <message>
+        <source>Windows said: %1 (error %2).</source>
+        <translation>Windows ha risposto: %1 (errore %2).</translation>
+    </message>
+    <message>
+        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
+        <translation>Non è stato possibile rimuovere la copia incompleta «%1»: eliminarla a mano.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>
@@ -409,6 +433,62 @@ le copie sono state create, 1 se no, 2 per dati non validi, 130 o 143 se interro
     <message>
         <source>no copy made: %1 (--yes makes them there all the same)</source>
         <translation>nessuna copia creata: %1 (--yes le crea comunque lì)</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Mostra questa guida.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Mostra la versione.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] FILE</source>
+        <translation>Uso: %1 [opzioni] FILE</translation>
+    </message>
+    <message>
+        <source>Makes numbered copies of one file, without a window: one &quot;Copying to:&quot; line per
+copy on stdout; questions on the console, or answered by --yes or --no. Exit
+status: 0 when every copy was made, 1 when some were not, 2 for bad input, 130
+when Ctrl+C or Ctrl+Break stopped it. To a console it writes UTF-16, which shows
+every character; to a file or a pipe, UTF-8. Ferrowick.exe opens the window.</source>
+        <translation>Crea copie numerate di un file, senza finestra: una riga «Copia in:» per copia sullo
+standard output; le domande arrivano nella console, o le risolvono --yes o --no. Stato di
+uscita: 0 se tutte le copie sono state create, 1 se no, 2 per dati non validi, 130 se Ctrl+C
+o Ctrl+Interr lo ha fermato. Su una console scrive UTF-16, che mostra ogni carattere; su un
+file o una pipe, UTF-8. Ferrowick.exe apre la finestra.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argomenti:</translation>
+    </message>
+    <message>
+        <source>From cmd, twelve copies numbered 01 to 12 behind the name:
+  ferrowick --copies 12 --suffix template.xlsx || echo Not every copy was made
+From PowerShell, into a folder of their own, made if missing:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Not every copy was made&quot; }</source>
+        <translation>Da cmd, dodici copie numerate da 01 a 12 dopo il nome:
+  ferrowick --copies 12 --suffix template.xlsx || echo Non tutte le copie sono state create
+Da PowerShell, in una cartella loro, creata se manca:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Non tutte le copie sono state create&quot; }</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Manca un valore dopo «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opzione sconosciuta «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valore inatteso dopo «%1».</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,30 @@ Abre a janela do Ferrowick, com ARQUIVO como o arquivo a duplicar, se for inform
         <source>%1 copies were not made:</source>
         <translation>%1 cópias não foram criadas:</translation>
     </message>
+    <message>
+        <source>a file has its name, and it was not replaced.</source>
+        <translation>um arquivo tem o seu nome e não foi substituído.</translation>
+    </message>
+    <message>
+        <source>its folder does not exist.</source>
+        <translation>a sua pasta não existe.</translation>
+    </message>
+    <message>
+        <source>a file took its name while the copy was being made, and is left as it is.</source>
+        <translation>um arquivo tomou o seu nome enquanto a cópia era feita, e fica como está.</translation>
+    </message>
+    <message>
+        <source>the run was stopped while it was being made.</source>
+        <translation>a execução foi interrompida enquanto ela era feita.</translation>
+    </message>
+    <message>
+        <source>Windows said: %1 (error %2).</source>
+        <translation>O Windows informou: %1 (erro %2).</translation>
+    </message>
+    <message>
+        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
+        <translation>Não foi possível remover a cópia incompleta “%1”: apague-a manualmente.</translation>
+    </message>
 </context>
 <context>
     <name>ferrowick::Terminal</name>
@@ -409,6 +433,62 @@ todas as cópias foram criadas, 1 se não, 2 para entrada inválida, 130 ou 143 
     <message>
         <source>no copy made: %1 (--yes makes them there all the same)</source>
         <translation>nenhuma cópia criada: %1 (--yes as cria lá mesmo assim)</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Mostra esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Mostra a versão.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] FILE</source>
+        <translation>Uso: %1 [opções] ARQUIVO</translation>
+    </message>
+    <message>
+        <source>Makes numbered copies of one file, without a window: one &quot;Copying to:&quot; line per
+copy on stdout; questions on the console, or answered by --yes or --no. Exit
+status: 0 when every copy was made, 1 when some were not, 2 for bad input, 130
+when Ctrl+C or Ctrl+Break stopped it. To a console it writes UTF-16, which shows
+every character; to a file or a pipe, UTF-8. Ferrowick.exe opens the window.</source>
+        <translation>Cria cópias numeradas de um arquivo, sem janela: uma linha “Copiando para:” por cópia na
+saída padrão; as perguntas são feitas no console, ou respondidas por --yes ou --no. Status
+de saída: 0 se todas as cópias foram criadas, 1 se não, 2 para entrada inválida, 130 se
+Ctrl+C ou Ctrl+Break o interrompeu. Para um console escreve UTF-16, que mostra todo
+caractere; para um arquivo ou pipe, UTF-8. Ferrowick.exe abre a janela.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>From cmd, twelve copies numbered 01 to 12 behind the name:
+  ferrowick --copies 12 --suffix template.xlsx || echo Not every copy was made
+From PowerShell, into a folder of their own, made if missing:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Not every copy was made&quot; }</source>
+        <translation>Pelo cmd, doze cópias numeradas de 01 a 12 depois do nome:
+  ferrowick --copies 12 --suffix template.xlsx || echo Nem todas as cópias foram criadas
+Pelo PowerShell, numa pasta própria, criada se faltar:
+  ferrowick --copies 12 --to &quot;$HOME\Months&quot; --yes template.xlsx
+  if ($LASTEXITCODE -ne 0) { &quot;Nem todas as cópias foram criadas&quot; }</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta um valor depois de “%1”.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opção desconhecida “%1”.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado depois de “%1”.</translation>
     </message>
 </context>
 <context>
