@@ -68,7 +68,8 @@ PACKAGE_PACKAGES=(dpkg-dev build-essential debhelper file)
 # extension there.
 PACKAGE_CHECK_PACKAGES=(desktop-file-utils lintian devscripts appstream python3-nautilus)
 # The Windows program, its icon and installer, and what its tests run under.
-# msitools: msiinfo reads the installers' own tables in their test.
+# msitools: msibuild puts the program's folder on the PATH in the installer (wixl writes no
+# Environment table), and msiinfo reads the installers' own tables in their test.
 WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev googletest wine wine64
   librsvg2-bin icoutils wixl msitools x11-utils)
 

@@ -5,8 +5,9 @@
 # lower) installs; this one replaces it, leaving one Apps & features entry with the new version
 # and a program that opens its window; the older one will not install over the newer and
 # changes nothing; Explorer's Open with entry and right-click verb start the program with the
-# file, one of each after the upgrade; a silent removal leaves no file, shortcut, entry or
-# Explorer key behind.
+# file, one of each after the upgrade; ferrowick.com runs from cmd by its name, its folder on the
+# system's PATH once, after the upgrade too; a silent removal leaves no file, shortcut, entry,
+# Explorer key or PATH entry behind.
 #   msi_test.sh FERROWICK.msi WXS_FOLDER     (DISPLAY set to an X server; WXS_FOLDER holds
 #                                             ferrowick.wxs and the files it names)
 set -euo pipefail
@@ -26,6 +27,7 @@ IFS=. read -r major minor patch <<<"$version"
 older_version=$major.$minor.$((patch - 1))
 older=$WINEPREFIX/ferrowick-$older_version-x64.msi
 (cd "$wxs_folder" && wixl --arch x64 -D Version="$older_version" -o "$older" ferrowick.wxs)
+"$(dirname "$0")/../packaging/windows/add-path" "$older"
 [ "$(property "$older" ProductVersion)" = "$older_version" ] || fail "the older installer is not $older_version"
 [ -n "$(property "$msi" UpgradeCode)" ] || fail "no UpgradeCode"
 [ "$(property "$older" UpgradeCode)" = "$(property "$msi" UpgradeCode)" ] ||
@@ -57,6 +59,13 @@ explorer() {
   wine reg query 'HKCR\*\shell' /s 2>/dev/null | tr -d '\r' | grep -o '".*Ferrowick.exe.*' |
     sed 's/^/verb /'
 }
+# How often the program's folder is on the system's PATH. (wine's installer leaves the separator
+# of an entry it removed behind, and wine's cmd stops searching at such an empty entry: the
+# program is run by its name after the first install only.)
+on_path() {
+  wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PATH |
+    tr -d '\r' | grep -o 'REG_EXPAND_SZ.*' | tr ';' '\n' | grep -cxF 'C:\Program Files\Ferrowick\'
+}
 shortcuts() { find "$WINEPREFIX/drive_c" -iname 'Ferrowick.lnk' 2>/dev/null; }
 # The versions of every Apps & features entry named Ferrowick, one a line.
 entries() {
@@ -68,10 +77,16 @@ entries() {
 
 wine msiexec /i "$older" /qn || fail "msiexec /i of $older_version exited $?"
 [ "$(entries)" = "$older_version" ] || fail "after installing $older_version the entries are: $(entries)"
+[ "$(on_path)" = 1 ] || fail "after installing $older_version the folder is on the PATH $(on_path) times"
+mkdir "$WINEPREFIX/elsewhere"
+[ "$(cd "$WINEPREFIX/elsewhere" && wine cmd /c ferrowick --version | tr -d '\r')" = "ferrowick $version" ] ||
+  fail "cmd does not run ferrowick by its name"
 wine msiexec /i "$msi" /qn || fail "msiexec /i of $version over $older_version exited $?"
 [ "$(entries)" = "$version" ] || fail "after the upgrade the entries are: $(entries | tr '\n' ' ')"
 [ -f "$program/Ferrowick.exe" ] || fail "no Ferrowick.exe in Program Files\\Ferrowick"
 [ -f "$program/LICENSE.txt" ] || fail "no LICENSE.txt beside the program"
+[ -f "$program/ferrowick.com" ] || fail "no ferrowick.com beside the program"
+[ "$(on_path)" = 1 ] || fail "after the upgrade the folder is on the PATH $(on_path) times"
 [ "$(shortcuts | wc -l)" -eq 1 ] || fail "not one Start-menu shortcut: $(shortcuts)"
 run='"C:\Program Files\Ferrowick\Ferrowick.exe" "%1"'
 [ "$(explorer)" = "$(printf 'name Ferrowick\nopen with %s\nverb %s' "$run" "$run")" ] ||
@@ -102,4 +117,5 @@ wine msiexec /x "$msi" /qn || fail "msiexec /x exited $?"
 [ -z "$(shortcuts)" ] || fail "the shortcut is still there"
 [ -z "$(entries)" ] || fail "an Apps & features entry is still there: $(entries)"
 [ -z "$(explorer)" ] || fail "Explorer's keys are still there: $(explorer)"
-echo "uninstalled: no files, no shortcut, no Apps & features entry, no Explorer key left"
+[ "$(on_path)" = 0 ] || fail "the folder is still on the PATH"
+echo "uninstalled: no files, no shortcut, no Apps & features entry, no Explorer key, no PATH entry left"
