@@ -127,6 +127,8 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
   // Asked every frame from the start of a run, so that a signal stops a large copy at once; shown
   // once the run has lasted a second, as the window's display is.
   ProgressAnswer Progress(const RunProgress& p) override {
+    // The status lines so far, in one write a frame rather than one a copy.
+    std::fflush(stdout);
     if (caught != 0) return ProgressAnswer::Stop;
     if (!showProgress_ || (p.elapsed < std::chrono::seconds(1) && !p.writing)) {
       return ProgressAnswer::Go;
@@ -166,6 +168,8 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
 
   // A line on stderr, on a line of its own even while the progress line is up.
   void Say(const QString& text) {
+    // After the status lines it follows, where both streams go to one place.
+    std::fflush(stdout);
     ProgressDone();
     Put(QStringLiteral("ferrowick: %1\n").arg(text), stderr);
   }
@@ -214,9 +218,9 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
 
 int RunCommandLine(const CommandLine& line) {
   CatchSignals();
-  // Each status line is out before the copy it announces begins, as in the window's box, also
-  // for a program reading the log through a pipe.
-  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+  // The status lines go out as the window's box takes them: the first at once, then those of a
+  // frame together, and all of them before a question, a note on stderr and the run's end.
+  std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
   Terminal terminal(line);
   CopyEngine::Tuning tuning;
   tuning.progressAfter = std::chrono::milliseconds(0);

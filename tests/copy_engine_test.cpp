@@ -262,6 +262,12 @@ TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
        Cause::System, "fuse.kio-fuse", true},
       {"kio-fuse: source truncated", 1, Call::CopyRange, 2, [&] { fs::resize_file(source, 1000); },
        Cause::SourceChanged, "fuse.kio-fuse"},
+      // Between two copies, where the second would take the first one's look at the source:
+      // it copies the source as it is now.
+      {"source truncated between copies", 2, Call::OpenUnnamed, 2,
+       [&] { fs::resize_file(source, 1000); }, Cause::System},
+      {"source's times moved between copies", 2, Call::OpenUnnamed, 2,
+       [&] { fs::last_write_time(source, {}); }, Cause::System},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -296,8 +302,10 @@ TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
     EXPECT_TRUE(fs::is_empty(elsewhere));
     if (c.cause == Cause::System) {
       EXPECT_EQ(made, c.copies);
-      EXPECT_EQ(Listing(c.noted ? shared : dir / "moved").size(),
-                static_cast<std::size_t>(c.copies));
+      const fs::path landed = fs::exists(dir / "moved") ? dir / "moved" : shared;
+      EXPECT_EQ(Listing(landed).size(), static_cast<std::size_t>(c.copies));
+      EXPECT_EQ(fs::file_size(landed / ("copy" + std::to_string(c.copies))),
+                fs::file_size(source));
       EXPECT_TRUE(delegate.errors.empty());
       ASSERT_EQ(delegate.notes.size(), c.noted ? 1u : 0u);
       if (c.noted) {

@@ -57,6 +57,13 @@ CopyEngine::Step CopyEngine::CheckSource(Job& job, int in) {
     job.timesMovedBy = SourceVolume(job, in).ownTimes;
     if (job.timesMovedBy.empty()) return Step::Ended(Step::End::SourceChanged, Call::Fstat);
   }
+  // A look borrowed from another copy is of the file the name led to then.
+  if (job.borrowed &&
+      (now.st_ino != was.st_ino || now.st_dev != was.st_dev || now.st_mode != was.st_mode)) {
+    return Step::Ended(Step::End::SourceChanged, Call::Fstat);
+  }
+  lookedAt_ = job.source;
+  look_ = now;
   return {};
 }
 

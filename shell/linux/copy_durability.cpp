@@ -129,6 +129,8 @@ void CopyEngine::NoteCopy(Job& job) {
 }
 
 bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
+  // A run's end: the next run looks at its source afresh.
+  lookedAt_.clear();
   bool whole = true;
   for (const Target& target : targets_) {
     const Step failed = Flush(target, waiting);

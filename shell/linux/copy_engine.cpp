@@ -156,9 +156,17 @@ CopyOutcome CopyEngine::Copy(const std::string& source, const std::string& targe
   if (const Ending end = OpenSource(job, in)) return *end;
   if (const Ending end = OpenFolder(job)) return *end;
   if (const Ending end = CheckTarget(job)) return *end;
-  Fd out;
-  if (const Ending end = OpenTarget(job, out)) return *end;
-  return Finish(job, in.get(), out);
+  for (;;) {
+    Fd out;
+    if (const Ending end = OpenTarget(job, out)) return *end;
+    const CopyOutcome outcome = Finish(job, in.get(), out);
+    if (!job.again) return outcome;
+    // What the copy before saw of the source no longer holds: from its open, with a look of
+    // its own. What the user decided for the target stands.
+    job.again = false;
+    in.Close();
+    if (const Ending end = OpenSource(job, in)) return *end;
+  }
 }
 
 CopyEngine::Ending CopyEngine::OpenSource(Job& job, Fd& in) {
@@ -177,6 +185,15 @@ CopyEngine::Ending CopyEngine::OpenSource(Job& job, Fd& in) {
     }
     return FailOpen(job, job.source, failed);
   }
+  // Copy after copy of one file, the look after the last copy's data stands for the look
+  // before this one's; the look after this one's tells whether it held.
+  if (!job.borrowed && lookedAt_ == job.source) {
+    job.sourceStat = look_;
+    job.borrowed = true;
+    return std::nullopt;
+  }
+  job.borrowed = false;
+  lookedAt_.clear();
   if (Sys(Call::Fstat, [&] { return ::fstat(in.get(), &job.sourceStat); }) != 0) {
     return Fail(job, job.source, Step::Of(Call::Fstat));
   }
@@ -307,6 +324,15 @@ CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
   };
   Step failed = CopyData(job, in, out.get());
   if (!failed) failed = CheckSource(job, in);
+  if (failed && job.borrowed && failed.end != Step::End::Cancelled) {
+    // Nothing of it is told: the copy is made again, as if the source had been looked at first.
+    job.again = true;
+    lookedAt_.clear();
+    job.held.Close();
+    out.Close();
+    RemoveTemporary(job.temporary);
+    return CopyOutcome::Failed;
+  }
   if (!failed) failed = CopyAttributes(job, in, out.get());
   if (!failed) failed = CopyTimes(job, out.get());
   if (!failed) failed = SyncBeforeNaming(job, out.get());

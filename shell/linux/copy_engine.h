@@ -314,6 +314,11 @@ class CopyEngine {
   Volume sourceVolume_;
   // A source kept though its times moved during its copy, where they move on their own.
   CopyNote unchecked_;
+  // The last look at the last copy's source, after its data: a run copies one file many times,
+  // and the look after one copy is the look before the next. It holds only where the look
+  // after that next copy finds the file as it was.
+  std::string lookedAt_;
+  struct stat look_ {};
   std::vector<Target> targets_;
 };
 

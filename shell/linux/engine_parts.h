@@ -110,6 +110,8 @@ struct CopyEngine::Job {
   std::string temporary;  // the copy's hidden name in its folder, while it has one
   bool unnamed = false;   // an O_TMPFILE file: it has no name until it is whole
   struct stat sourceStat {};
+  bool borrowed = false;     // sourceStat is the last copy's look at the same source
+  bool again = false;        // the borrowed look did not hold: the copy is made once more
   std::string timesMovedBy;  // the client that moved the source's times during its copy
   bool replacing = false;    // the user agreed to replace the target
   int out = -1;              // from here on the copy has begun
