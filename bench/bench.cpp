@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
 #include <chrono>
@@ -141,7 +140,7 @@ double RunForm(ferrowick::Form1& form, const fs::path& source, const fs::path& f
   const auto start = Clock::now();
   form.cmdGo->click();
   const double seconds = Seconds(start);
-  if (form.txtStatus->document()->blockCount() != copies + 1) Fail("status lines");
+  if (form.txtStatus->LineCount() != copies + 1) Fail("status lines");
   return seconds;
 }
 

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -535,13 +534,13 @@ class Form1Test : public QObject {
     QVERIFY(status.startsWith("Copying to: " + Path("report01.txt") + "\r\n"));
     QVERIFY(status.endsWith("Copying to: " + Path("report40.txt") + "\r\n"));
     QCOMPARE(form->txtStatus->verticalScrollBar()->value(), 0);
-    QCOMPARE(form->txtStatus->textCursor().position(), 0);
-    QVERIFY(!form->txtStatus->textCursor().hasSelection());
+    QCOMPARE(form->txtStatus->CaretLine(), 0);
+    QVERIFY(!form->txtStatus->HasSelection());
     QCOMPARE(form->findChild<ferrowick::Announcer*>()->accessibleName(),
              "Done. Copies made: 40 of 40, in \"" + dir->path() + "\".");
     // The arrow keys move a caret through the read-only lines, for a reader to read.
     QTest::keyClick(form->txtStatus, Qt::Key_Down);
-    QCOMPARE(form->txtStatus->textCursor().blockNumber(), 1);
+    QCOMPARE(form->txtStatus->CaretLine(), 1);
   }
 
   void replaceAnswersAreHonoured() {

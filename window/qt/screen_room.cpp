@@ -2,7 +2,7 @@
 #include "screen_room.h"
 
 #include <QGuiApplication>
-#include <QPlainTextEdit>
+#include <QAbstractScrollArea>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>

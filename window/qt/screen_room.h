@@ -5,7 +5,7 @@
 #include <QRect>
 #include <QSize>
 
-class QPlainTextEdit;
+class QAbstractScrollArea;
 class QScreen;
 class QScrollArea;
 class QWidget;
@@ -36,7 +36,7 @@ struct Fitting {
   QWidget* window;
   QScrollArea* scroller;
   QWidget* client;
-  QPlainTextEdit* status;
+  QAbstractScrollArea* status;
 };
 // Where the screen's work area, `room` pixels high, cannot take the designed window and its
 // `frame`, the status box alone is made shorter until it can, down to two lines; below that the

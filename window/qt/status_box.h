@@ -1,18 +1,24 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The status box: a read-only log whose new lines wait for the next frame and then go in at
-// once, at the cost of the new lines rather than of the whole log.
+// The status box: a read-only log of whole lines. A text document pays for every line it takes
+// in (a block of its own, and a frame of drawing that grows with them), and a run puts in up to
+// 32 766; this box keeps the lines in one string and draws only those in view, so a line costs
+// what copying its characters costs. It has a caret on a line that the arrow keys, Page Up and
+// Down, Home and End move, Shift with them and the mouse select whole lines, and Ctrl+C copies
+// them; an assistive technology reads it as a read-only text (StatusBoxAccessible), hears each
+// insertion and reads the line under the caret.
 
-#include <QPlainTextEdit>
-#include <QTextCursor>
+#include <QAbstractScrollArea>
+#include <QRect>
+#include <QString>
 #include <string>
-#include <string_view>
+#include <vector>
 
 #include "form_logic.h"
 
 namespace ferrowick {
 
-class StatusBox : public QPlainTextEdit {
+class StatusBox : public QAbstractScrollArea {
  public:
   explicit StatusBox(QWidget* parent);
 
@@ -20,14 +26,57 @@ class StatusBox : public QPlainTextEdit {
   // What it shows and what waits, each line ended in "\r\n".
   std::u16string Lines() const;
   void SetLines(const std::u16string& text);
-  // Puts in what waits.
+  // Puts in what waits. The view and the caret stay where they were.
   void Flush();
 
+  // What it shows, as a plain text box gives it: "\n" between lines, and after the last line
+  // that ended in one, an empty line.
+  const QString& toPlainText() const { return text_; }
+  void setPlainText(const QString& text);
+  int LineCount() const { return static_cast<int>(starts_.size()); }
+  // The caret's line, and the first and last of the lines selected (the caret's alone where
+  // none are).
+  int CaretLine() const { return caret_; }
+  int AnchorLine() const { return anchor_; }
+  bool HasSelection() const { return anchor_ != caret_; }
+  // Where line `line` starts in toPlainText(), and the line holding `offset`.
+  int LineStart(int line) const { return starts_[static_cast<std::size_t>(line)]; }
+  int LineAt(int offset) const;
+  QString Line(int line) const;
+  // The line under `y` in the view, and where line `line` is drawn (empty where out of view).
+  int LineAtY(int y) const;
+  QRect LineRect(int line) const;
+  // Moves the caret to `line`, extending the selection from where it was if `extend`.
+  void MoveCaret(int line, bool extend);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+
  private:
-  void ResetEnd();
+  void Append(const QString& lines);
+  void AdjustScrollBars();
+  int Rows() const;  // lines a view holds
+  void Copy() const;
 
   StatusLog log_{u"\n"};
-  QTextCursor end_;  // where the next lines go in
+  QString text_;
+  std::vector<int> starts_{0};  // where each line starts in text_
+  int widest_ = 0;              // the longest line so far, by its characters
+  int widestLine_ = 0;
+  int widestPixels_ = 0;
+  int caret_ = 0;
+  int anchor_ = 0;
 };
+
+// Installs the accessible interface of every StatusBox: a read-only text whose lines a screen
+// reader reads.
+void InstallStatusBoxAccessible();
 
 }  // namespace ferrowick
