@@ -35,6 +35,10 @@ check() {
       script -qec "$(printf '%q ' "${run[@]}")" /dev/null >"$work/out" 2>&1)
     got=$?
     tr -d '\r' <"$work/out" >"$work/err" && grep '^Copying to: ' "$work/err" >"$work/out"
+    # Lines written in batches still come before the question that follows them.
+    grep -q "already exists" "$work/err" &&
+      ! awk '/^Copying to: /{c=NR} /already exists/{if(!q)q=NR} END{exit !(c && c < q)}' "$work/err" &&
+      got="the status line after the question: $got"
   elif [ $sigint -eq 1 ]; then
     cp "$work/large.bin" "$dir/report.txt"
     (cd "$dir" && exec "${run[@]}" </dev/null >"$work/out" 2>"$work/err") &

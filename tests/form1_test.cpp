@@ -541,6 +541,12 @@ class Form1Test : public QObject {
     // The arrow keys move a caret through the read-only lines, for a reader to read.
     QTest::keyClick(form->txtStatus, Qt::Key_Down);
     QCOMPARE(form->txtStatus->CaretLine(), 1);
+    // Shift selects whole lines; Ctrl+C copies them.
+    QTest::keyClick(form->txtStatus, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(form->txtStatus, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), "Copying to: " + Path("report02.txt") +
+                                                       "\nCopying to: " + Path("report03.txt") +
+                                                       "\n");
   }
 
   void replaceAnswersAreHonoured() {
