@@ -544,9 +544,9 @@ class Form1Test : public QObject {
     // Shift selects whole lines; Ctrl+C copies them.
     QTest::keyClick(form->txtStatus, Qt::Key_Down, Qt::ShiftModifier);
     QTest::keyClick(form->txtStatus, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), "Copying to: " + Path("report02.txt") +
-                                                       "\nCopying to: " + Path("report03.txt") +
-                                                       "\n");
+    QCOMPARE(
+        QGuiApplication::clipboard()->text(),
+        "Copying to: " + Path("report02.txt") + "\nCopying to: " + Path("report03.txt") + "\n");
   }
 
   void replaceAnswersAreHonoured() {
