@@ -10,7 +10,7 @@
 #   console_test.sh FERROWICK.COM [LINUX_FERROWICK]     (WINEPREFIX: the run's wine prefix)
 set -uo pipefail
 program=$(realpath "$1")
-linux=${2:-}
+linux=${2:+$(realpath "$2")}
 : "${WINEPREFIX:?the wine prefix of the run}"
 work=$(mktemp -d)
 devices=$WINEPREFIX/dosdevices
@@ -117,6 +117,8 @@ check "a missing folder, no console" 1 "new/1report.txt" '"new" does not exist (
   --copies 1 --to new report.txt
 check "a missing folder, --no" 1 "new/1report.txt new/2report.txt" '"new" does not exist' "" -- \
   --copies 2 --to new --no report.txt
+check "a folder that cannot be made: each copy named" 1 "report.txt/sub/1report.txt report.txt/sub/2report.txt" \
+  "report.txt\sub\2report.txt: its folder does not exist." "" -- --copies 2 --yes --to 'report.txt\sub' report.txt
 check "a missing folder, asked: Yes" 0 "new/1report.txt" "" "new/1report.txt" pty:y -- --copies 1 --to new report.txt
 check "an existing target, no console: kept" 1 "1report.txt" '"1report.txt" exists (--yes replaces it)' \
   "1report.txt=old" old -- --copies 1 report.txt

@@ -125,6 +125,7 @@ class ConsoleRun : public WindowServices, public CopyConsent, public CopyReport 
   Answer CreateFolder(const std::u16string& folder) override {
     const std::u16string name = Shown(folder);
     if (consent_ == ConsoleLine::Consent::Yes) return Answer::Yes;
+    folderRefused_ = true;  // unless the answer is yes
     if (!ask_) {
       Say(Arg(consent_ == ConsoleLine::Consent::No
                   ? translate("ferrowick::Terminal", "not made: the folder \"%1\" does not exist")
@@ -133,10 +134,13 @@ class ConsoleRun : public WindowServices, public CopyConsent, public CopyReport 
               {name}));
       return Answer::No;
     }
-    return Ask(Arg(translate("ferrowick::Wording",
-                             "The folder \"%1\" does not exist.\n\nDo you want to create it?"),
-                   {name}),
-               {{"&Yes", Answer::Yes}, {"&No", Answer::No}, {"&Stop", Answer::Stop}});
+    const Answer answer =
+        Ask(Arg(translate("ferrowick::Wording",
+                          "The folder \"%1\" does not exist.\n\nDo you want to create it?"),
+                {name}),
+            {{"&Yes", Answer::Yes}, {"&No", Answer::No}, {"&Stop", Answer::Stop}});
+    folderRefused_ = answer != Answer::Yes;
+    return answer;
   }
   bool Stopped() const override { return interrupted || stop_; }
 
@@ -145,7 +149,8 @@ class ConsoleRun : public WindowServices, public CopyConsent, public CopyReport 
   void NotMade(const ShellCopy& copy) override {
     notMade.push_back(copy);
     using Why = ShellCopy::Why;
-    if (copy.why != Why::Exists && copy.why != Why::NoFolder) Say(words::NotMadeItem(copy));
+    if (copy.why == Why::Exists || (copy.why == Why::NoFolder && folderRefused_)) return;
+    Say(words::NotMadeItem(copy));
   }
 
   void Say(const std::u16string& text) {
@@ -202,6 +207,7 @@ class ConsoleRun : public WindowServices, public CopyConsent, public CopyReport 
   bool suffix_;
   bool ask_;  // questions are asked: stdin is a console, and neither --yes nor --no
   bool stop_ = false;
+  bool folderRefused_ = false;  // the missing folder is not made, as the user was told or said
 };
 
 }  // namespace

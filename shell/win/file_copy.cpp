@@ -112,6 +112,8 @@ bool FileCopy::FolderReady(ShellCopy& copy, const std::wstring& folder) {
           answer == CopyConsent::Answer::Yes || answer == CopyConsent::Answer::YesToAll;
       if (yes) {
         if (const DWORD code = MakeFolders(folder); code != ERROR_SUCCESS) {
+          // Asked once: the copies after this one are each named as having no folder.
+          folderMade_ = false;
           copy.code = static_cast<int>(code);
           copy.why = WhyOfCode(copy.code).value_or(Why::System);
           report_.NotMade(copy);
