@@ -104,11 +104,14 @@ CONF
     exec gnome-shell --headless --wayland --no-x11 --virtual-monitor 2560x1440 --wayland-display=gnome
   ' sh "$dir" >"$work/gnome.log" 2>&1 &
   pids+=($!)
-  local config=(gdbus call --session --dest org.gnome.Mutter.DisplayConfig
+  # A shell that holds its name but is slow to answer is given 10 seconds a call, not 25.
+  local config=(gdbus call --session --timeout 10 --dest org.gnome.Mutter.DisplayConfig
     --object-path /org/gnome/Mutter/DisplayConfig --method org.gnome.Mutter.DisplayConfig)
   local scale layout serial="" log height room
-  # Up once its socket is there and its display configuration answers.
-  for _ in $(seq 300); do
+  # Up once its socket is there and its display configuration answers: a minute at most, on a
+  # machine that other tests keep busy.
+  local deadline=$((SECONDS + 60))
+  while [ $SECONDS -lt $deadline ]; do
     [ -S "$dir/run/gnome" ] &&
       serial=$("${as[@]}" "${config[@]}".GetCurrentState 2>/dev/null | sed -n 's/^(uint32 \([0-9]*\),.*/\1/p') &&
       [ -n "$serial" ] && break
