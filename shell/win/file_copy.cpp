@@ -3,33 +3,10 @@
 
 #include <string>
 
+#include "path_look.h"
+
 namespace ferrowick {
 namespace {
-
-struct Found {
-  bool there = false;
-  bool folder = false;
-  DWORD attributes = 0;
-  CopyConsent::Facts facts;
-};
-
-Found Look(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  Found found;
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return found;
-  found.there = true;
-  found.attributes = data.dwFileAttributes;
-  found.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  found.facts.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-  found.facts.modified = data.ftLastWriteTime;
-  return found;
-}
-
-// The folder part of a path, with its separator; ".\" for a bare name.
-std::wstring FolderOf(const std::wstring& path) {
-  const auto slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
-}
 
 // Makes `folder` and each folder above it that is missing; the system's code where one could not
 // be made.
@@ -88,12 +65,9 @@ void FileCopy::BeginRun(int) {
 std::wstring FileCopy::ApiPath(const std::u16string& path) {
   std::wstring given(path.begin(), path.end());
   if (given.size() < MAX_PATH - 12 || given.rfind(L"\\\\?\\", 0) == 0) return given;
-  const DWORD need = GetFullPathNameW(given.c_str(), 0, nullptr, nullptr);
-  if (need == 0) return given;
-  std::wstring full(need, L'\0');
-  const DWORD length = GetFullPathNameW(given.c_str(), need, full.data(), nullptr);
-  if (length == 0 || length >= need) return given;
-  full.resize(length);
+  const std::wstring full = FullPath(given);
+  // Only a full path takes the prefix: one the system would not complete stays as given.
+  if (full.size() < 3 || (full[1] != L':' && full.rfind(L"\\\\", 0) != 0)) return given;
   if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
   return L"\\\\?\\" + full;
 }
@@ -146,7 +120,7 @@ void FileCopy::CopyOneFile(const std::u16string& source, const std::u16string& t
   if (!FolderReady(copy, folder)) return;
 
   const Found original = Look(from);
-  copy.want = original.facts.size;
+  copy.want = original.size;
   const Found before = Look(to);
   if (before.folder) {
     copy.why = Why::Folder;
@@ -156,7 +130,8 @@ void FileCopy::CopyOneFile(const std::u16string& source, const std::u16string& t
   bool replace = false;
   if (before.there) {
     if (!replaceAll_) {
-      switch (consent_.Replace(target, before.facts, source, original.facts)) {
+      switch (consent_.Replace(target, {before.size, before.modified}, source,
+                               {original.size, original.modified})) {
         case Answer::Yes:
           replace = true;
           break;
@@ -197,7 +172,7 @@ void FileCopy::CopyOneFile(const std::u16string& source, const std::u16string& t
   if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) temporary.clear();
   if (code == ERROR_SUCCESS) {
     const Found made = Look(temporary);
-    copy.have = made.facts.size;
+    copy.have = made.size;
     if (!made.there || made.folder) {
       code = ERROR_FILE_NOT_FOUND;
     } else if (copy.have != copy.want) {

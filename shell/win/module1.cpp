@@ -5,6 +5,8 @@
 
 #include <utility>
 
+#include "path_look.h"
+
 namespace ferrowick {
 namespace {
 
@@ -22,22 +24,6 @@ std::wstring PathList(const std::wstring& path) {
   std::wstring list = path;
   list.push_back(L'\0');
   return list;  // c_str() adds the second NUL
-}
-
-struct Found {
-  bool there = false;
-  bool folder = false;
-  std::uint64_t size = 0;
-};
-
-Found Look(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  Found found;
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return found;
-  found.there = true;
-  found.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-  found.size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-  return found;
 }
 
 }  // namespace
@@ -68,12 +54,6 @@ std::optional<ShellCopy::Why> WhyOfCode(int code) {
 namespace {
 
 std::u16string U(const std::wstring& text) { return {text.begin(), text.end()}; }
-
-// The folder part of a path, with its separator: what the drive's free room is asked of.
-std::wstring FolderOf(const std::wstring& path) {
-  const auto slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
-}
 
 }  // namespace
 

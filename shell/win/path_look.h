@@ -3,6 +3,9 @@
 // What is at a path the window is handed (on its command line, dropped, chosen), as Windows
 // reads it.
 
+#include <windows.h>
+
+#include <cstdint>
 #include <string>
 
 namespace ferrowick {
@@ -14,6 +17,20 @@ struct PathLook {
 };
 
 PathLook LookAt(const std::wstring& given);
+
+// What the system says of a path now, as one call tells it.
+struct Found {
+  bool there = false;
+  bool folder = false;
+  DWORD attributes = 0;
+  std::uint64_t size = 0;
+  FILETIME modified{};
+};
+Found Look(const std::wstring& path);
+// The folder part of a path, with its separator; ".\" for a bare name.
+std::wstring FolderOf(const std::wstring& path);
+// The full form of `path`; `path` itself where the system gives none.
+std::wstring FullPath(const std::wstring& path);
 
 // The device Windows reads `path` as, or "": a device's name, in any folder and with any
 // extension, whose full form the system writes as \\.\NAME.
