@@ -168,6 +168,8 @@ for run in windows linux; do
     printf 'Copying to: %s/%s\n' "$deep" $'\xce\xa9\xce\xbc\xce\xad\xce\xb3\xce\xb1-\xe6\x8a\xa5\xe5\x91\x8a-\xf0\x9f\x8e\x89-\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d\\u202ex1.txt' \
       "$deep" $'\xce\xa9\xce\xbc\xce\xad\xce\xb3\xce\xb1-\xe6\x8a\xa5\xe5\x91\x8a-\xf0\x9f\x8e\x89-\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d\\u202ex2.txt' >"$work/$run.lines"
   fi
+  # Without the Linux program its lines are written here, and it makes no copies.
+  [ $run = linux ] && [ -z "$linux" ] && continue
   cmp -s "$work/text/$name" "$work/text/$deep/${name%.txt}2.txt" || bad+=("$run: no whole second copy in the deep folder")
 done
 cmp -s "$work/windows.lines" "$work/linux.lines" ||
