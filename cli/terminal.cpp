@@ -17,6 +17,7 @@
 
 #include "duplicator.h"
 #include "module1.h"
+#include "terminal_words.h"
 #include "utf.h"
 #include "words.h"
 
@@ -43,6 +44,10 @@ std::string Lines(const std::u16string& text) {
   std::string::size_type at = 0;
   while ((at = out.find("\r\n", at)) != std::string::npos) out.erase(at, 1);
   return out;
+}
+
+QString Said(TerminalWord word) {
+  return QCoreApplication::translate(kTerminalContext, English(word));
 }
 
 void Put(const QString& text, std::FILE* to) { std::fputs(text.toLocal8Bit().constData(), to); }
@@ -91,14 +96,14 @@ class Terminal : public WindowServices, public CopyQuestions, public FolderDialo
   // The copy engine's questions.
   Answer AskReplace(const ReplaceQuestion& q) override {
     const QString target = Wording::Visible(q.target);
-    return Consent(tr("not replaced: \"%1\" exists").arg(target),
-                   tr("not replaced: \"%1\" exists (--yes replaces it)").arg(target),
-                   Wording::ReplaceQuestion(q), Wording::ReplaceChoices());
+    return Consent(Said(TerminalWord::NotReplaced).arg(target),
+                   Said(TerminalWord::NotReplacedAsked).arg(target), Wording::ReplaceQuestion(q),
+                   Wording::ReplaceChoices());
   }
   Answer AskCreateFolder(const std::string& folder) override {
     const QString name = Wording::Visible(folder);
-    return Consent(tr("not made: the folder \"%1\" does not exist").arg(name),
-                   tr("not made: the folder \"%1\" does not exist (--yes creates it)").arg(name),
+    return Consent(Said(TerminalWord::FolderNotMade).arg(name),
+                   Said(TerminalWord::FolderNotMadeAsked).arg(name),
                    Wording::FolderQuestion(folder), Wording::FolderChoices());
   }
   // Refused without --yes, terminal or not: the fact is all there is to say.

@@ -13,7 +13,9 @@
 #include "duplicator.h"
 #include "file_copy.h"
 #include "phrases.h"
+#include "run_words.h"
 #include "spoken.h"
+#include "terminal_words.h"
 #include "utf.h"
 #include "win_words.h"
 
@@ -58,12 +60,12 @@ std::u16string FactsOf(const CopyConsent::Facts& facts) {
                   t.wMinute, t.wSecond);
   }
   const std::wstring size = std::to_wstring(facts.size);
-  return Arg(translate("ferrowick::Wording", "%1 bytes, modified %2"),
+  return Arg(translate(kRunWordsContext, English(RunWord::Facts)),
              {std::u16string(size.begin(), size.end()), std::u16string(when, when + wcslen(when))});
 }
 
 struct Choice {
-  const char* caption;  // in the catalogue's English, its access key after the "&"
+  RunWord caption;  // its access key after the "&"
   CopyConsent::Answer answer;
 };
 
@@ -106,39 +108,34 @@ class ConsoleRun : public WindowServices, public CopyConsent, public CopyReport 
     const std::u16string name = Shown(target);
     if (consent_ == ConsoleLine::Consent::Yes) return Answer::Yes;
     if (!ask_) {
-      Say(Arg(
-          consent_ == ConsoleLine::Consent::No
-              ? translate("ferrowick::Terminal", "not replaced: \"%1\" exists")
-              : translate("ferrowick::Terminal", "not replaced: \"%1\" exists (--yes replaces it)"),
-          {name}));
+      Say(Arg(translate(kTerminalContext, English(consent_ == ConsoleLine::Consent::No
+                                                      ? TerminalWord::NotReplaced
+                                                      : TerminalWord::NotReplacedAsked)),
+              {name}));
       return Answer::No;
     }
-    return Ask(Arg(translate("ferrowick::Wording",
-                             "\"%1\" already exists.\n%2\n\nReplace it with \"%3\"?\n%4"),
+    return Ask(Arg(translate(kRunWordsContext, English(RunWord::ReplaceQuestion)),
                    {name, FactsOf(existing), Shown(source), FactsOf(replacement)}),
-               {{"&Yes", Answer::Yes},
-                {"Yes to &All", Answer::YesToAll},
-                {"&No", Answer::No},
-                {"No to A&ll", Answer::NoToAll},
-                {"&Stop", Answer::Stop}});
+               {{RunWord::Yes, Answer::Yes},
+                {RunWord::YesToAll, Answer::YesToAll},
+                {RunWord::No, Answer::No},
+                {RunWord::NoToAll, Answer::NoToAll},
+                {RunWord::Stop, Answer::Stop}});
   }
   Answer CreateFolder(const std::u16string& folder) override {
     const std::u16string name = Shown(folder);
     if (consent_ == ConsoleLine::Consent::Yes) return Answer::Yes;
     folderRefused_ = true;  // unless the answer is yes
     if (!ask_) {
-      Say(Arg(consent_ == ConsoleLine::Consent::No
-                  ? translate("ferrowick::Terminal", "not made: the folder \"%1\" does not exist")
-                  : translate("ferrowick::Terminal",
-                              "not made: the folder \"%1\" does not exist (--yes creates it)"),
+      Say(Arg(translate(kTerminalContext, English(consent_ == ConsoleLine::Consent::No
+                                                      ? TerminalWord::FolderNotMade
+                                                      : TerminalWord::FolderNotMadeAsked)),
               {name}));
       return Answer::No;
     }
-    const Answer answer =
-        Ask(Arg(translate("ferrowick::Wording",
-                          "The folder \"%1\" does not exist.\n\nDo you want to create it?"),
-                {name}),
-            {{"&Yes", Answer::Yes}, {"&No", Answer::No}, {"&Stop", Answer::Stop}});
+    const Answer answer = Ask(
+        Arg(translate(kRunWordsContext, English(RunWord::FolderQuestion)), {name}),
+        {{RunWord::Yes, Answer::Yes}, {RunWord::No, Answer::No}, {RunWord::Stop, Answer::Stop}});
     folderRefused_ = answer != Answer::Yes;
     return answer;
   }
@@ -166,7 +163,7 @@ class ConsoleRun : public WindowServices, public CopyConsent, public CopyReport 
     prompt += u'\n';
     std::vector<std::u16string> keys;
     for (const Choice& c : choices) {
-      std::u16string caption = translate("ferrowick::Wording", c.caption);
+      std::u16string caption = translate(kRunWordsContext, English(c.caption));
       const auto at = caption.find(u'&');
       keys.push_back(at != std::u16string::npos && at + 1 < caption.size()
                          ? Folded(caption.substr(at + 1, 1))

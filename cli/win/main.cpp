@@ -11,39 +11,39 @@
 #include "catalogue.h"
 #include "console.h"
 #include "console_run.h"
+#include "terminal_words.h"
 
 namespace {
 
+using ferrowick::TerminalWord;
 using ferrowick::catalogue::Arg;
 using ferrowick::catalogue::translate;
 using ferrowick::console::Stream;
 using ferrowick::console::Write;
+
+std::u16string Said(TerminalWord word) {
+  return translate(ferrowick::kTerminalContext, English(word));
+}
 
 std::u16string Help() {
   struct Row {
     std::u16string names;
     std::u16string text;
   };
-  const std::u16string n = u" <" + translate("ferrowick::Terminal", "N") + u">",
-                       s = u" <" + translate("ferrowick::Terminal", "S") + u">",
-                       folder = u" <" + translate("ferrowick::Terminal", "FOLDER") + u">";
+  const std::u16string n = u" <" + Said(TerminalWord::CopiesValue) + u">",
+                       s = u" <" + Said(TerminalWord::StartValue) + u">",
+                       folder = u" <" + Said(TerminalWord::ToValue) + u">";
   const std::vector<Row> options = {
-      {u"--copies" + n, translate("ferrowick::Terminal", "Make N copies (1 to 32767).")},
-      {u"--start" + s,
-       translate("ferrowick::Terminal",
-                 "Number the copies from S, 1 when left out (start + copies at most 32767).")},
-      {u"--suffix",
-       translate("ferrowick::Terminal", "Put the number behind the name, not in front.")},
-      {u"--to" + folder,
-       translate("ferrowick::Terminal", "Put the copies in FOLDER, not next to FILE.")},
-      {u"--yes", translate("ferrowick::Terminal",
-                           "Replace existing files and create missing folders without asking.")},
-      {u"--no", translate("ferrowick::Terminal",
-                          "Keep existing files and create no folder, without asking.")},
+      {u"--copies" + n, Said(TerminalWord::CopiesHelp)},
+      {u"--start" + s, Said(TerminalWord::StartHelp)},
+      {u"--suffix", Said(TerminalWord::SuffixHelp)},
+      {u"--to" + folder, Said(TerminalWord::ToHelp)},
+      {u"--yes", Said(TerminalWord::YesHelp)},
+      {u"--no", Said(TerminalWord::NoHelp)},
       {u"-h, --help", translate("ferrowick::Terminal", "Shows this help.")},
       {u"-v, --version", translate("ferrowick::Terminal", "Shows the version.")},
   };
-  const std::u16string file = translate("ferrowick::Terminal", "FILE");
+  const std::u16string file = Said(TerminalWord::FileName);
   std::size_t width = file.size();
   for (const Row& row : options) width = row.names.size() > width ? row.names.size() : width;
   const auto line = [width](const std::u16string& names, const std::u16string& text) {
@@ -61,7 +61,7 @@ std::u16string Help() {
   help += u"\n\n" + translate("ferrowick::Terminal", "Options:") + u"\n";
   for (const Row& row : options) help += line(row.names, row.text);
   help += u"\n" + translate("ferrowick::Terminal", "Arguments:") + u"\n" +
-          line(file, translate("ferrowick::Terminal", "The file to copy."));
+          line(file, Said(TerminalWord::FileHelp));
   help +=
       u"\n" +
       translate("ferrowick::Terminal",
@@ -75,8 +75,7 @@ std::u16string Help() {
 }
 
 int Refuse(const std::u16string& text) {
-  Write(Stream::Err, u"ferrowick: " + text + u"\n" +
-                         translate("ferrowick::Terminal", "Try 'ferrowick --help'.") + u"\n");
+  Write(Stream::Err, u"ferrowick: " + text + u"\n" + Said(TerminalWord::TryHelp) + u"\n");
   return 2;
 }
 
@@ -153,8 +152,8 @@ int wmain(int argc, wchar_t* argv[]) {
     Write(Stream::Out, u"ferrowick " FERROWICK_VERSION u"\n");
     return 0;
   }
-  if (files.size() != 1) return Refuse(translate("ferrowick::Terminal", "name one file to copy"));
-  if (yes && no) return Refuse(translate("ferrowick::Terminal", "--yes or --no, not both"));
+  if (files.size() != 1) return Refuse(Said(TerminalWord::OneFile));
+  if (yes && no) return Refuse(Said(TerminalWord::YesOrNo));
   line.file = files[0];
   // A command line counts from 1 unless told otherwise; the window's empty box is refused.
   if (!start) line.start = u"1";

@@ -10,6 +10,7 @@
 
 #include "form1.h"
 #include "terminal.h"
+#include "terminal_words.h"
 #include "words.h"
 
 namespace {
@@ -86,29 +87,26 @@ int RunWithoutWindow(int argc, char* argv[]) {
       "makes the copies without a window: one \"Copying to:\" line per copy on stdout;\n"
       "questions on the terminal, or answered by --yes or --no. Exit status: 0 when every\n"
       "copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted."));
-  const QCommandLineOption copies(QStringLiteral("copies"), Help::tr("Make N copies (1 to 32767)."),
-                                  Help::tr("N"));
-  const QCommandLineOption start(
-      QStringLiteral("start"),
-      Help::tr("Number the copies from S, 1 when left out (start + copies at most 32767)."),
-      Help::tr("S"));
-  const QCommandLineOption suffix(QStringLiteral("suffix"),
-                                  Help::tr("Put the number behind the name, not in front."));
-  const QCommandLineOption to(QStringLiteral("to"),
-                              Help::tr("Put the copies in FOLDER, not next to FILE."),
-                              Help::tr("FOLDER"));
-  const QCommandLineOption yes(
-      QStringLiteral("yes"),
-      Help::tr("Replace existing files and create missing folders without asking."));
-  const QCommandLineOption no(
-      QStringLiteral("no"), Help::tr("Keep existing files and create no folder, without asking."));
+  using ferrowick::TerminalWord;
+  const auto said = [](TerminalWord word) {
+    return QCoreApplication::translate(ferrowick::kTerminalContext, English(word));
+  };
+  const QCommandLineOption copies(QStringLiteral("copies"), said(TerminalWord::CopiesHelp),
+                                  said(TerminalWord::CopiesValue));
+  const QCommandLineOption start(QStringLiteral("start"), said(TerminalWord::StartHelp),
+                                 said(TerminalWord::StartValue));
+  const QCommandLineOption suffix(QStringLiteral("suffix"), said(TerminalWord::SuffixHelp));
+  const QCommandLineOption to(QStringLiteral("to"), said(TerminalWord::ToHelp),
+                              said(TerminalWord::ToValue));
+  const QCommandLineOption yes(QStringLiteral("yes"), said(TerminalWord::YesHelp));
+  const QCommandLineOption no(QStringLiteral("no"), said(TerminalWord::NoHelp));
   parser.addOptions({copies, start, suffix, to, yes, no});
   parser.addHelpOption();
   parser.addVersionOption();
-  parser.addPositionalArgument(Help::tr("FILE"), Help::tr("The file to copy."));
-  const auto fail = [](const QString& text) {
+  parser.addPositionalArgument(said(TerminalWord::FileName), said(TerminalWord::FileHelp));
+  const auto fail = [&said](const QString& text) {
     std::fprintf(stderr, "ferrowick: %s\n%s\n", text.toLocal8Bit().constData(),
-                 Help::tr("Try 'ferrowick --help'.").toLocal8Bit().constData());
+                 said(TerminalWord::TryHelp).toLocal8Bit().constData());
     return 2;
   };
   if (!parser.parse(QCoreApplication::arguments())) return fail(parser.errorText());
@@ -116,9 +114,9 @@ int RunWithoutWindow(int argc, char* argv[]) {
   if (parser.isSet(QStringLiteral("version"))) parser.showVersion();
   const Names names = RawNames(argc, argv);
   if (parser.positionalArguments().size() != 1 || names.files.size() != 1) {
-    return fail(Help::tr("name one file to copy"));
+    return fail(said(TerminalWord::OneFile));
   }
-  if (parser.isSet(yes) && parser.isSet(no)) return fail(Help::tr("--yes or --no, not both"));
+  if (parser.isSet(yes) && parser.isSet(no)) return fail(said(TerminalWord::YesOrNo));
   ferrowick::CommandLine line;
   line.file = names.files[0];
   line.copies = parser.value(copies).toStdString();

@@ -19,7 +19,7 @@ QString System(int error) { return QString::fromLocal8Bit(std::strerror(error));
 
 QString Facts(const FileFacts& facts) {
   const QLocale locale;
-  return Wording::tr("%1 bytes, modified %2")
+  return Wording::Of(RunWord::Facts)
       .arg(locale.toString(static_cast<qulonglong>(facts.size)),
            QDateTime::fromSecsSinceEpoch(facts.modified).toString("yyyy-MM-dd HH:mm:ss"));
 }
@@ -95,6 +95,10 @@ QString Wording::Of(Phrase phrase) {
   return QCoreApplication::translate("ferrowick::Form1", English(phrase));
 }
 
+QString Wording::Of(RunWord word) {
+  return QCoreApplication::translate(kRunWordsContext, English(word));
+}
+
 QString Wording::Visible(const std::string& text) {
   std::u16string visible;
   AppendVisible(visible, FromBytes(text));
@@ -154,13 +158,13 @@ QString Wording::NotLocal() {
 }
 
 QString Wording::ReplaceQuestion(const ferrowick::ReplaceQuestion& question) {
-  return tr("\"%1\" already exists.\n%2\n\nReplace it with \"%3\"?\n%4")
+  return Of(RunWord::ReplaceQuestion)
       .arg(Visible(question.target), Facts(question.existing), Visible(question.source),
            Facts(question.replacement));
 }
 
 QString Wording::FolderQuestion(const std::string& folder) {
-  return tr("The folder \"%1\" does not exist.\n\nDo you want to create it?").arg(Visible(folder));
+  return Of(RunWord::FolderQuestion).arg(Visible(folder));
 }
 
 QString Wording::StallingFolder(const std::string& folder, int count) {
@@ -276,7 +280,7 @@ QString Wording::Unmade(std::size_t count, const std::vector<CopyFailure>& first
   for (const CopyFailure& failure : first) {
     text += QStringLiteral("\n%1: %2").arg(Visible(failure.target), Reason(failure));
   }
-  if (count > first.size()) text += u'\n' + tr("... and %1 more.").arg(count - first.size());
+  if (count > first.size()) text += u'\n' + Of(RunWord::AndMore).arg(count - first.size());
   return text;
 }
 
@@ -300,18 +304,18 @@ QString Wording::Pace(const RunProgress& p) {
 }
 
 std::vector<Wording::Choice> Wording::ReplaceChoices() {
-  return {{tr("&Yes"), int(Answer::Yes)},
-          {tr("Yes to &All"), int(Answer::YesToAll)},
-          {tr("&No"), int(Answer::No)},
-          {tr("No to A&ll"), int(Answer::NoToAll)},
-          {tr("&Stop"), int(Answer::Stop)}};
+  return {{Of(RunWord::Yes), int(Answer::Yes)},
+          {Of(RunWord::YesToAll), int(Answer::YesToAll)},
+          {Of(RunWord::No), int(Answer::No)},
+          {Of(RunWord::NoToAll), int(Answer::NoToAll)},
+          {Of(RunWord::Stop), int(Answer::Stop)}};
 }
 
 std::vector<Wording::Choice> Wording::FolderChoices() {
-  return {{tr("&Yes"), int(Answer::Yes)},
-          {tr("&No"), int(Answer::No)},
-          {tr("No to &All"), int(Answer::NoToAll)},
-          {tr("&Stop"), int(Answer::Stop)}};
+  return {{Of(RunWord::Yes), int(Answer::Yes)},
+          {Of(RunWord::No), int(Answer::No)},
+          {Of(RunWord::NoFolderToAll), int(Answer::NoToAll)},
+          {Of(RunWord::Stop), int(Answer::Stop)}};
 }
 
 std::vector<Wording::Choice> Wording::ErrorChoices() {

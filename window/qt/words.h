@@ -12,6 +12,7 @@
 
 #include "refusals.h"
 #include "run_answers.h"
+#include "run_words.h"
 #include "spoken.h"
 #include "window_services.h"
 
@@ -40,6 +41,8 @@ class Wording {
   static QString NotLocal();
   // What a screen reader is told of a run.
   static QString Said(const Announcement& announcement);
+  // A run's word that every program says.
+  static QString Of(RunWord word);
 
   static QString ReplaceQuestion(const ferrowick::ReplaceQuestion& question);
   static QString FolderQuestion(const std::string& folder);

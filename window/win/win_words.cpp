@@ -6,6 +6,7 @@
 #include "catalogue.h"
 #include "phrases.h"
 #include "refusals.h"
+#include "run_words.h"
 #include "utf.h"
 
 namespace ferrowick::words {
@@ -144,7 +145,7 @@ std::u16string NotMadeSummary(const std::vector<ShellCopy>& notMade, std::size_t
     text += u"\r\n" + NotMadeItem(notMade[i]);
   }
   if (notMade.size() > listed) {
-    text += u"\r\n" + Arg(translate("ferrowick::Wording", "... and %1 more."),
+    text += u"\r\n" + Arg(translate(kRunWordsContext, English(RunWord::AndMore)),
                           {Number(notMade.size() - listed)});
   }
   return text;
