@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +18,17 @@
 #include "utf.h"
 
 namespace ferrowick {
+
+int RunModeless(QDialog& dialog) {
+  // A message box makes itself modal unless told not to, and then the close never reaches the
+  // main window.
+  dialog.setWindowModality(Qt::NonModal);
+  QEventLoop loop;
+  QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  dialog.show();
+  loop.exec();
+  return dialog.result();
+}
 namespace {
 
 // Wide enough for its title: a window manager cuts a title that does not fit, and a box
@@ -147,12 +159,12 @@ Answer CopyDialogs::AskCreateFolder(const std::string& folder) {
 }
 
 Answer CopyDialogs::AskStallingFolder(const std::string& folder, int count) {
-  return static_cast<Answer>(
-      Ask(QMessageBox::Warning, tr("Confirm Copies into a WebDAV Folder"),
-          Wording::StallingFolder(folder, count) + QStringLiteral("\n\n") +
-              tr("Make the copies there all the same?"),
-          {{Wording::tr("&Yes"), int(Answer::Yes)}, {Wording::tr("&No"), int(Answer::No)}},
-          int(Answer::No), int(Answer::No), int(Answer::No)));
+  return static_cast<Answer>(Ask(
+      QMessageBox::Warning, tr("Confirm Copies into a WebDAV Folder"),
+      Wording::StallingFolder(folder, count) + QStringLiteral("\n\n") +
+          tr("Make the copies there all the same?"),
+      {{Wording::Of(RunWord::Yes), int(Answer::Yes)}, {Wording::Of(RunWord::No), int(Answer::No)}},
+      int(Answer::No), int(Answer::No), int(Answer::No)));
 }
 
 void CopyDialogs::ReportNote(const CopyNote& note) {

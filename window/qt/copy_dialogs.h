@@ -32,6 +32,10 @@ class DialogHost {
   virtual QWidget* Owner() = 0;
 };
 
+// Shows `dialog` until it is answered, not modal, like the platform shell's own copy dialogs:
+// the main window can still be closed while one is open.
+int RunModeless(QDialog& dialog);
+
 class ProgressWindow;
 
 class CopyDialogs : public CopyQuestions {

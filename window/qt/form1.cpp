@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -20,10 +17,9 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QTextCursor>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <QWindow>
+#include <tuple>
 
 #include "controls.h"
 #include "path_look.h"
@@ -56,7 +52,8 @@ Form1::Form1(QWidget* parent)
                  Qt::WindowCloseButtonHint);
   setFont(controls::WindowFont());
 
-  MakeClientArea();
+  std::tie(scroller_, client_) =
+      ScrollingClient(this, {Px(layout::kClientWidth), Px(layout::kClientHeight)});
   MakeControls();
   NameControls();
   ConnectControls();
@@ -64,25 +61,6 @@ Form1::Form1(QWidget* parent)
 }
 
 Form1::~Form1() = default;
-
-void Form1::MakeClientArea() {
-  // The controls sit on a client area of the designed size. Where a screen cannot hold even the
-  // shortest window (a small screen at a large scale), it scrolls in a window that fits.
-  scroller_ = new QScrollArea(this);
-  scroller_->setFrameShape(QFrame::NoFrame);
-  scroller_->setFocusPolicy(Qt::NoFocus);
-  scroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  client_ = new QWidget;
-  client_->setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
-  scroller_->setWidget(client_);
-  // The window's own background shows through.
-  for (QWidget* layer : {static_cast<QWidget*>(scroller_), scroller_->viewport(), client_}) {
-    layer->setAutoFillBackground(false);
-  }
-  auto* frame = new QVBoxLayout(this);
-  frame->setContentsMargins(0, 0, 0, 0);
-  frame->addWidget(scroller_);
-}
 
 void Form1::MakeControls() {
   using namespace controls;
@@ -329,15 +307,7 @@ int Form1::RunCopyDialog(QDialog& dialog) {
   if (runDialog) {
     result = runDialog(dialog);
   } else {
-    // Not modal, like the platform shell's own copy dialogs: the main window can still be
-    // closed while one is open. A message box makes itself modal unless told not to, and then
-    // the close never reaches the main window.
-    dialog.setWindowModality(Qt::NonModal);
-    QEventLoop loop;
-    connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
-    dialog.show();
-    loop.exec();
-    result = dialog.result();
+    result = RunModeless(dialog);
   }
   activeDialog_ = nullptr;
   return result;

@@ -107,7 +107,6 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
 
  private:
   // The constructor's steps.
-  void MakeClientArea();
   void MakeControls();
   void NameControls();
   void ConnectControls();

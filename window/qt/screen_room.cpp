@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "screen_room.h"
 
-#include <QGuiApplication>
 #include <QAbstractScrollArea>
+#include <QFrame>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <QtMath>
 
@@ -20,6 +22,24 @@ namespace {
 constexpr int kPanelRoom = 48;
 
 }  // namespace
+
+std::pair<QScrollArea*, QWidget*> ScrollingClient(QWidget* window, QSize size) {
+  auto* scroller = new QScrollArea(window);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setFocusPolicy(Qt::NoFocus);
+  scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* client = new QWidget;
+  client->setFixedSize(size);
+  scroller->setWidget(client);
+  // The window's own background shows through.
+  for (QWidget* layer : {static_cast<QWidget*>(scroller), scroller->viewport(), client}) {
+    layer->setAutoFillBackground(false);
+  }
+  auto* frame = new QVBoxLayout(window);
+  frame->setContentsMargins(0, 0, 0, 0);
+  frame->addWidget(scroller);
+  return {scroller, client};
+}
 
 int ScreenRoom(QSize reported, int available, qreal ratio, QSize device) {
   if (ratio > 1 && device.isValid() && reported == device) return qFloor(available / ratio);

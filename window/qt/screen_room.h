@@ -4,6 +4,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <utility>
 
 class QAbstractScrollArea;
 class QScreen;
@@ -29,6 +30,10 @@ class ScreenRooms {
   QSize deviceMode_;  // of the output the window was last on
   QRect modeAsked_;   // the screen it was asked for
 };
+
+// The controls' area of the designed `size`, in an area that fills `window` and scrolls them
+// where a screen cannot hold even the shortest window (a small screen at a large scale).
+std::pair<QScrollArea*, QWidget*> ScrollingClient(QWidget* window, QSize size);
 
 // The parts of a window that give way to a low screen: the window, the area its controls scroll
 // in, the controls' area of the designed size and the status box, which alone gives up height.

@@ -16,6 +16,9 @@ inline std::u16string U(const std::wstring& text) { return {text.begin(), text.e
 
 std::wstring WindowText(HWND hwnd);
 
+// The main window's class, with the program's icon (resource 1).
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc, HBRUSH background);
+
 // The system's dots per inch: the primary monitor's, where a window starts.
 int SystemDpi();
 // The dots per inch of the monitor `hwnd` is on.

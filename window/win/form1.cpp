@@ -37,15 +37,7 @@ Form1::Form1(Module1::Shell shell)
   grey_ = CreateSolidBrush(kGrey);
   white_ = CreateSolidBrush(RGB(255, 255, 255));
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  windowClass.hbrBackground = white_;
-  windowClass.lpszClassName = kClassName;
-  RegisterClassExW(&windowClass);
+  controls::RegisterWindowClass(instance, kClassName, WindowProc, white_);
 
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   RECT frame{0, 0, placer_.Px(layout::kClientWidth), placer_.Px(layout::kClientHeight)};
