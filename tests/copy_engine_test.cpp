@@ -196,6 +196,7 @@ TEST_F(CopyEngineTest, FailuresAreReportedWithTheSystemsReason) {
   fs::create_directory(dir / "folder");
   // What a name with bytes that are not UTF-8 looks like once it has been through the window.
   const fs::path mangled = dir / "caf\xEF\xBF\xBD.txt";
+  Write(dir / "caf\xE9.txt", "x");
   using Cause = CopyFailure::Cause;
   const struct {
     const char* name;
@@ -211,6 +212,8 @@ TEST_F(CopyEngineTest, FailuresAreReportedWithTheSystemsReason) {
       {"target is a folder", source, dir / "folder", EISDIR, Cause::System},
       {"source name not UTF-8", mangled, dir / "c4", ENOENT, Cause::NotText},
       {"folder name not UTF-8", source, mangled / "c5", ENOENT, Cause::NotText},
+      // U+FFFD is a name's own where no name of that look is there.
+      {"missing name with U+FFFD", dir / "gone\xEF\xBF\xBD", dir / "c6", ENOENT, Cause::System},
   };
   for (const auto& c : cases) {
     delegate.errors.clear();
@@ -220,7 +223,8 @@ TEST_F(CopyEngineTest, FailuresAreReportedWithTheSystemsReason) {
     EXPECT_EQ(delegate.errors[0].cause, c.cause) << c.name;
     EXPECT_EQ(delegate.errors[0].source, c.from.string()) << c.name;
   }
-  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"folder", "plain", "source.bin"}));
+  EXPECT_EQ(Listing(dir),
+            (std::vector<std::string>{"caf\xE9.txt", "folder", "plain", "source.bin"}));
   EXPECT_TRUE(delegate.asked.empty());
 }
 
@@ -304,8 +308,7 @@ TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
       EXPECT_EQ(made, c.copies);
       const fs::path landed = fs::exists(dir / "moved") ? dir / "moved" : shared;
       EXPECT_EQ(Listing(landed).size(), static_cast<std::size_t>(c.copies));
-      EXPECT_EQ(fs::file_size(landed / ("copy" + std::to_string(c.copies))),
-                fs::file_size(source));
+      EXPECT_EQ(fs::file_size(landed / ("copy" + std::to_string(c.copies))), fs::file_size(source));
       EXPECT_TRUE(delegate.errors.empty());
       ASSERT_EQ(delegate.notes.size(), c.noted ? 1u : 0u);
       if (c.noted) {

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "engine_parts.h"
+#include "path_look.h"
 #include "temporary_name.h"
 
 namespace ferrowick {
@@ -119,7 +120,7 @@ CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, const Step
 // A source or folder that was not found by a name whose bytes the window could not carry: it
 // exists under the name it really has.
 CopyOutcome CopyEngine::FailOpen(const Job& job, const std::string& path, const Step& failed) {
-  if (failed.error != ENOENT || path.find(kReplacement) == std::string::npos) {
+  if (failed.error != ENOENT || !Ambiguous(path)) {
     return Fail(job, path, failed);
   }
   CopyFailure failure = NotMade(job, path, failed.call, failed.error);
@@ -218,7 +219,7 @@ CopyEngine::Ending CopyEngine::OpenFolder(Job& job) {
     Step failed = open();
     // A folder whose name the window could not carry exists under another name; making this
     // one would only add a wrong folder.
-    if (failed.error == ENOENT && job.folder.find(kReplacement) == std::string::npos) {
+    if (failed.error == ENOENT && !Ambiguous(job.folder)) {
       if (!delegate_.AskCreateFolder(job.folder)) return CopyOutcome::Skipped;
       failed = MakeFolders(job.folder);
       if (!failed) failed = open();

@@ -22,8 +22,6 @@ namespace ferrowick::engine {
 // server takes anyway (on sshfs, 128 KiB to 4 MiB pieces measure alike).
 constexpr std::size_t kBufferSize = 4u << 20;
 constexpr std::uint64_t kToEnd = UINT64_MAX;
-// What a name turns into when it held bytes that are not UTF-8 and went through the window.
-constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 inline std::string FolderOf(const std::string& path) {
   const auto slash = path.rfind('/');
