@@ -3,9 +3,10 @@
 # The real window as a blind user hears it: Orca reads it on a private X server, with its own
 # session bus and accessibility bus, and its debug log keeps each utterance (its speech itself is
 # off: nothing would hear it). Driven with the keyboard alone through xdotool, in English and in
-# German: the number boxes named on the first Tab into them, a run's end spoken, the status box
-# read line by line, and the focus on the box at fault after the validation box. Every process is
-# stopped by its id, however the test ends. Skipped (77) where Orca or xdotool is missing.
+# German: a box's value whole, the number boxes named on the first Tab into them, a run's end
+# spoken, the status box read line by line, and the focus on the box at fault after the
+# validation box. Every process is stopped by its id, however the test ends. Skipped (77) where
+# Orca or xdotool is missing.
 #   screen_reader_test.sh FERROWICK
 set -uo pipefail
 program=$1
@@ -135,7 +136,7 @@ case_() {
 # Tab, Tab: Step 2 at once; 3 copies from 1; past the options to Duplicate File; Enter runs;
 # Tab to the status box and Down to its second line (from its first once more if unheard).
 run=(Tab Tab =3 Tab =1 Tab Tab Return ?notification Tab "?Status read only text" Down)
-case_ run_en C "${run[@]}" -- \
+case_ run_en C "${run[@]}" -- "@DIR@/report.txt." \
   "Step 2: Enter the number of copies to make. text." "Digits, 1 to 32767." \
   "notification Done. Copies made: 3 of 3, in \"@DIR@\"." \
   "Status read only text." "Copying to: @DIR@/2report.txt"

@@ -15,9 +15,74 @@
 namespace ferrowick::controls {
 namespace {
 
+// Qt 6.4 gives a line edit's text attributes in runs of no length (each from its offset to the
+// same offset), and Orca 43 reads a box's value up to the end of the last run: one character
+// short ("report.tx"), and a one-digit number not at all. The window's boxes give their text as
+// one run, and otherwise answer as Qt's own line edits do.
+class BoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit BoxAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text type) const override {
+    return type == QAccessible::Value ? Box()->text() : QAccessibleWidget::text(type);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = Box()->isReadOnly();
+    state.editable = !state.readOnly;
+    state.selectableText = true;
+    return state;
+  }
+
+  void selection(int index, int* start, int* end) const override {
+    *start = *end = 0;
+    if (index != 0 || !Box()->hasSelectedText()) return;
+    *start = Box()->selectionStart();
+    *end = *start + static_cast<int>(Box()->selectedText().size());
+  }
+  int selectionCount() const override { return Box()->hasSelectedText() ? 1 : 0; }
+  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void removeSelection(int) override { Box()->deselect(); }
+  void setSelection(int, int start, int end) override { Box()->setSelection(start, end - start); }
+  int cursorPosition() const override { return Box()->cursorPosition(); }
+  void setCursorPosition(int position) override { Box()->setCursorPosition(position); }
+  QString text(int start, int end) const override { return Box()->text().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Box()->text().size()); }
+  // From the caret's place, which takes the box's scrolling into account.
+  QRect characterRect(int offset) const override {
+    const QLineEdit* box = Box();
+    const QRect caret = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QFontMetrics metrics = box->fontMetrics();
+    const QString text = box->text();
+    const int x = caret.left() + metrics.horizontalAdvance(text.left(offset)) -
+                  metrics.horizontalAdvance(text.left(box->cursorPosition()));
+    const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
+    return {box->mapToGlobal(QPoint(x, caret.top())), QSize(width, caret.height())};
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    return Box()->cursorPositionAt(Box()->mapFromGlobal(point));
+  }
+  void scrollToSubstring(int start, int) override { Box()->setCursorPosition(start); }
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  QLineEdit* Box() const { return static_cast<QLineEdit*>(widget()); }
+};
+
 QAccessibleInterface* MainWindowAccessible(const QString& key, QObject* object) {
   if (!object->isWidgetType()) return nullptr;
   auto* widget = static_cast<QWidget*>(object);
+  if (key == QLatin1String("QLineEdit") && widget->window()->inherits("ferrowick::Form1")) {
+    return new BoxAccessible(static_cast<QLineEdit*>(widget));
+  }
   if (key == QLatin1String("ferrowick::Form1")) {
     return new QAccessibleWidget(widget, QAccessible::Window);
   }
