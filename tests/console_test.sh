@@ -146,8 +146,10 @@ if [ -n "$letter" ]; then
 fi
 grep -q "Copying to: 1report.txt" <<<"$(cd "$work/case" && wine cmd /c ferrowick --help)" &&
   echo "FAILED: --help copied" && failed=1
-help=$(cd "$work/case" && wine cmd /c ferrowick --help | tr -d '\r')
-grep -q "^From PowerShell" <<<"$help" && grep -q "UTF-8" <<<"$help" || { echo "FAILED: --help: $help"; failed=1; }
+for option in --help /?; do
+  help=$(cd "$work/case" && wine cmd /c ferrowick "$option" | tr -d '\r')
+  grep -q "^From PowerShell" <<<"$help" && grep -q "UTF-8" <<<"$help" || { echo "FAILED: $option: $help"; failed=1; }
+done
 
 # Text that survives: Greek, CJK, an emoji and Hebrew, a right-to-left override shown as a mark,
 # and a folder past 260 characters, through a file, as the Linux program writes them.

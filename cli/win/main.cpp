@@ -106,6 +106,11 @@ int wmain(int argc, wchar_t* argv[]) {
       for (++i; i < argc; ++i) files.emplace_back(argv[i], argv[i] + wcslen(argv[i]));
       break;
     }
+    // As every console program of Windows takes it.
+    if (arg == u"/?") {
+      help = true;
+      continue;
+    }
     if (arg.size() < 2 || arg[0] != u'-') {
       files.push_back(arg);
       continue;
