@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -418,9 +419,15 @@ class Form1Test : public QObject {
     form->cmdChooseFile->click();  // cancelled: the box keeps the last choice
     QCOMPARE(form->txtFile->text(), Path("pick.txt"));
 
-    answers.queue = {Pick(dir->path())};
+    // A folder whose name is not text, beside its twin: refused, Step 4 keeps its folder.
+    const QString twin(QChar::ReplacementCharacter);
+    QVERIFY(QDir(dir->path()).mkdir(twin));
+    QVERIFY(::mkdir((QFile::encodeName(dir->path()) + "/\xff").constData(), 0755) == 0);
+    answers.queue = {Pick(dir->path()), Pick(Path(twin))};
+    form->cmdChooseDir->click();
     form->cmdChooseDir->click();
     QCOMPARE(form->txtDir->text(), dir->path());
+    QVERIFY(answers.seen.join("").contains("not UTF-8"));
     form->cmdChooseDir->click();  // cancelled: back to the source's own folder
     QVERIFY(form->txtDir->text().isEmpty());
   }

@@ -328,9 +328,10 @@ std::u16string Form1::ChooseFolder() {
   dialog.setOption(QFileDialog::ShowDirsOnly);
   if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString folder = dialog.selectedFiles().constFirst();
+  // Refused: Step 4 keeps what it had, as Step 1 does; only a cancel empties it.
   if (Ambiguous(folder.toStdString())) {
     Say(Wording::NotText(folder));
-    return {};
+    return txtDir->text().toStdU16String();
   }
   return folder.toStdU16String();
 }
