@@ -18,7 +18,8 @@ namespace {
 // Qt 6.4 gives a line edit's text attributes in runs of no length (each from its offset to the
 // same offset), and Orca 43 reads a box's value up to the end of the last run: one character
 // short ("report.tx"), and a one-digit number not at all. The window's boxes give their text as
-// one run, and otherwise answer as Qt's own line edits do.
+// one run. They take no text from a reader: what goes into a number box is typed, through its
+// filter of digits.
 class BoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit BoxAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}

@@ -29,6 +29,7 @@ int RunModeless(QDialog& dialog) {
   loop.exec();
   return dialog.result();
 }
+
 namespace {
 
 // Wide enough for its title: a window manager cuts a title that does not fit, and a box
