@@ -15,8 +15,10 @@ linux=${2:+$(realpath "$2")}
 work=$(mktemp -d)
 devices=$WINEPREFIX/dosdevices
 letter=""
+top=ferrowick-console-$$
 cleanup() {
   wineserver -k 2>/dev/null || true
+  rm -rf "/${top:?}"
   [ -n "$letter" ] && rm -f "$devices/$letter"
   umount "$work/full" 2>/dev/null
   rm -rf "$work"
@@ -119,6 +121,10 @@ check "a missing folder, --no" 1 "new/1report.txt new/2report.txt" '"new" does n
   --copies 2 --to new --no report.txt
 check "a folder that cannot be made: each copy named" 1 "report.txt/sub/1report.txt report.txt/sub/2report.txt" \
   "report.txt\sub\2report.txt: its folder does not exist." "" -- --copies 2 --yes --to 'report.txt\sub' report.txt
+# From the current drive's root (Z:, which is /): both folders made.
+check "folders made from the drive's root" 0 "/$top/sub/1report.txt" "" "" -- \
+  --copies 1 --to "\\$top\\sub" --yes report.txt
+cmp -s "$work/report.bin" "/$top/sub/1report.txt" || { echo "FAILED: no copy in /$top/sub"; failed=1; }
 check "a missing folder, asked: Yes" 0 "new/1report.txt" "" "new/1report.txt" pty:y -- --copies 1 --to new report.txt
 check "an existing target, no console: kept" 1 "1report.txt" '"1report.txt" exists (--yes replaces it)' \
   "1report.txt=old" old -- --copies 1 report.txt

@@ -15,8 +15,8 @@ DWORD MakeFolders(const std::wstring& folder) {
   while (!path.empty() && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
   if (path.empty() || Look(path).there) return ERROR_SUCCESS;
   const auto slash = path.find_last_of(L"\\/");
-  // A drive ("C:") or a share's root is never made here.
-  if (slash != std::wstring::npos && path.size() > 2 && path.compare(slash - 1, 1, L":") != 0) {
+  // A drive ("C:\"), the current drive's root ("\dir") or a share's root is never made here.
+  if (slash != std::wstring::npos && slash > 0 && path[slash - 1] != L':') {
     if (const DWORD code = MakeFolders(path.substr(0, slash)); code != ERROR_SUCCESS) return code;
   }
   if (CreateDirectoryW(path.c_str(), nullptr)) return ERROR_SUCCESS;
