@@ -42,7 +42,7 @@ class StatusBoxAccessible : public QAccessibleWidget, public QAccessibleTextInte
     if (index != 0 || !box_->HasSelection()) return;
     const auto [first, last] = std::minmax(box_->CaretLine(), box_->AnchorLine());
     *start = box_->LineStart(first);
-    *end = End(last);
+    *end = box_->LineEnd(last);
   }
   int selectionCount() const override { return box_->HasSelection() ? 1 : 0; }
   void addSelection(int start, int end) override { setSelection(0, start, end); }
@@ -110,13 +110,9 @@ class StatusBoxAccessible : public QAccessibleWidget, public QAccessibleTextInte
   }
 
  private:
-  // Where line `line` ends, its line break included.
-  int End(int line) const {
-    return line + 1 < box_->LineCount() ? box_->LineStart(line + 1) : characterCount();
-  }
   QString LineText(int line, int* start, int* end) const {
     *start = box_->LineStart(line);
-    *end = End(line);
+    *end = box_->LineEnd(line);
     return text(*start, *end);
   }
 
@@ -261,9 +257,8 @@ void StatusBox::MoveCaret(int line, bool extend) {
   QAccessible::updateAccessibility(&moved);
   if (selected) {
     const auto [first, last] = std::minmax(caret_, anchor_);
-    const int end = last + 1 < LineCount() ? LineStart(last + 1) : static_cast<int>(text_.size());
     QAccessibleTextSelectionEvent selection(this, HasSelection() ? LineStart(first) : -1,
-                                            HasSelection() ? end : -1);
+                                            HasSelection() ? LineEnd(last) : -1);
     QAccessible::updateAccessibility(&selection);
   }
 }
@@ -347,8 +342,8 @@ void StatusBox::focusOutEvent(QFocusEvent* event) {
 void StatusBox::Copy() const {
   if (!HasSelection()) return;
   const auto [first, last] = std::minmax(caret_, anchor_);
-  const int end = last + 1 < LineCount() ? LineStart(last + 1) : static_cast<int>(text_.size());
-  QGuiApplication::clipboard()->setText(text_.mid(LineStart(first), end - LineStart(first)));
+  QGuiApplication::clipboard()->setText(
+      text_.mid(LineStart(first), LineEnd(last) - LineStart(first)));
 }
 
 }  // namespace ferrowick

@@ -41,6 +41,10 @@ class StatusBox : public QAbstractScrollArea {
   bool HasSelection() const { return anchor_ != caret_; }
   // Where line `line` starts in toPlainText(), and the line holding `offset`.
   int LineStart(int line) const { return starts_[static_cast<std::size_t>(line)]; }
+  // Where line `line` ends, its line break included.
+  int LineEnd(int line) const {
+    return line + 1 < LineCount() ? LineStart(line + 1) : static_cast<int>(text_.size());
+  }
   int LineAt(int offset) const;
   QString Line(int line) const;
   // The line under `y` in the view, and where line `line` is drawn (empty where out of view).
