@@ -106,7 +106,7 @@ foreach(catalogue IN LISTS CATALOGUES)
 endforeach()
 
 file(WRITE "${OUTPUT}.new" "// Made from translations/*.ts by cmake/catalogues.cmake at build time.\n"
-     "#include \"catalogue.h\"\n\nnamespace ferrowick::catalogue {\n\n"
+     "#include \"win_catalogue.h\"\n\nnamespace ferrowick::catalogue {\n\n"
      "extern const Entry kEntries[] = {\n${rows}};\n"
      "extern const std::size_t kEntryCount = sizeof kEntries / sizeof kEntries[0];\n\n"
      "}  // namespace ferrowick::catalogue\n")

@@ -171,8 +171,9 @@ void Duplicator::RunOnce() {
   copier_.BeginRun(count);
   struct EndRun {
     FileCopier& copier;
-    ~EndRun() { copier.EndRun(); }
-  } endRun{copier_};
+    Tally& tally;
+    ~EndRun() { tally.durable = copier.EndRun(); }
+  } endRun{copier_, tally_};
 
   const std::u16string lead = window_.Words(Phrase::CopyingTo);
   std::u16string target;
@@ -196,9 +197,9 @@ void Duplicator::RunOnce() {
     window_.AppendStatusLine(line);
     window_.RepaintStatus();
 
-    copier_.CopyOneFile(window_.Text(Box::File), target);
+    tally_.made += copier_.CopyOneFile(window_.Text(Box::File), target) ? 1 : 0;
     ++tally_.tried;
-    if (!window_.KeepRunning()) break;
+    if (!window_.KeepRunning() || copier_.Stopped()) break;
   }
 }
 

@@ -48,13 +48,15 @@ class Duplicator {
   void Run();
   bool Running() const { return running_; }
 
-  // The run under way, or the last one: the copies it was asked for, how many it has tried so
-  // far, and the folder they go to (without a separator at its end). Nothing where the inputs
-  // were refused.
+  // The run under way, or the last one: the copies it was asked for, how many it has tried and
+  // made so far, and the folder they go to (without a separator at its end); at its end,
+  // whether the device confirmed what was made. Nothing where the inputs were refused.
   struct Tally {
     int count = 0;
     int tried = 0;
+    int made = 0;
     std::u16string folder;
+    bool durable = true;
   };
   const Tally& Last() const { return tally_; }
 

@@ -45,21 +45,26 @@ class WindowServices {
   // After the message that lists what the inputs lack: the focus goes where the first fault can
   // be mended, so that a screen reader names it (Step 1's button for the file).
   virtual void FocusOn(Box box) { (void)box; }
-  // Called between copies: lets the window breathe. False once the user closed the window,
-  // which ends the run after the copy in hand.
+  // Called between copies: lets the window breathe. False once the user closed the window (or
+  // stopped a console's run), which ends the run after the copy in hand.
   virtual bool KeepRunning() = 0;
 };
 
-// Makes one copy. Its outcome is the copier's business (it reports to the user itself); the run
-// never looks at it.
+// Makes one copy. Why a copy was not made is the copier's business (it reports to the user
+// itself); the run only counts what was made, and goes on whatever became of a copy.
 class FileCopier {
  public:
   virtual ~FileCopier() = default;
-  virtual void CopyOneFile(const std::u16string& source, const std::u16string& target) = 0;
+  // True when the copy is in place under its name.
+  virtual bool CopyOneFile(const std::u16string& source, const std::u16string& target) = 0;
   // Around the copies of one run, however it ends: what the user decided for all of a run's
   // copies holds from the first to the last of them.
   virtual void BeginRun(int count) { (void)count; }
-  virtual void EndRun() {}
+  // False where copies that were made are not confirmed on their device.
+  virtual bool EndRun() { return true; }
+  // The user stopped the run in one of the copier's questions, or the host stopped it: the run
+  // ends after the copy in hand.
+  virtual bool Stopped() const { return false; }
 };
 
 }  // namespace ferrowick

@@ -101,7 +101,7 @@ check "an existing target, asked on a terminal: Yes" 0 "1report.txt" "" "1report
   --copies 1 --start 1 report.txt
 check "a missing folder, no terminal" 1 "new/1report.txt" 'the folder "new" does not exist' "" -- \
   --copies 1 --start 1 --to new report.txt
-check "SIGINT mid-copy: nothing half-written" 130 "" "" "" sigint -- --copies 3 --start 1 report.txt
+check "SIGINT mid-copy: nothing half-written" 130 "" "Stopped." "" sigint -- --copies 3 --start 1 report.txt
 
 # Another user in the same folder: a tmpfs of mode 1777 where a victim (uid 60001) runs the
 # command line and another user (60002) has been at work. Names are taken byte for byte and

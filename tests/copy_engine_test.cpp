@@ -14,11 +14,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 #include <tuple>
 
 #include "fake_delegate.h"
 #include "temporary_name.h"
+#include "utf.h"
 
 namespace ferrowick {
 namespace {
@@ -125,9 +127,10 @@ TEST_F(CopyEngineTest, FailureHalfWayLeavesNothingAndIsReported) {
   EXPECT_EQ(Copy(source, dir / "copy.bin", tuning), CopyOutcome::Failed);
   EXPECT_EQ(Listing(dir), std::vector<std::string>{"source.bin"});
   ASSERT_EQ(delegate.errors.size(), 1u);
-  EXPECT_EQ(delegate.errors[0].error, ENOSPC);
-  EXPECT_TRUE(delegate.errors[0].call == Call::CopyRange || delegate.errors[0].call == Call::Write);
-  EXPECT_EQ(delegate.errors[0].target, (dir / "copy.bin").string());
+  EXPECT_EQ(delegate.errors[0].code, ENOSPC);
+  EXPECT_TRUE(delegate.errors[0].call == CallName(Call::CopyRange) ||
+              delegate.errors[0].call == CallName(Call::Write));
+  EXPECT_EQ(ToBytes(delegate.errors[0].target), (dir / "copy.bin").string());
 
   // A hidden temporary that its file system will not let go of is named, not left in silence.
   struct : CallFaults {
@@ -143,7 +146,7 @@ TEST_F(CopyEngineTest, FailureHalfWayLeavesNothingAndIsReported) {
   ASSERT_EQ(delegate.errors.size(), 2u);
   const std::vector<std::string> left = Listing(dir);
   ASSERT_EQ(left.size(), 2u);
-  EXPECT_EQ(delegate.errors[1].leftover, (dir / left[0]).string());
+  EXPECT_EQ(ToBytes(delegate.errors[1].leftover), (dir / left[0]).string());
 }
 
 TEST_F(CopyEngineTest, ExistingTargetReplacedOnlyWithConsent) {
@@ -197,7 +200,7 @@ TEST_F(CopyEngineTest, FailuresAreReportedWithTheSystemsReason) {
   // What a name with bytes that are not UTF-8 looks like once it has been through the window.
   const fs::path mangled = dir / "caf\xEF\xBF\xBD.txt";
   Write(dir / "caf\xE9.txt", "x");
-  using Cause = CopyFailure::Cause;
+  using Cause = Reason;
   const struct {
     const char* name;
     fs::path from;
@@ -206,10 +209,10 @@ TEST_F(CopyEngineTest, FailuresAreReportedWithTheSystemsReason) {
     Cause cause;
   } cases[] = {
       {"missing source", dir / "nope", dir / "c1", ENOENT, Cause::System},
-      {"source is a folder", dir / "folder", dir / "c2", EISDIR, Cause::System},
+      {"source is a folder", dir / "folder", dir / "c2", 0, Cause::NotRegular},
       {"path through a file", source, dir / "plain" / "c3", ENOTDIR, Cause::System},
-      {"name too long", source, dir / std::string(300, 'n'), ENAMETOOLONG, Cause::System},
-      {"target is a folder", source, dir / "folder", EISDIR, Cause::System},
+      {"name too long", source, dir / std::string(300, 'n'), 0, Cause::NameTooLong},
+      {"target is a folder", source, dir / "folder", 0, Cause::FolderHasName},
       {"source name not UTF-8", mangled, dir / "c4", ENOENT, Cause::NotText},
       {"folder name not UTF-8", source, mangled / "c5", ENOENT, Cause::NotText},
       // U+FFFD is a name's own where no name of that look is there.
@@ -219,9 +222,9 @@ TEST_F(CopyEngineTest, FailuresAreReportedWithTheSystemsReason) {
     delegate.errors.clear();
     EXPECT_EQ(Copy(c.from, c.to), CopyOutcome::Failed) << c.name;
     ASSERT_EQ(delegate.errors.size(), 1u) << c.name;
-    EXPECT_EQ(delegate.errors[0].error, c.error) << c.name;
-    EXPECT_EQ(delegate.errors[0].cause, c.cause) << c.name;
-    EXPECT_EQ(delegate.errors[0].source, c.from.string()) << c.name;
+    EXPECT_EQ(delegate.errors[0].code, c.error) << c.name;
+    EXPECT_EQ(delegate.errors[0].why, c.cause) << c.name;
+    EXPECT_EQ(ToBytes(delegate.errors[0].source), c.from.string()) << c.name;
   }
   EXPECT_EQ(Listing(dir),
             (std::vector<std::string>{"caf\xE9.txt", "folder", "plain", "source.bin"}));
@@ -233,7 +236,7 @@ TEST_F(CopyEngineTest, FailuresAreReportedWithTheSystemsReason) {
 // the run through the engine's one seam. (Names planted like our temporaries: the command line's
 // test, as two users.)
 TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
-  using Cause = CopyFailure::Cause;
+  using Cause = Reason;
   const fs::path shared = dir / "shared";
   const fs::path elsewhere = dir / "elsewhere";
   const struct {
@@ -312,13 +315,13 @@ TEST_F(CopyEngineTest, WhatOthersDoDuringARunChangesNothingOfIt) {
       EXPECT_TRUE(delegate.errors.empty());
       ASSERT_EQ(delegate.notes.size(), c.noted ? 1u : 0u);
       if (c.noted) {
-        EXPECT_EQ(delegate.notes[0].kind, CopyNote::Kind::Unchecked);
+        EXPECT_EQ(delegate.notes[0].kind, RunNote::Kind::Unchecked);
       }
     } else {
       EXPECT_EQ(made, 0);
       EXPECT_TRUE(fs::is_empty(shared));
       ASSERT_EQ(delegate.errors.size(), 1u);
-      EXPECT_EQ(delegate.errors[0].cause, c.cause);
+      EXPECT_EQ(delegate.errors[0].why, c.cause);
     }
   }
 }
@@ -421,26 +424,26 @@ TEST_F(CopyEngineTest, EveryKindOfSource) {
   const struct {
     const char* name;
     fs::path from;
-    mode_t refused;  // the kind of file the error says it is, or 0 when it copies
+    std::optional<FileKind> refused;  // the kind of file the error says it is, where it is one
   } cases[] = {
-      {"empty file", dir / "empty", 0},
-      {"a pseudo-file that says it is empty, through a link", dir / "version-link", 0},
-      {"sparse image", sparse, 0},
-      {"file with an attribute", tagged, 0},
-      {"named pipe", dir / "pipe", S_IFIFO},
-      {"socket", dir / "socket", S_IFSOCK},
-      {"character device", "/dev/null", S_IFCHR},
+      {"empty file", dir / "empty", {}},
+      {"a pseudo-file that says it is empty, through a link", dir / "version-link", {}},
+      {"sparse image", sparse, {}},
+      {"file with an attribute", tagged, {}},
+      {"named pipe", dir / "pipe", FileKind::Fifo},
+      {"socket", dir / "socket", FileKind::Socket},
+      {"character device", "/dev/null", FileKind::CharacterDevice},
   };
   int n = 0;
   for (const auto& c : cases) {
     delegate.errors.clear();
     const fs::path to = dir / ("copy" + std::to_string(++n));
     const CopyOutcome outcome = Copy(c.from, to);
-    if (c.refused != 0) {
+    if (c.refused) {
       EXPECT_EQ(outcome, CopyOutcome::Failed) << c.name;
       ASSERT_EQ(delegate.errors.size(), 1u) << c.name;
-      EXPECT_EQ(delegate.errors[0].cause, CopyFailure::Cause::NotRegular) << c.name;
-      EXPECT_EQ(delegate.errors[0].mode & S_IFMT, c.refused) << c.name;
+      EXPECT_EQ(delegate.errors[0].why, Reason::NotRegular) << c.name;
+      EXPECT_EQ(delegate.errors[0].kind, *c.refused) << c.name;
       EXPECT_FALSE(fs::exists(fs::symlink_status(to))) << c.name;
       continue;
     }
@@ -603,10 +606,11 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
         EXPECT_EQ(durable, !unflushed);
         // Whatever is reported names the call that failed, however the engine tidied up after.
         if (!delegate.errors.empty()) {
-          EXPECT_EQ(delegate.errors[0].call, calls[i]);
+          EXPECT_EQ(delegate.errors[0].call, CallName(calls[i]));
         }
-        for (const CopyNote& note : delegate.notes) {
-          EXPECT_EQ(note.attributes.empty() ? Call::SetTimes : note.attributes[0].call, calls[i]);
+        for (const RunNote& note : delegate.notes) {
+          EXPECT_EQ(note.attributes.empty() ? CallName(Call::SetTimes) : note.attributes[0].call,
+                    CallName(calls[i]));
         }
         // Attributes the source will not give or the target will not take cost no copy; a
         // failure of the target's device in setting them does.
@@ -616,30 +620,30 @@ TEST_F(CopyEngineTest, EverySystemCallThatFailsIsReportedAndLeavesNothing) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           EXPECT_TRUE(delegate.errors.empty());
           ASSERT_EQ(delegate.notes.size(), 1u);
-          EXPECT_EQ(delegate.notes[0].kind, CopyNote::Kind::NotKept);
-          const CopyNote& notKept = delegate.notes[0];
+          EXPECT_EQ(delegate.notes[0].kind, RunNote::Kind::NotKept);
+          const RunNote& notKept = delegate.notes[0];
           EXPECT_EQ(notKept.times, calls[i] == Call::SetTimes ? error : 0);
           if (calls[i] != Call::SetTimes) {
             ASSERT_EQ(notKept.attributes.size(), 1u);
-            EXPECT_EQ(notKept.attributes[0].name,
+            EXPECT_EQ(ToBytes(notKept.attributes[0].name),
                       calls[i] == Call::ListAttributes ? "" : "user.tag");
           }
         } else if (unflushed) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           ASSERT_EQ(delegate.errors.size(), 1u);
-          EXPECT_EQ(delegate.errors[0].kind, CopyFailure::Kind::Unwritten);
-          EXPECT_EQ(delegate.errors[0].path, to.parent_path().string());
+          EXPECT_EQ(delegate.errors[0].of, NotMade::Of::Copies);
+          EXPECT_EQ(ToBytes(delegate.errors[0].path), to.parent_path().string());
         } else if (calls[i] == Call::NameCheck) {
           EXPECT_EQ(outcome, CopyOutcome::Failed);
           ASSERT_EQ(delegate.errors.size(), 1u);
-          EXPECT_EQ(delegate.errors[0].cause, CopyFailure::Cause::NameNotShown);
+          EXPECT_EQ(delegate.errors[0].why, Reason::NameNotShown);
         } else if (error == EINTR || error == EEXIST) {
           EXPECT_EQ(outcome, CopyOutcome::Copied);
           EXPECT_TRUE(delegate.errors.empty());
         } else {
           EXPECT_EQ(outcome, CopyOutcome::Failed);
           ASSERT_EQ(delegate.errors.size(), 1u);
-          EXPECT_EQ(delegate.errors[0].cause == CopyFailure::Cause::Unreachable, error == ENOTCONN);
+          EXPECT_EQ(delegate.errors[0].why == Reason::Unreachable, error == ENOTCONN);
           EXPECT_EQ(Listing(base, false), before);
           if (s.targetExists) {
             EXPECT_EQ(Read(to), "old target");

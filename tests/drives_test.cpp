@@ -272,41 +272,41 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
         }
         // Only notes: what the drive did not keep (kio-fuse keeps no times), that its client
         // uploads the copies later, or moves the source's times itself (kio-fuse).
-        for (const CopyFailure& failure : user.errors)
-          ADD_FAILURE() << std::strerror(failure.error);
-        for (const CopyNote& note : user.notes) {
-          EXPECT_TRUE(note.kind != CopyNote::Kind::Deferred || drive.later);
-          EXPECT_TRUE(note.kind != CopyNote::Kind::Unchecked ||
+        for (const NotMade& failure : user.errors) ADD_FAILURE() << std::strerror(failure.code);
+        for (const RunNote& note : user.notes) {
+          EXPECT_TRUE(note.kind != RunNote::Kind::Deferred || drive.later);
+          EXPECT_TRUE(note.kind != RunNote::Kind::Unchecked ||
                       (saved && std::strstr(drive.name, "kio-fuse")));
         }
         EXPECT_EQ(drive.later, std::any_of(user.notes.begin(), user.notes.end(), [](auto& note) {
-                    return note.kind == CopyNote::Kind::Deferred;
+                    return note.kind == RunNote::Kind::Deferred;
                   }));
         EXPECT_EQ(Listing(truth), after);
         continue;
       }
       ASSERT_EQ(user.errors.size(), 1u);
-      const CopyFailure& failure = user.errors[0];
+      const NotMade& failure = user.errors[0];
       if (c.what == Case::ForbiddenName || c.what == Case::Backslash) {
-        EXPECT_EQ(failure.cause, CopyFailure::Cause::NameRefused) << std::strerror(failure.error);
-        EXPECT_EQ(failure.path, (mounted.root / folder / c.target).string());
+        EXPECT_EQ(failure.why, Reason::NameRefused) << std::strerror(failure.code);
+        EXPECT_EQ(ToBytes(failure.path), (mounted.root / folder / c.target).string());
       }
       if (c.what == Case::TooLong) {
-        EXPECT_EQ(failure.error, ENAMETOOLONG);
+        EXPECT_EQ(failure.why, Reason::NameTooLong);
       }
       // fusefat refuses to copy from a file that is being written (copy_file_range: EPERM).
       if (c.what == Case::WrittenThere && !std::strstr(drive.name, "FAT32")) {
-        EXPECT_EQ(failure.cause, CopyFailure::Cause::SourceChanged)
-            << std::strerror(failure.error) << " call " << int(failure.call);
+        EXPECT_EQ(failure.why, Reason::SourceChanged)
+            << std::strerror(failure.code) << " call " << failure.call;
       }
       // What a dead server keeps of the copy is named, or there is none; a client that uploads
       // later may not have the changed source on the server yet.
       const std::vector<std::string> left = Listing(there ? mounted.root / folder : truth);
       if (c.what == Case::ServerGone) {
-        EXPECT_EQ(failure.cause, CopyFailure::Cause::Unreachable)
-            << std::strerror(failure.error) << " call " << int(failure.call) << " " << failure.path;
+        EXPECT_EQ(failure.why, Reason::Unreachable) << std::strerror(failure.code) << " call "
+                                                    << failure.call << " " << ToBytes(failure.path);
         if (left.size() == 1) {
-          EXPECT_EQ(fs::path(failure.leftover).filename(), left[0]) << failure.leftover;
+          EXPECT_EQ(fs::path(ToBytes(failure.leftover)).filename(), left[0])
+              << ToBytes(failure.leftover);
           after = left;
         }
       }
@@ -320,22 +320,23 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
   std::istringstream lines(servers);
   std::vector<fs::path> mounts(std::istream_iterator<std::string>(lines), {});
   ASSERT_EQ(mounts.size(), 7u);
-  for (const auto& [count, made] : {std::pair(21, 0), std::pair(20, 20)}) {
+  for (const auto& [count, made_] : {std::pair(21, 0), std::pair(20, 20)}) {
     const fs::path folder = "gnome" + std::to_string(count);
     fs::create_directories(mounts[5] / folder);
     ScriptedUser user;  // answers No
     Module1 module1(user, user);
     module1.BeginRun(count);
+    int made = 0;
     for (int i = 1; i <= count && !module1.Stopped(); ++i) {
-      module1.CopyOneFile(FromBytes((work / "report.txt").string()),
-                          FromBytes((mounts[5] / folder / std::to_string(i)).string()));
+      made += module1.CopyOneFile(FromBytes((work / "report.txt").string()),
+                                  FromBytes((mounts[5] / folder / std::to_string(i)).string()));
     }
     module1.EndRun();
     // The question, besides the note that the folder keeps no times.
     EXPECT_EQ(user.boxes - static_cast<int>(user.reported.size() + user.notes.size()),
               count > 20 ? 1 : 0)
         << count;
-    EXPECT_EQ(module1.Made(), made) << count;
+    EXPECT_EQ(made, made_) << count;
   }
   ScriptedDelegate user;
   CopyEngine engine(user);
@@ -343,8 +344,8 @@ TEST(DrivesTest, CopiesWholeOrNotAtAllAndLeavesNothing) {
             CopyOutcome::Copied);
   engine.MakeDurable([] {});
   ASSERT_FALSE(user.notes.empty());
-  EXPECT_EQ(user.notes.back().kind, CopyNote::Kind::Deferred);
-  EXPECT_EQ(user.notes.back().client, "davfs2");
+  EXPECT_EQ(user.notes.back().kind, RunNote::Kind::Deferred);
+  EXPECT_EQ(user.notes.back().client, u"davfs2");
 }
 
 }  // namespace

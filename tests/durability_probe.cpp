@@ -30,12 +30,12 @@ int main(int argc, char* argv[]) {
   window.text[Box::Prefix] = u"1";
   Duplicator(window, module1, u'/').Run();
   int errors = static_cast<int>(user.unmade + user.reported.size());
-  for (const CopyFailure& failure : user.reported) {
-    std::fprintf(stderr, "%s: %s\n", failure.path.c_str(), std::strerror(failure.error));
+  for (const NotMade& failure : user.reported) {
+    std::fprintf(stderr, "%s: %s\n", ToBytes(failure.path).c_str(), std::strerror(failure.code));
   }
   // Times or attributes the target would not keep cost no copy.
-  for (const CopyNote& note : user.notes) {
-    if (note.kind == CopyNote::Kind::NotKept) {
+  for (const RunNote& note : user.notes) {
+    if (note.kind == RunNote::Kind::NotKept) {
       std::fprintf(stderr, "not kept: %s\n", std::strerror(note.times));
     }
   }

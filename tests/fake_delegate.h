@@ -15,6 +15,7 @@
 #include "copy_engine.h"
 #include "module1.h"
 #include "run_answers.h"
+#include "utf.h"
 
 namespace ferrowick::testing {
 
@@ -28,26 +29,26 @@ class ScriptedDelegate : public CopyDelegate {
   std::function<void()> onProgress = [] {};
   std::vector<std::string> asked;
   std::vector<ReplaceQuestion> facts;
-  std::vector<CopyFailure> errors;
-  std::vector<CopyNote> notes;
+  std::vector<NotMade> errors;
+  std::vector<RunNote> notes;
   int progressCalls = 0;
 
   bool AskReplace(const ReplaceQuestion& question) override {
-    asked.push_back("replace " + question.target);
+    asked.push_back("replace " + ToBytes(question.target));
     facts.push_back(question);
     return replace;
   }
-  bool AskCreateFolder(const std::string& folder) override {
-    asked.push_back("folder " + folder);
+  bool AskCreateFolder(const std::u16string& folder) override {
+    asked.push_back("folder " + ToBytes(folder));
     return createFolder;
   }
-  bool AskStallingFolder(const std::string& folder) override {
-    asked.push_back("stalling " + folder);
+  bool AskStallingFolder(const std::u16string& folder) override {
+    asked.push_back("stalling " + ToBytes(folder));
     return true;
   }
-  void ReportError(const CopyFailure& failure) override { errors.push_back(failure); }
-  void ReportNote(const CopyNote& note) override { notes.push_back(note); }
-  bool Progress(const std::string&, const std::string&, std::uint64_t, std::uint64_t) override {
+  void ReportError(const NotMade& failure) override { errors.push_back(failure); }
+  void ReportNote(const RunNote& note) override { notes.push_back(note); }
+  bool Progress(std::uint64_t, std::uint64_t) override {
     ++progressCalls;
     onProgress();
     return !cancelOnProgress;
@@ -63,23 +64,23 @@ inline std::string Bytes(std::size_t size, unsigned salt = 1) {
 
 // The run's user, for tests: answers the boxes from a script, then as `agree` says for the
 // questions (what Enter would pick, unless told otherwise), and keeps what it was told.
-class ScriptedUser : public CopyQuestions, public FolderDialog {
+class ScriptedUser : public RunHost, public FolderDialog {
  public:
   std::deque<int> script;
   int boxes = 0;
 
   Answer agree = Answer::No;
-  std::vector<CopyFailure> reported;
-  std::vector<CopyNote> notes;
+  std::vector<NotMade> reported;
+  std::vector<RunNote> notes;
 
   Answer AskReplace(const ReplaceQuestion&) override { return Next(agree); }
-  Answer AskCreateFolder(const std::string&) override { return Next(agree); }
-  Answer AskStallingFolder(const std::string&, int) override { return Next(agree); }
-  ErrorAnswer ReportError(const CopyFailure& failure) override {
+  Answer AskCreateFolder(const std::u16string&) override { return Next(agree); }
+  Answer AskStallingFolder(const std::u16string&, int) override { return Next(agree); }
+  ErrorAnswer ReportError(const NotMade& failure) override {
     reported.push_back(failure);
     return Next(ErrorAnswer::Skip);
   }
-  void ReportNote(const CopyNote& note) override {
+  void ReportNote(const RunNote& note) override {
     notes.push_back(note);
     Next(0);
   }
@@ -92,7 +93,9 @@ class ScriptedUser : public CopyQuestions, public FolderDialog {
   }
   void ProgressDone() override { ++displaysClosed; }
   void Idle() override {}
-  void ReportUnmade(std::size_t count, const std::vector<CopyFailure>&) override { unmade = count; }
+  void ReportUnmade(std::size_t count, const std::vector<NotMade>&, bool) override {
+    unmade = count;
+  }
   std::size_t unmade = 0;
   bool answersProgress = false;  // the script is for the progress display, not the boxes
   std::vector<RunProgress> shown;

@@ -48,9 +48,10 @@ class RecordingCopier : public FileCopier {
   std::vector<CopyCall> calls;
   std::function<void()> during = [] {};
 
-  void CopyOneFile(const std::u16string& source, const std::u16string& target) override {
+  bool CopyOneFile(const std::u16string& source, const std::u16string& target) override {
     calls.push_back({source, target, window_.Text(Box::Status)});
     during();
+    return true;
   }
 
  private:

@@ -14,10 +14,11 @@
 #include <QtTest>
 
 #include "form1.h"
+#include "qt_catalogue.h"
 #include "words.h"
 
 using ferrowick::Form1;
-using ferrowick::Wording;
+namespace words = ferrowick::words;
 
 namespace {
 
@@ -44,7 +45,7 @@ class LanguagesTest : public QObject {
   }
   static void Speak(const QString& language) {
     QLocale::setDefault(QLocale(language));
-    Wording::LoadCatalogues();
+    ferrowick::catalogue::LoadCatalogues();
   }
 
  private slots:
@@ -104,16 +105,18 @@ class LanguagesTest : public QObject {
     QVERIFY(file != QKeySequence::mnemonic(form.cmdChooseDir->text()));
     QVERIFY(file != QKeySequence::mnemonic(form.cmdGo->text()));
     const auto progress = [](const char* caption) {
-      return Wording::Choice{QCoreApplication::translate("ferrowick::CopyDialogs", caption), 0};
+      return words::Choice{
+          QCoreApplication::translate("ferrowick::CopyDialogs", caption).toStdU16String(), 0};
     };
-    for (const auto& box : {Wording::ReplaceChoices(),
-                            Wording::FolderChoices(),
-                            Wording::ErrorChoices(),
-                            {progress("&Cancel"), progress("&Stop")}}) {
+    for (const std::vector<words::Choice>& box :
+         {words::ReplaceChoices(), words::FolderChoices(), words::ErrorChoices(),
+          std::vector<words::Choice>{progress("&Cancel"), progress("&Stop")}}) {
       QSet<QKeySequence> keys;
-      for (const Wording::Choice& choice : box) keys << QKeySequence::mnemonic(choice.caption);
+      for (const words::Choice& choice : box) {
+        keys << QKeySequence::mnemonic(QString::fromStdU16String(choice.caption));
+      }
       QVERIFY2(keys.size() == int(box.size()) && !keys.contains(QKeySequence()),
-               qPrintable(box.front().caption));
+               qPrintable(QString::fromStdU16String(box.front().caption)));
     }
     for (QLabel* band : {form.Label1, form.Label2, form.Label3, form.Label4, form.Label5}) {
       const QRect room = band->contentsRect();

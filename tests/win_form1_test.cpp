@@ -16,10 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "catalogue.h"
 #include "form1.h"
 #include "utf.h"
-#include "win_words.h"
+#include "win_catalogue.h"
 
 namespace ferrowick {
 namespace {

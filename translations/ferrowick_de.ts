@@ -318,10 +318,6 @@ Opens the Ferrowick window, with FILE as the file to duplicate where one is give
         <translation>%1 Kopien wurden nicht erstellt:</translation>
     </message>
     <message>
-        <source>a file has its name, and it was not replaced.</source>
-        <translation>eine Datei trägt ihren Namen und wurde nicht ersetzt.</translation>
-    </message>
-    <message>
         <source>its folder does not exist.</source>
         <translation>ihr Ordner existiert nicht.</translation>
     </message>
@@ -338,8 +334,8 @@ Opens the Ferrowick window, with FILE as the file to duplicate where one is give
         <translation>Windows meldete: %1 (Fehler %2).</translation>
     </message>
     <message>
-        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation>Die unfertige Kopie „%1“ konnte nicht entfernt werden: Löschen Sie sie von Hand.</translation>
+        <source>another program is using &quot;%1&quot;.</source>
+        <translation>ein anderes Programm verwendet „%1“.</translation>
     </message>
 </context>
 <context>
@@ -562,10 +558,6 @@ Aus PowerShell, in einen eigenen Ordner, der bei Bedarf entsteht:
         <translation>ein blockorientiertes Gerät</translation>
     </message>
     <message>
-        <source>a regular file</source>
-        <translation>eine reguläre Datei</translation>
-    </message>
-    <message>
         <source>a special file</source>
         <translation>eine Spezialdatei</translation>
     </message>
@@ -732,6 +724,18 @@ Soll er erstellt werden?</translation>
     <message>
         <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
         <translation>Die Kopien von „%1“ sind erstellt, aber ob sich die Datei während des Kopierens geändert hat, ließ sich nicht prüfen: %2 ändert die Zeiten einer Datei von sich aus, sodass nur eine Änderung ihrer Größe erkennbar ist. Falls etwas in sie geschrieben hat, kopieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes its drive takes in a name.</source>
+        <translation>ihr Name ist länger als die %1 Bytes, die ihr Laufwerk in einem Namen zulässt.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 characters its drive takes in a name.</source>
+        <translation>ihr Name ist länger als die %1 Zeichen, die ihr Laufwerk in einem Namen zulässt.</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: none of them could be held open to write them out.</source>
+        <translation>Die Kopien in „%1“ sind auf dem Gerät nicht bestätigt: Keine von ihnen ließ sich offen halten, um sie hinauszuschreiben.</translation>
     </message>
 </context>
 </TS>

@@ -318,10 +318,6 @@ Abre la ventana de Ferrowick, con ARCHIVO como archivo que duplicar si se indica
         <translation>%1 copias no se crearon:</translation>
     </message>
     <message>
-        <source>a file has its name, and it was not replaced.</source>
-        <translation>un archivo tiene su nombre y no se reemplazó.</translation>
-    </message>
-    <message>
         <source>its folder does not exist.</source>
         <translation>su carpeta no existe.</translation>
     </message>
@@ -338,8 +334,8 @@ Abre la ventana de Ferrowick, con ARCHIVO como archivo que duplicar si se indica
         <translation>Windows indicó: %1 (error %2).</translation>
     </message>
     <message>
-        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation>No se pudo eliminar la copia sin terminar «%1»: bórrela a mano.</translation>
+        <source>another program is using &quot;%1&quot;.</source>
+        <translation>otro programa está usando «%1».</translation>
     </message>
 </context>
 <context>
@@ -562,10 +558,6 @@ Desde PowerShell, en una carpeta propia, creada si falta:
         <translation>un dispositivo de bloques</translation>
     </message>
     <message>
-        <source>a regular file</source>
-        <translation>un archivo normal</translation>
-    </message>
-    <message>
         <source>a special file</source>
         <translation>un archivo especial</translation>
     </message>
@@ -732,6 +724,18 @@ Do you want to create it?</source>
     <message>
         <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
         <translation>Las copias de «%1» están hechas, pero no se pudo comprobar si cambió mientras se copiaba: %2 cambia por su cuenta las fechas de un archivo, de modo que solo se nota un cambio de su tamaño. Si algo estaba escribiendo en él, cópielo de nuevo.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes its drive takes in a name.</source>
+        <translation>su nombre supera los %1 bytes que su unidad admite en un nombre.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 characters its drive takes in a name.</source>
+        <translation>su nombre supera los %1 caracteres que su unidad admite en un nombre.</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: none of them could be held open to write them out.</source>
+        <translation>Las copias en «%1» no están confirmadas en el dispositivo: ninguna pudo mantenerse abierta para escribirlas en él.</translation>
     </message>
 </context>
 </TS>

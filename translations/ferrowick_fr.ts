@@ -318,10 +318,6 @@ Ouvre la fenêtre de Ferrowick, avec FICHIER comme fichier à dupliquer s’il e
         <translation>%1 copies n’ont pas été créées&#xa0;:</translation>
     </message>
     <message>
-        <source>a file has its name, and it was not replaced.</source>
-        <translation>un fichier porte son nom et n’a pas été remplacé.</translation>
-    </message>
-    <message>
         <source>its folder does not exist.</source>
         <translation>son dossier n’existe pas.</translation>
     </message>
@@ -338,8 +334,8 @@ Ouvre la fenêtre de Ferrowick, avec FICHIER comme fichier à dupliquer s’il e
         <translation>Windows a répondu&#xa0;: %1 (erreur %2).</translation>
     </message>
     <message>
-        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation>La copie inachevée «&#xa0;%1&#xa0;» n’a pas pu être supprimée&#xa0;: supprimez-la à la main.</translation>
+        <source>another program is using &quot;%1&quot;.</source>
+        <translation>un autre programme utilise «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -562,10 +558,6 @@ Depuis PowerShell, dans un dossier à elles, créé s’il manque&#xa0;:
         <translation>un périphérique en mode bloc</translation>
     </message>
     <message>
-        <source>a regular file</source>
-        <translation>un fichier ordinaire</translation>
-    </message>
-    <message>
         <source>a special file</source>
         <translation>un fichier spécial</translation>
     </message>
@@ -732,6 +724,18 @@ Voulez-vous le créer&#xa0;?</translation>
     <message>
         <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
         <translation>Les copies de « %1 » sont faites, mais il n’a pas été possible de vérifier s’il a changé pendant la copie : %2 modifie de lui-même les dates d’un fichier, de sorte que seul un changement de sa taille se voit. Si quelque chose y écrivait, copiez-le de nouveau.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes its drive takes in a name.</source>
+        <translation>son nom dépasse les %1 octets que son lecteur accepte dans un nom.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 characters its drive takes in a name.</source>
+        <translation>son nom dépasse les %1 caractères que son lecteur accepte dans un nom.</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: none of them could be held open to write them out.</source>
+        <translation>Les copies dans «&#xa0;%1&#xa0;» ne sont pas confirmées sur le périphérique&#xa0;: aucune n’a pu rester ouverte pour les y écrire.</translation>
     </message>
 </context>
 </TS>

@@ -318,10 +318,6 @@ Apre la finestra di Ferrowick, con FILE come file da duplicare se indicato.
         <translation>%1 copie non sono state create:</translation>
     </message>
     <message>
-        <source>a file has its name, and it was not replaced.</source>
-        <translation>un file ha il suo nome e non è stato sostituito.</translation>
-    </message>
-    <message>
         <source>its folder does not exist.</source>
         <translation>la sua cartella non esiste.</translation>
     </message>
@@ -338,8 +334,8 @@ Apre la finestra di Ferrowick, con FILE come file da duplicare se indicato.
         <translation>Windows ha risposto: %1 (errore %2).</translation>
     </message>
     <message>
-        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation>Non è stato possibile rimuovere la copia incompleta «%1»: eliminarla a mano.</translation>
+        <source>another program is using &quot;%1&quot;.</source>
+        <translation>un altro programma sta usando «%1».</translation>
     </message>
 </context>
 <context>
@@ -562,10 +558,6 @@ Da PowerShell, in una cartella loro, creata se manca:
         <translation>un dispositivo a blocchi</translation>
     </message>
     <message>
-        <source>a regular file</source>
-        <translation>un file regolare</translation>
-    </message>
-    <message>
         <source>a special file</source>
         <translation>un file speciale</translation>
     </message>
@@ -732,6 +724,18 @@ Crearla?</translation>
     <message>
         <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
         <translation>Le copie di «%1» sono state create, ma non è stato possibile verificare se è cambiato durante la copia: %2 cambia da sé le date di un file, così che si nota solo un cambiamento della sua dimensione. Se qualcosa vi stava scrivendo, copialo di nuovo.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes its drive takes in a name.</source>
+        <translation>il suo nome supera i %1 byte che la sua unità accetta in un nome.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 characters its drive takes in a name.</source>
+        <translation>il suo nome supera i %1 caratteri che la sua unità accetta in un nome.</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: none of them could be held open to write them out.</source>
+        <translation>Le copie in «%1» non sono confermate sul dispositivo: nessuna ha potuto restare aperta per scriverle.</translation>
     </message>
 </context>
 </TS>

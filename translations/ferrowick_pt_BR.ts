@@ -318,10 +318,6 @@ Abre a janela do Ferrowick, com ARQUIVO como o arquivo a duplicar, se for inform
         <translation>%1 cópias não foram criadas:</translation>
     </message>
     <message>
-        <source>a file has its name, and it was not replaced.</source>
-        <translation>um arquivo tem o seu nome e não foi substituído.</translation>
-    </message>
-    <message>
         <source>its folder does not exist.</source>
         <translation>a sua pasta não existe.</translation>
     </message>
@@ -338,8 +334,8 @@ Abre a janela do Ferrowick, com ARQUIVO como o arquivo a duplicar, se for inform
         <translation>O Windows informou: %1 (erro %2).</translation>
     </message>
     <message>
-        <source>The unfinished copy &quot;%1&quot; could not be removed: delete it by hand.</source>
-        <translation>Não foi possível remover a cópia incompleta “%1”: apague-a manualmente.</translation>
+        <source>another program is using &quot;%1&quot;.</source>
+        <translation>outro programa está usando “%1”.</translation>
     </message>
 </context>
 <context>
@@ -562,10 +558,6 @@ Pelo PowerShell, numa pasta própria, criada se faltar:
         <translation>um dispositivo de bloco</translation>
     </message>
     <message>
-        <source>a regular file</source>
-        <translation>um arquivo comum</translation>
-    </message>
-    <message>
         <source>a special file</source>
         <translation>um arquivo especial</translation>
     </message>
@@ -732,6 +724,18 @@ Deseja criá-la?</translation>
     <message>
         <source>The copies of &quot;%1&quot; were made, but whether it changed while it was copied could not be checked: %2 moves a file&apos;s times on its own, so that only a change of its size shows. If something was writing to it, copy it again.</source>
         <translation>As cópias de “%1” foram feitas, mas não foi possível verificar se ele mudou enquanto era copiado: o %2 altera as datas de um arquivo por conta própria, de modo que só uma mudança de tamanho aparece. Se algo estava gravando nele, copie-o de novo.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 bytes its drive takes in a name.</source>
+        <translation>seu nome passa dos %1 bytes que a unidade aceita em um nome.</translation>
+    </message>
+    <message>
+        <source>its name is longer than the %1 characters its drive takes in a name.</source>
+        <translation>seu nome passa dos %1 caracteres que a unidade aceita em um nome.</translation>
+    </message>
+    <message>
+        <source>The copies in &quot;%1&quot; are not confirmed on the device: none of them could be held open to write them out.</source>
+        <translation>As cópias em “%1” não estão confirmadas no dispositivo: nenhuma pôde ser mantida aberta para gravá-las nele.</translation>
     </message>
 </context>
 </TS>

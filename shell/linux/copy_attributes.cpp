@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "engine_parts.h"
+#include "utf.h"
 
 namespace ferrowick {
 
@@ -142,9 +143,10 @@ CopyEngine::Step CopyEngine::ReadAttributes(int in) {
 
 // An attribute the targets did not get, named once a run; "" for all of the source's.
 void CopyEngine::NotKept(const std::string& name, int error, Call call) {
+  const std::u16string shown = FromBytes(name);
   if (std::none_of(notKept_.begin(), notKept_.end(),
-                   [&](const auto& kept) { return kept.name == name; })) {
-    notKept_.push_back({name, error, call});
+                   [&](const auto& kept) { return kept.name == shown; })) {
+    notKept_.push_back({shown, error, CallName(call)});
   }
 }
 

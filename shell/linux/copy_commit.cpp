@@ -47,7 +47,7 @@ CopyOutcome CopyEngine::Commit(Job& job, int out) {
   const auto abandon = [&](const Step& failed) {
     job.held.Close();
     RemoveTemporary(job.temporary);
-    return Fail(job, job.target, failed);
+    return Fail(job, NotMade::Party::Copy, job.target, failed);
   };
   if (!job.replacing) {
     // Refuses a name that is taken, so nothing is clobbered.
@@ -59,15 +59,15 @@ CopyOutcome CopyEngine::Commit(Job& job, int out) {
       const std::string stray = InFolder(job.temporary);
       job.temporary.clear();
       NoteCopy(job);
-      return Fail(job, stray, failed);
+      return Fail(job, NotMade::Party::Copy, stray, failed);
     }
-    if (failed.error != EEXIST) return abandon(failed);
+    if (failed.error != EEXIST && failed.end != Step::End::Taken) return abandon(failed);
     // The target appeared while the data was being copied: the replacement, if the user agrees
     // to one, goes to the device first, as any other does.
     struct stat existing {};
     Sys(Call::TargetStat,
         [&] { return ::fstatat(folder, job.name.c_str(), &existing, AT_SYMLINK_NOFOLLOW); });
-    if (S_ISDIR(existing.st_mode)) return abandon({EISDIR, Call::TargetStat});
+    if (S_ISDIR(existing.st_mode)) return abandon(Step::Ended(Step::End::FolderHasName));
     if (!AskReplace(job, existing)) {
       job.held.Close();
       RemoveTemporary(job.temporary);
@@ -81,7 +81,7 @@ CopyOutcome CopyEngine::Commit(Job& job, int out) {
   // long, and the alternative, removing the old target first, could lose it.
   if (job.unnamed) {
     const Step failed = Hide(job, link);
-    if (failed) return Fail(job, job.target, failed);
+    if (failed) return Fail(job, NotMade::Party::Copy, job.target, failed);
   }
   if (Sys(Call::Rename, [&] {
         return ::renameat(folder, job.temporary.c_str(), folder, job.name.c_str());
@@ -91,8 +91,9 @@ CopyOutcome CopyEngine::Commit(Job& job, int out) {
   return CopyOutcome::Copied;
 }
 
-// Gives a named temporary the target's name, never replacing a file that exists. A failure in
-// Call::Unlink means the copy has its name, and its hidden name could not be removed.
+// Gives a named temporary the target's name, never replacing a file that exists: a file there
+// ends it as Taken, or as EEXIST from the call that refused the name. A failure in Call::Unlink
+// means the copy has its name, and its hidden name could not be removed.
 CopyEngine::Step CopyEngine::NameTemporary(Job& job) {
   const int folder = folder_.fd.get();
   const char* from = job.temporary.c_str();
@@ -136,7 +137,7 @@ CopyEngine::Step CopyEngine::NameTemporary(Job& job) {
   struct stat existing {};
   if (Sys(Call::TargetStat,
           [&] { return ::fstatat(folder, to, &existing, AT_SYMLINK_NOFOLLOW); }) == 0) {
-    return {EEXIST, Call::TargetStat};
+    return Step::Ended(Step::End::Taken);
   }
   if (errno != ENOENT) return Step::Of(Call::TargetStat);
   if (Sys(Call::Rename, [&] { return ::renameat(folder, from, folder, to); }) != 0) {
@@ -237,8 +238,9 @@ CopyOutcome CopyEngine::CheckName(const Job& job) {
   });
   if (found == 0 && S_ISREG(st.st_mode)) return CopyOutcome::Copied;
   // 0 where something else is there.
-  CopyFailure failure = NotMade(job, job.target, Call::NameCheck, found == 0 ? 0 : errno);
-  failure.cause = CopyFailure::Cause::NameNotShown;
+  NotMade failure =
+      Failure(job, NotMade::Party::Copy, job.target, Call::NameCheck, found == 0 ? 0 : errno);
+  failure.why = Reason::NameNotShown;
   return Report(failure);
 }
 

@@ -32,7 +32,7 @@ CopyEngine::Step CopyEngine::CopyData(Job& job, int in, int out) {
     // To the size fstat gave: a source that ends sooner changed while it was copied; one that
     // goes on, the look at it after its data tells.
     if (const Step failed = CopySpan(job, in, out, at, size)) return failed;
-    if (at != size) return Step::Ended(Step::End::SourceChanged, Call::Fstat);
+    if (at != size) return Step::Ended(Step::End::SourceChanged);
   }
   // The tail of a large copy starts for the device too; the run's last wait then covers a
   // chunk at most.
@@ -52,15 +52,15 @@ CopyEngine::Step CopyEngine::CheckSource(Job& job, int in) {
   };
   // The descriptor holds the file it was opened on, whatever its name meanwhile leads to; its
   // inode number is the file system's to give, and a FUSE one (rclone) may give another.
-  if (now.st_size != was.st_size) return Step::Ended(Step::End::SourceChanged, Call::Fstat);
+  if (now.st_size != was.st_size) return Step::Ended(Step::End::SourceChanged);
   if (!same(now.st_mtim, was.st_mtim) || !same(now.st_ctim, was.st_ctim)) {
     job.timesMovedBy = SourceVolume(job, in).ownTimes;
-    if (job.timesMovedBy.empty()) return Step::Ended(Step::End::SourceChanged, Call::Fstat);
+    if (job.timesMovedBy.empty()) return Step::Ended(Step::End::SourceChanged);
   }
   // A look borrowed from another copy is of the file the name led to then.
   if (job.borrowed &&
       (now.st_ino != was.st_ino || now.st_dev != was.st_dev || now.st_mode != was.st_mode)) {
-    return Step::Ended(Step::End::SourceChanged, Call::Fstat);
+    return Step::Ended(Step::End::SourceChanged);
   }
   lookedAt_ = job.source;
   look_ = now;
@@ -172,8 +172,8 @@ CopyEngine::Step CopyEngine::Tick(Job& job, std::uint64_t done) {
   const auto size = static_cast<std::uint64_t>(job.sourceStat.st_size);
   if (size <= tuning_.chunk) return {};
   if (const Step failed = WriteBack(job, done)) return failed;
-  if (delegate_.Progress(job.source, job.target, std::min(done, size), size)) return {};
-  return Step::Ended(Step::End::Cancelled, Call::Write);
+  if (delegate_.Progress(std::min(done, size), size)) return {};
+  return Step::Ended(Step::End::Cancelled);
 }
 
 }  // namespace ferrowick

@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "engine_parts.h"
+#include "utf.h"
 
 namespace ferrowick {
 
@@ -137,19 +138,24 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
     if (target.fd >= 0) ::close(target.fd);
     if (target.folderFd >= 0) ::close(target.folderFd);
     if (failed) {
-      CopyFailure failure{};
-      failure.kind = CopyFailure::Kind::Unwritten;
-      failure.path = target.folder;
-      failure.call = failed.call;
-      failure.error = failed.error;
+      NotMade failure{};
+      failure.of = NotMade::Of::Copies;
+      failure.at = NotMade::Party::Folder;
+      failure.path = FromBytes(target.folder);
+      failure.call = CallName(failed.call);
+      failure.code = failed.error;
+      // Nothing to flush them with, whether or not a call said why.
+      if (failed.end == Step::End::NothingHeld || failed.call == Call::Hold) {
+        failure.why = Reason::Unconfirmed;
+      }
       delegate_.ReportError(failure);
       whole = false;
     } else if (!target.uploadsLater.empty()) {
       // Flushed, and still not on the server: its client uploads it on its own schedule.
-      CopyNote note{};
-      note.kind = CopyNote::Kind::Deferred;
-      note.path = target.folder;
-      note.client = target.uploadsLater;
+      RunNote note{};
+      note.kind = RunNote::Kind::Deferred;
+      note.path = FromBytes(target.folder);
+      note.client = FromBytes(target.uploadsLater);
       delegate_.ReportNote(note);
     }
   }
@@ -159,7 +165,7 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
   ReportNotKept();
   if (!unchecked_.client.empty()) {
     delegate_.ReportNote(unchecked_);
-    unchecked_ = CopyNote();
+    unchecked_ = RunNote();
   }
   return whole;
 }
@@ -169,7 +175,7 @@ bool CopyEngine::MakeDurable(const std::function<void()>& waiting) {
 CopyEngine::Step CopyEngine::Flush(const Target& target, const std::function<void()>& waiting) {
   // No copy could be held there: nothing confirms the copies are on the device.
   if (target.fd < 0 && (target.lastCopy.empty() || target.folderFd < 0)) {
-    return {target.error != 0 ? target.error : EBADF, Call::Hold};
+    return target.error != 0 ? Step{target.error, Call::Hold} : Step::Ended(Step::End::NothingHeld);
   }
   const auto sync = [&] {
     if (target.fd < 0) return SyncByName(target.folderFd, target.lastCopy, Call::SyncFs);
@@ -188,8 +194,8 @@ CopyEngine::Step CopyEngine::Flush(const Target& target, const std::function<voi
 // Times and attributes that the targets refused since the last flush, named once.
 void CopyEngine::ReportNotKept() {
   if (notKept_.empty() && timesNotKept_ == 0) return;
-  CopyNote note{};
-  note.kind = CopyNote::Kind::NotKept;
+  RunNote note{};
+  note.kind = RunNote::Kind::NotKept;
   note.attributes = std::move(notKept_);
   note.times = timesNotKept_;
   notKept_.clear();

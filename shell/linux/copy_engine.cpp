@@ -13,6 +13,7 @@
 #include "engine_parts.h"
 #include "path_look.h"
 #include "temporary_name.h"
+#include "utf.h"
 
 namespace ferrowick {
 
@@ -79,52 +80,139 @@ std::string CopyEngine::InFolder(const std::string& name) const {
   return (folder_.path == "/" ? "" : folder_.path) + "/" + name;
 }
 
-CopyFailure CopyEngine::NotMade(const Job& job, const std::string& path, Call call,
-                                int error) const {
-  CopyFailure failure{};
-  failure.source = job.source;
-  failure.target = job.target;
-  failure.path = path;
-  failure.call = call;
-  failure.error = error;
+std::string_view CallName(Call call) {
+  switch (call) {
+    case Call::None:
+      return {};
+    case Call::Open:
+      return "open";
+    case Call::Stat:
+      return "stat";
+    case Call::Fstat:
+      return "fstat";
+    case Call::OpenFolder:
+      return "open O_PATH";
+    case Call::TargetStat:
+      return "fstatat";
+    case Call::OpenUnnamed:
+      return "open O_TMPFILE";
+    case Call::OpenNamed:
+      return "open O_EXCL";
+    case Call::MakeFolder:
+      return "mkdir";
+    case Call::Clone:
+      return "ioctl FICLONE";
+    case Call::CopyRange:
+      return "copy_file_range";
+    case Call::Read:
+      return "pread";
+    case Call::Write:
+      return "pwrite";
+    case Call::Seek:
+      return "lseek";
+    case Call::Truncate:
+      return "ftruncate";
+    case Call::ListAttributes:
+      return "flistxattr";
+    case Call::GetAttribute:
+      return "fgetxattr";
+    case Call::SetAttribute:
+      return "fsetxattr";
+    case Call::SetTimes:
+      return "futimens";
+    case Call::Link:
+      return "linkat";
+    case Call::Rename:
+      return "renameat";
+    case Call::Close:
+      return "close";
+    case Call::Unlink:
+      return "unlinkat";
+    case Call::NameCheck:
+      return "fstatat, once named";
+    case Call::WriteBack:
+      return "sync_file_range";
+    case Call::SyncData:
+      return "fdatasync";
+    case Call::SyncFs:
+      return "syncfs";
+    case Call::Hold:
+      return "fcntl F_DUPFD";
+  }
+  return {};
+}
+
+NotMade CopyEngine::Failure(const Job& job, NotMade::Party at, const std::string& path, Call call,
+                            int error) const {
+  NotMade failure{};
+  failure.at = at;
+  failure.source = FromBytes(job.source);
+  failure.target = FromBytes(job.target);
+  failure.path = FromBytes(path);
+  failure.call = CallName(call);
+  failure.code = error;
   // Every failure path removes the copy's hidden name first; one still here would not go.
-  if (!job.temporary.empty()) failure.leftover = InFolder(job.temporary);
+  if (!job.temporary.empty()) {
+    failure.left = NotMade::Left::NotRemoved;
+    failure.leftover = FromBytes(InFolder(job.temporary));
+  }
   return failure;
 }
 
-CopyOutcome CopyEngine::Report(const CopyFailure& failure) {
+CopyOutcome CopyEngine::Report(const NotMade& failure) {
   delegate_.ReportError(failure);
   return CopyOutcome::Failed;
 }
 
-CopyOutcome CopyEngine::Fail(const Job& job, const std::string& path, const Step& failed) {
-  if (failed.end == Step::End::SourceChanged) {
-    CopyFailure failure = NotMade(job, job.source, failed.call, 0);
-    failure.cause = CopyFailure::Cause::SourceChanged;
-    return Report(failure);
+CopyOutcome CopyEngine::Fail(const Job& job, NotMade::Party at, const std::string& path,
+                             const Step& failed) {
+  NotMade failure = Failure(job, at, path, failed.call, failed.error);
+  using End = Step::End;
+  switch (failed.end) {
+    case End::SourceChanged:
+      failure.at = NotMade::Party::Source;
+      failure.path = failure.source;
+      failure.why = Reason::SourceChanged;
+      return Report(failure);
+    case End::FolderHasName:
+      failure.why = Reason::FolderHasName;
+      return Report(failure);
+    case End::NameTooLong:
+      failure.why = Reason::NameTooLong;
+      failure.name.rules = folder_.volume.names;
+      failure.longest = folder_.volume.nameMax;
+      return Report(failure);
+    case End::Taken:
+      failure.why = Reason::Appeared;
+      return Report(failure);
+    case End::None:
+    case End::Cancelled:
+    case End::NothingHeld:
+      break;
   }
-  CopyFailure failure = NotMade(job, path, failed.call, failed.error);
   const int error = failed.error;
   // What the file system's answer means for the copy's own name: a folder above it was taken by
   // the file system already.
-  if (path == job.target) failure.name = NameRefusal(NameOf(path), folder_.volume.names, error);
+  if (at == NotMade::Party::Copy && path == job.target) {
+    failure.name = NameRefusal(NameOf(path), folder_.volume.names, error);
+  }
   if (failure.name.what != NameFault::What::None) {
-    failure.cause = CopyFailure::Cause::NameRefused;
+    failure.why = Reason::NameRefused;
   } else if (std::string gone = Vanished(job, error); !gone.empty()) {
-    failure.cause = CopyFailure::Cause::Unreachable;
-    failure.path = std::move(gone);
+    failure.why = Reason::Unreachable;
+    failure.at = NotMade::Party::Folder;
+    failure.path = FromBytes(gone);
   }
   return Report(failure);
 }
 
 // A source or folder that was not found by a name whose bytes the window could not carry: it
 // exists under the name it really has.
-CopyOutcome CopyEngine::FailOpen(const Job& job, const std::string& path, const Step& failed) {
-  if (failed.error != ENOENT || !Ambiguous(path)) {
-    return Fail(job, path, failed);
-  }
-  CopyFailure failure = NotMade(job, path, failed.call, failed.error);
-  failure.cause = CopyFailure::Cause::NotText;
+CopyOutcome CopyEngine::FailOpen(const Job& job, NotMade::Party at, const std::string& path,
+                                 const Step& failed) {
+  if (failed.error != ENOENT || !Ambiguous(path)) return Fail(job, at, path, failed);
+  NotMade failure = Failure(job, at, path, failed.call, failed.error);
+  failure.why = Reason::NotText;
   return Report(failure);
 }
 
@@ -143,11 +231,15 @@ std::string CopyEngine::Vanished(const Job& job, int error) const {
                                                                               : std::string();
 }
 
-CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode, Call call) {
-  if (S_ISDIR(mode)) return Fail(job, job.source, {EISDIR, call});
-  CopyFailure failure = NotMade(job, job.source, call, 0);
-  failure.cause = CopyFailure::Cause::NotRegular;
-  failure.mode = mode;
+CopyOutcome CopyEngine::FailNotRegular(const Job& job, mode_t mode) {
+  NotMade failure = Failure(job, NotMade::Party::Source, job.source, Call::None, 0);
+  failure.why = Reason::NotRegular;
+  failure.kind = S_ISDIR(mode)    ? FileKind::Folder
+                 : S_ISFIFO(mode) ? FileKind::Fifo
+                 : S_ISSOCK(mode) ? FileKind::Socket
+                 : S_ISCHR(mode)  ? FileKind::CharacterDevice
+                 : S_ISBLK(mode)  ? FileKind::BlockDevice
+                                  : FileKind::Other;
   return Report(failure);
 }
 
@@ -182,9 +274,9 @@ CopyEngine::Ending CopyEngine::OpenSource(Job& job, Fd& in) {
     struct stat named {};
     if (Sys(Call::Stat, [&] { return ::stat(job.source.c_str(), &named); }) == 0 &&
         !S_ISREG(named.st_mode)) {
-      return FailNotRegular(job, named.st_mode, Call::Open);
+      return FailNotRegular(job, named.st_mode);
     }
-    return FailOpen(job, job.source, failed);
+    return FailOpen(job, NotMade::Party::Source, job.source, failed);
   }
   // Copy after copy of one file, the look after the last copy's data stands for the look
   // before this one's; the look after this one's tells whether it held.
@@ -196,11 +288,9 @@ CopyEngine::Ending CopyEngine::OpenSource(Job& job, Fd& in) {
   job.borrowed = false;
   lookedAt_.clear();
   if (Sys(Call::Fstat, [&] { return ::fstat(in.get(), &job.sourceStat); }) != 0) {
-    return Fail(job, job.source, Step::Of(Call::Fstat));
+    return Fail(job, NotMade::Party::Source, job.source, Step::Of(Call::Fstat));
   }
-  if (!S_ISREG(job.sourceStat.st_mode)) {
-    return FailNotRegular(job, job.sourceStat.st_mode, Call::Fstat);
-  }
+  if (!S_ISREG(job.sourceStat.st_mode)) return FailNotRegular(job, job.sourceStat.st_mode);
   return std::nullopt;
 }
 
@@ -220,7 +310,7 @@ CopyEngine::Ending CopyEngine::OpenFolder(Job& job) {
     // A folder whose name the window could not carry exists under another name; making this
     // one would only add a wrong folder.
     if (failed.error == ENOENT && !Ambiguous(job.folder)) {
-      if (!delegate_.AskCreateFolder(job.folder)) return CopyOutcome::Skipped;
+      if (!delegate_.AskCreateFolder(FromBytes(job.folder))) return CopyOutcome::Skipped;
       failed = MakeFolders(job.folder);
       if (!failed) failed = open();
     }
@@ -230,12 +320,12 @@ CopyEngine::Ending CopyEngine::OpenFolder(Job& job) {
     }
     if (failed) {
       folder_.fd.Close();
-      return FailOpen(job, job.folder, failed);
+      return FailOpen(job, NotMade::Party::Folder, job.folder, failed);
     }
     folder_.path = job.folder;
     folder_.volume = tuning_.mountType != nullptr ? VolumeFor(tuning_.mountType, "")
                                                   : VolumeOf(folder_.fd.get());
-    if (folder_.volume.stallsAfterRenames && !delegate_.AskStallingFolder(job.folder)) {
+    if (folder_.volume.stallsAfterRenames && !delegate_.AskStallingFolder(FromBytes(job.folder))) {
       folder_ = Folder();
       return CopyOutcome::Skipped;
     }
@@ -259,13 +349,13 @@ CopyEngine::Ending CopyEngine::CheckTarget(Job& job) {
   // would already find another file, in another folder.
   if (const NameFault fault = NameRefusal(job.name, folder_.volume.names, 0);
       folder_.volume.names == NameRules::Share && fault.what != NameFault::What::None) {
-    CopyFailure failure = NotMade(job, target, Call::TargetStat, 0);
-    failure.cause = CopyFailure::Cause::NameRefused;
+    NotMade failure = Failure(job, NotMade::Party::Copy, target, Call::None, 0);
+    failure.why = Reason::NameRefused;
     failure.name = fault;
     return Report(failure);
   }
   if (NameTooLong(job.name, folder_.volume)) {
-    return Fail(job, target, {ENAMETOOLONG, Call::TargetStat});
+    return Fail(job, NotMade::Party::Copy, target, Step::Ended(Step::End::NameTooLong));
   }
   // A name the folder did not hold when the run looked is free but for a race, which the naming
   // finds.
@@ -274,12 +364,14 @@ CopyEngine::Ending CopyEngine::CheckTarget(Job& job) {
   if (Sys(Call::TargetStat, [&] {
         return ::fstatat(folder_.fd.get(), job.name.c_str(), &targetStat, AT_SYMLINK_NOFOLLOW);
       }) == 0) {
-    if (S_ISDIR(targetStat.st_mode)) return Fail(job, target, {EISDIR, Call::TargetStat});
+    if (S_ISDIR(targetStat.st_mode)) {
+      return Fail(job, NotMade::Party::Copy, target, Step::Ended(Step::End::FolderHasName));
+    }
     if (!AskReplace(job, targetStat)) return CopyOutcome::Skipped;
     job.replacing = true;
   } else if (errno != ENOENT) {
     // A name that is too long: no copy could ever land there.
-    return Fail(job, target, Step::Of(Call::TargetStat));
+    return Fail(job, NotMade::Party::Copy, target, Step::Of(Call::TargetStat));
   }
   return std::nullopt;
 }
@@ -306,7 +398,7 @@ CopyEngine::Ending CopyEngine::OpenTarget(Job& job, Fd& out) {
     } else {
       failed = OpenNamed(job, mode, out);
     }
-    if (failed) return Fail(job, job.folder, failed);
+    if (failed) return Fail(job, NotMade::Party::Folder, job.folder, failed);
     job.out = out.get();
     if (!folder_.leftovers.empty()) RemoveLeftovers(out.get());
     return std::nullopt;
@@ -320,8 +412,12 @@ CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
     job.held.Close();
     out.Close();
     RemoveTemporary(job.temporary);
-    return failed.end == Step::End::Cancelled ? CopyOutcome::Cancelled
-                                              : Fail(job, job.target, failed);
+    if (failed.end == Step::End::Cancelled) return CopyOutcome::Cancelled;
+    // A step that failed on reading names the source; any other, the copy.
+    const bool reading = failed.call == Call::Read || failed.call == Call::Fstat ||
+                         failed.call == Call::ListAttributes || failed.call == Call::GetAttribute;
+    return reading ? Fail(job, NotMade::Party::Source, job.source, failed)
+                   : Fail(job, NotMade::Party::Copy, job.target, failed);
   };
   Step failed = CopyData(job, in, out.get());
   if (!failed) failed = CheckSource(job, in);
@@ -353,9 +449,9 @@ CopyOutcome CopyEngine::Finish(Job& job, int in, Fd& out) {
   if (outcome != CopyOutcome::Copied) return outcome;
   NoteCopy(job);
   if (!job.timesMovedBy.empty() && unchecked_.client.empty()) {
-    unchecked_.kind = CopyNote::Kind::Unchecked;
-    unchecked_.path = job.source;
-    unchecked_.client = job.timesMovedBy;
+    unchecked_.kind = RunNote::Kind::Unchecked;
+    unchecked_.path = FromBytes(job.source);
+    unchecked_.client = FromBytes(job.timesMovedBy);
   }
   return outcome;
 }
@@ -391,7 +487,8 @@ bool CopyEngine::AskReplace(const Job& job, const struct stat& existing) {
   const auto facts = [](const struct stat& st) {
     return FileFacts{static_cast<std::uint64_t>(st.st_size), st.st_mtim.tv_sec};
   };
-  return delegate_.AskReplace({job.source, job.target, facts(job.sourceStat), facts(existing)});
+  return delegate_.AskReplace(
+      {FromBytes(job.source), FromBytes(job.target), facts(job.sourceStat), facts(existing)});
 }
 
 }  // namespace ferrowick

@@ -20,12 +20,14 @@
 #include <vector>
 
 #include "fd.h"
+#include "run_host.h"
 #include "volume.h"
 
 namespace ferrowick {
 
 // Every kind of system call a copy makes.
 enum class Call {
+  None,            // no call: what ended the copy was none's failure
   Open,            // the source
   Stat,            // the source, by name: what is it, when it cannot be opened?
   Fstat,           // the opened source, at its open and again after its data
@@ -57,87 +59,8 @@ enum class Call {
   Hold,       // F_DUPFD: a copy's descriptor kept for the run's syncfs of its file system
 };
 
-// What went wrong, as facts: the window puts them in the user's words.
-struct CopyFailure {
-  enum class Kind {
-    Copy,       // this copy was not made
-    Unwritten,  // not one copy but the run's copies in `path`'s file system: the device did
-                // not take them
-  } kind = Kind::Copy;
-  // Why, where the system's error alone would mislead.
-  enum class Cause {
-    System,         // `error` says it
-    NotRegular,     // the source is a file of `mode`'s kind, not a regular one
-    NameRefused,    // the file system does not take the copy's name, for `name`
-    NotText,        // a name in the path held bytes that are not UTF-8, and such a name cannot
-                    // pass through the window's text boxes
-    NameNotShown,   // the server took the copy, but its folder does not show it under its name
-                    // (`error` is the look-up's, 0 where something else is there)
-    Unreachable,    // the folder in `path`, or the server behind it, went away during the copy
-    SourceChanged,  // the source was written to while it was copied
-  } cause = Cause::System;
-  std::string source;
-  std::string target;
-  std::string path;        // the file or folder the system complained about
-  Call call = Call::Open;  // the step that failed
-  int error = 0;           // errno
-  mode_t mode = 0;         // NotRegular
-  NameFault name;          // NameRefused
-  std::string leftover;    // the unfinished copy, where it could not be removed
-};
-
-// What the run says at its end of copies that were made: nothing the user must act on.
-struct CopyNote {
-  enum class Kind {
-    NotKept,    // the run's copies were made, but the target kept none of `attributes`, nor
-                // their times where `times` says why
-    Deferred,   // the run's copies in `path` are with `client`, which uploads them to the
-                // server later
-    Unchecked,  // the copies of `path` were kept, though its times moved while it was copied;
-                // `client` moves them on its own, and its size did not change
-  } kind = Kind::NotKept;
-  std::string path;
-  struct Attribute {
-    std::string name;  // "" for all of the source's, where they could not be read
-    int error;
-    Call call;  // reading it from the source, or setting it on the copy
-  };
-  std::vector<Attribute> attributes;  // NotKept
-  int times = 0;                      // NotKept: the error the copies' times were refused with
-  std::string client;                 // Deferred, Unchecked
-};
-
-// What the user needs to know of a file to decide whether to replace it.
-struct FileFacts {
-  std::uint64_t size = 0;
-  std::int64_t modified = 0;  // seconds since 1970, UTC
-};
-
-struct ReplaceQuestion {
-  std::string source;
-  std::string target;
-  FileFacts replacement;  // the source
-  FileFacts existing;     // the target, or the link itself where the target is a link
-};
-
-class CopyDelegate {
- public:
-  virtual ~CopyDelegate() = default;
-  // The target (a file or a link) exists. True replaces it; a link is replaced, never followed.
-  virtual bool AskReplace(const ReplaceQuestion& question) = 0;
-  // The target's folder is missing. True creates it and any missing parents.
-  virtual bool AskCreateFolder(const std::string& folder) = 0;
-  // The target's folder stalls after renames (Volume::stallsAfterRenames), asked once a run.
-  // True makes the copies there all the same.
-  virtual bool AskStallingFolder(const std::string& folder) = 0;
-  // A copy not made, or copies not confirmed on their device (kinds Copy and Unwritten).
-  virtual void ReportError(const CopyFailure& failure) = 0;
-  // What the run's end says of copies that were made: nothing to answer.
-  virtual void ReportNote(const CopyNote& note) = 0;
-  // After each chunk of a copy larger than one chunk; false cancels this copy.
-  virtual bool Progress(const std::string& source, const std::string& target, std::uint64_t done,
-                        std::uint64_t total) = 0;
-};
+// The call as a report names it: the system call, and what for where one serves two steps.
+std::string_view CallName(Call call);
 
 enum class CopyOutcome { Copied, Skipped, Cancelled, Failed };
 
@@ -202,13 +125,15 @@ class CopyEngine {
   Ending OpenTarget(Job& job, engine::Fd& out);
   CopyOutcome Finish(Job& job, int in, engine::Fd& out);
 
-  // What every report of a copy not made says: whose copy, where, which call and error, and
-  // what it left behind.
-  CopyFailure NotMade(const Job& job, const std::string& path, Call call, int error) const;
-  CopyOutcome Report(const CopyFailure& failure);
-  CopyOutcome Fail(const Job& job, const std::string& path, const Step& failed);
-  CopyOutcome FailOpen(const Job& job, const std::string& path, const Step& failed);
-  CopyOutcome FailNotRegular(const Job& job, mode_t mode, Call call);
+  // What every report of a copy not made says: whose copy, which file is at fault, which call
+  // failed and with what, and what it left behind.
+  NotMade Failure(const Job& job, NotMade::Party at, const std::string& path, Call call,
+                  int error) const;
+  CopyOutcome Report(const NotMade& failure);
+  CopyOutcome Fail(const Job& job, NotMade::Party at, const std::string& path, const Step& failed);
+  CopyOutcome FailOpen(const Job& job, NotMade::Party at, const std::string& path,
+                       const Step& failed);
+  CopyOutcome FailNotRegular(const Job& job, mode_t mode);
   std::string Vanished(const Job& job, int error) const;
   bool FolderReachable() const;
   // The folder's path with `name` in it, as reports show it.
@@ -307,13 +232,13 @@ class CopyEngine {
   Naming naming_ = Naming::NoReplace;
   bool unnamed_ = true;
   Folder folder_;
-  std::vector<CopyNote::Attribute> notKept_;  // attributes refused, with the reason
-  int timesNotKept_ = 0;                      // why the targets refused the times, or 0
+  std::vector<RunNote::Attribute> notKept_;  // attributes refused, with the reason
+  int timesNotKept_ = 0;                     // why the targets refused the times, or 0
   // The file system of the last source, by its device: whether its times tell a change.
   dev_t sourceDevice_ = 0;
   Volume sourceVolume_;
   // A source kept though its times moved during its copy, where they move on their own.
-  CopyNote unchecked_;
+  RunNote unchecked_;
   // The last look at the last copy's source, after its data: a run copies one file many times,
   // and the look after one copy is the look before the next. It holds only where the look
   // after that next copy finds the file as it was.

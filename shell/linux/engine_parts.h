@@ -83,18 +83,21 @@ namespace ferrowick {
 // report names that call or reason whatever was tidied up after it.
 struct CopyEngine::Step {
   int error = 0;  // the errno `call` failed with; 0 where no call failed
-  Call call = Call::Open;
+  Call call = Call::None;
   enum class End {
     None,
     Cancelled,      // the user cancelled the copy
     SourceChanged,  // the source was written to while it was copied
+    Taken,          // a file has the copy's name: it appeared while the copy was made
+    FolderHasName,  // a folder has the copy's name
+    NameTooLong,    // longer than the copy's file system takes
+    NothingHeld,    // no copy of the run could be held open to flush its file system
   } end = End::None;
   // True when the step ended the copy: `if (const Step failed = ...)`.
   explicit operator bool() const { return error != 0 || end != End::None; }
   // The failure of `call`, read from errno right after it.
   static Step Of(Call call) { return {errno, call}; }
-  // `call` is where it showed.
-  static Step Ended(End end, Call call) { return {0, call, end}; }
+  static Step Ended(End end) { return {0, Call::None, end}; }
 };
 
 struct CopyEngine::Job {

@@ -10,10 +10,9 @@ namespace ferrowick {
 void Module1::BeginRun(int count) {
   answers_.Begin(count);
   sized_ = false;
-  made_ = 0;
 }
 
-void Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
+bool Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
   const std::string from = ToBytes(source);
   const std::string to = ToBytes(target);
   if (!sized_) {
@@ -22,14 +21,14 @@ void Module1::CopyOneFile(const std::u16string& source, const std::u16string& ta
     sourceSize_ = ::stat(from.c_str(), &st) == 0 ? static_cast<std::uint64_t>(st.st_size) : 0;
     sized_ = true;
   }
-  if (answers_.BeginCopy(from, to, sourceSize_) && engine_.Copy(from, to) == CopyOutcome::Copied) {
-    ++made_;
-  }
+  return answers_.BeginCopy(source, target, sourceSize_) &&
+         engine_.Copy(from, to) == CopyOutcome::Copied;
 }
 
-void Module1::EndRun() {
-  durable_ = engine_.MakeDurable([this] { answers_.Writing(); });
+bool Module1::EndRun() {
+  const bool durable = engine_.MakeDurable([this] { answers_.Writing(); });
   answers_.End();
+  return durable;
 }
 
 std::u16string Module1::PickDirectory() { return folders_.ChooseFolder(); }

@@ -22,21 +22,18 @@ class FolderDialog {
 
 class Module1 : public FileCopier {
  public:
-  Module1(CopyQuestions& questions, FolderDialog& folders,
+  Module1(RunHost& host, FolderDialog& folders,
           const CopyEngine::Tuning& tuning = CopyEngine::Tuning{})
-      : answers_(questions, tuning.progressAfter), engine_(answers_, tuning), folders_(folders) {}
+      : answers_(host, tuning.progressAfter), engine_(answers_, tuning), folders_(folders) {}
 
-  void CopyOneFile(const std::u16string& source, const std::u16string& target) override;
+  bool CopyOneFile(const std::u16string& source, const std::u16string& target) override;
   void BeginRun(int count) override;
   // The run is over only once its copies are on the device, however it ended.
-  void EndRun() override;
+  bool EndRun() override;
   std::u16string PickDirectory();
 
   // The user chose Stop in one of the run's dialogs.
-  bool Stopped() const { return answers_.Stopped(); }
-  // Copies of the run that are in place, and whether the device took them all at its end.
-  int Made() const { return made_; }
-  bool Durable() const { return durable_; }
+  bool Stopped() const override { return answers_.Stopped(); }
 
  private:
   RunAnswers answers_;
@@ -44,8 +41,6 @@ class Module1 : public FileCopier {
   FolderDialog& folders_;
   std::uint64_t sourceSize_ = 0;  // of the run's first copy
   bool sized_ = false;
-  int made_ = 0;
-  bool durable_ = true;
 };
 
 }  // namespace ferrowick

@@ -3,8 +3,10 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "utf.h"
 
@@ -48,13 +50,64 @@ bool Ambiguous(const std::string& path) {
   return false;
 }
 
-PathLook LookAt(const std::string& path) {
-  if (Ambiguous(path)) return {PathLook::Kind::Ambiguous, 0};
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return {PathLook::Kind::Missing, 0};
-  if (S_ISDIR(st.st_mode)) return {PathLook::Kind::Folder, st.st_mode};
-  if (!S_ISREG(st.st_mode)) return {PathLook::Kind::Special, st.st_mode};
-  return {PathLook::Kind::File, st.st_mode};
+namespace {
+
+// The path from the root, as the boxes show it: "." and ".." and doubled separators taken out as
+// the text reads, not as links lead.
+std::string Whole(const std::string& path) {
+  std::string given = path;
+  if (given.empty() || given[0] != '/') {
+    char here[4096];
+    if (::getcwd(here, sizeof here) != nullptr) given = std::string(here) + "/" + given;
+  }
+  std::vector<std::string_view> parts;
+  for (std::size_t at = 0; at < given.size();) {
+    const std::size_t end = std::min(given.find('/', at), given.size());
+    const std::string_view part = std::string_view(given).substr(at, end - at);
+    at = end + 1;
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+      continue;
+    }
+    parts.push_back(part);
+  }
+  std::string whole;
+  for (const std::string_view part : parts) {
+    whole += '/';
+    whole += part;
+  }
+  return whole.empty() ? "/" : whole;
 }
+
+FileKind KindOf(mode_t mode) {
+  return S_ISDIR(mode)    ? FileKind::Folder
+         : S_ISFIFO(mode) ? FileKind::Fifo
+         : S_ISSOCK(mode) ? FileKind::Socket
+         : S_ISCHR(mode)  ? FileKind::CharacterDevice
+         : S_ISBLK(mode)  ? FileKind::BlockDevice
+                          : FileKind::Other;
+}
+
+}  // namespace
+
+PathLook LookAtBytes(const std::string& path) {
+  PathLook look;
+  const std::string whole = Whole(path);
+  look.full = FromBytes(whole);
+  if (!IsUtf8(whole) || Ambiguous(whole)) {
+    look.kind = PathLook::Kind::NotText;
+    return look;
+  }
+  struct stat st {};
+  if (::stat(whole.c_str(), &st) != 0) return look;
+  look.kind = S_ISDIR(st.st_mode)   ? PathLook::Kind::Folder
+              : S_ISREG(st.st_mode) ? PathLook::Kind::File
+                                    : PathLook::Kind::Special;
+  if (look.kind == PathLook::Kind::Special) look.special = KindOf(st.st_mode);
+  return look;
+}
+
+PathLook LookAt(const std::u16string& path) { return LookAtBytes(ToBytes(path)); }
 
 }  // namespace ferrowick

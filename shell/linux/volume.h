@@ -8,18 +8,9 @@
 #include <string>
 #include <string_view>
 
-namespace ferrowick {
+#include "run_host.h"
 
-// Which names a file system takes beyond Linux's own rule (anything but "/" and NUL).
-enum class NameRules {
-  Linux,
-  // FAT, exFAT and NTFS: " * : < > ? \ | and a dot or space at the end may be refused. Judged
-  // only once the drive has refused a name: NTFS mounted without windows_names takes them all.
-  Windows,
-  // A Windows share: the same names, refused before any data goes, because the protocol reads
-  // \ as a folder separator and the server shows other such names under made-up short ones.
-  Share,
-};
+namespace ferrowick {
 
 // How a file system's copies reach its device: by what a flush there reaches. The engine's
 // flushes (copy_durability.cpp) follow it, and so does the look-up of a copy's name once given.
@@ -83,18 +74,6 @@ Volume VolumeFor(std::string_view type, std::string_view top, std::string_view s
 
 // The file system of the folder open as `folder`, from /proc/self/mountinfo.
 Volume VolumeOf(int folder);
-
-// What the copy's name broke of its file system's rules, where it follows Windows' rules.
-struct NameFault {
-  enum class What {
-    None,          // nothing: the error has another cause
-    Character,     // `character` is one of " * : < > ? \ |
-    Ending,        // a name may not end in `character`, a dot or a space
-    CharacterSet,  // a character outside the file system's own character set
-  } what = What::None;
-  char character = 0;
-  NameRules rules = NameRules::Linux;
-};
 
 // What of a file system's rules the copy's own name `name` (never a folder above it) broke;
 // What::None where the name looks fine there and the error has another cause. `error` 0 asks

@@ -2,6 +2,7 @@
 #include "file_copy.h"
 
 #include <string>
+#include <utility>
 
 #include "path_look.h"
 
@@ -24,42 +25,60 @@ DWORD MakeFolders(const std::wstring& folder) {
   return code == ERROR_ALREADY_EXISTS && Look(path).folder ? ERROR_SUCCESS : code;
 }
 
-// Asked after each chunk CopyFileEx writes: a Stop abandons the copy, which CopyFileEx then
-// removes.
-DWORD CALLBACK Progress(LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, LARGE_INTEGER, DWORD, DWORD,
-                        HANDLE, HANDLE, LPVOID consent) {
-  return static_cast<const CopyConsent*>(consent)->Stopped() ? PROGRESS_CANCEL : PROGRESS_CONTINUE;
+// Asked after each chunk CopyFileEx writes: a Stop or a Cancel abandons the copy, which CopyFileEx
+// then removes.
+DWORD CALLBACK Progress(LARGE_INTEGER total, LARGE_INTEGER done, LARGE_INTEGER, LARGE_INTEGER,
+                        DWORD, DWORD, HANDLE, HANDLE, LPVOID answers) {
+  return static_cast<RunAnswers*>(answers)->Progress(static_cast<std::uint64_t>(done.QuadPart),
+                                                     static_cast<std::uint64_t>(total.QuadPart))
+             ? PROGRESS_CONTINUE
+             : PROGRESS_CANCEL;
 }
 
 // Writes what the system holds of `path` to the drive. A read-only copy (the source's attribute,
-// which CopyFileEx gives it) opens for writing only once that is lifted for the flush.
-DWORD Flush(const std::wstring& path, DWORD attributes) {
+// which CopyFileEx gives it) opens for writing only once that is lifted for the flush. The code
+// and the call that failed, where one did.
+std::pair<DWORD, std::string_view> Flush(const std::wstring& path, DWORD attributes) {
   const bool readOnly = (attributes & FILE_ATTRIBUTE_READONLY) != 0;
   if (readOnly && !SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
-    return GetLastError();
+    return {GetLastError(), "SetFileAttributesW"};
   }
-  DWORD code = ERROR_SUCCESS;
+  std::pair<DWORD, std::string_view> failed{ERROR_SUCCESS, {}};
   const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
-    code = GetLastError();
+    failed = {GetLastError(), "CreateFileW"};
   } else {
-    if (!FlushFileBuffers(file)) code = GetLastError();
-    if (!CloseHandle(file) && code == ERROR_SUCCESS) code = GetLastError();
+    if (!FlushFileBuffers(file)) failed = {GetLastError(), "FlushFileBuffers"};
+    if (!CloseHandle(file) && failed.first == ERROR_SUCCESS)
+      failed = {GetLastError(), "CloseHandle"};
   }
-  if (readOnly && !SetFileAttributesW(path.c_str(), attributes) && code == ERROR_SUCCESS) {
-    code = GetLastError();
+  if (readOnly && !SetFileAttributesW(path.c_str(), attributes) && failed.first == ERROR_SUCCESS) {
+    failed = {GetLastError(), "SetFileAttributesW"};
   }
-  return code;
+  return failed;
+}
+
+FileFacts FactsOf(const Found& found) {
+  const std::uint64_t ticks =
+      (std::uint64_t{found.modified.dwHighDateTime} << 32) | found.modified.dwLowDateTime;
+  // FILETIME counts 100 ns from 1601.
+  return {found.size, static_cast<std::int64_t>(ticks / 10000000ULL) - 11644473600LL};
 }
 
 }  // namespace
 
-FileCopy::FileCopy(CopyReport& report, CopyConsent& consent) : report_(report), consent_(consent) {}
+FileCopy::FileCopy(RunHost& host) : answers_(host, std::chrono::milliseconds(0)) {}
 
-void FileCopy::BeginRun(int) {
-  replaceAll_.reset();
+void FileCopy::BeginRun(int count) {
+  answers_.Begin(count);
   folderMade_.reset();
+}
+
+bool FileCopy::EndRun() {
+  // Each copy was on the drive before it took its name.
+  answers_.End();
+  return true;
 }
 
 std::wstring FileCopy::ApiPath(const std::u16string& path) {
@@ -72,88 +91,65 @@ std::wstring FileCopy::ApiPath(const std::u16string& path) {
   return L"\\\\?\\" + full;
 }
 
-bool FileCopy::FolderReady(ShellCopy& copy, const std::wstring& folder) {
-  using Why = ShellCopy::Why;
+bool FileCopy::FolderReady(NotMade& copy, const std::wstring& folder) {
   if (!folderMade_) {
     if (Look(folder).there) {
       folderMade_ = true;
     } else {
       const auto slash = copy.target.find_last_of(u"\\/");
-      const CopyConsent::Answer answer = consent_.CreateFolder(
-          slash == std::u16string::npos ? u"." : copy.target.substr(0, slash));
-      if (answer == CopyConsent::Answer::Stop) return false;
-      const bool yes =
-          answer == CopyConsent::Answer::Yes || answer == CopyConsent::Answer::YesToAll;
-      if (yes) {
-        if (const DWORD code = MakeFolders(folder); code != ERROR_SUCCESS) {
-          // Asked once: the copies after this one are each named as having no folder.
-          folderMade_ = false;
-          copy.code = static_cast<int>(code);
-          copy.why = WhyOfCode(copy.code).value_or(Why::System);
-          report_.NotMade(copy);
-          return false;
-        }
+      const std::u16string name =
+          slash == std::u16string::npos ? u"." : copy.target.substr(0, slash);
+      // Refused: this copy is not made, and the answer says whether the next one asks again.
+      if (!answers_.AskCreateFolder(name)) return false;
+      if (const DWORD code = MakeFolders(folder); code != ERROR_SUCCESS) {
+        // Asked once: the copies after this one are each named as having no folder.
+        folderMade_ = false;
+        copy.at = NotMade::Party::Folder;
+        copy.path = name;
+        copy.code = static_cast<int>(code);
+        copy.call = "CreateDirectoryW";
+        copy.why = WhyOfCode(copy.code).value_or(Reason::System);
+        answers_.ReportError(copy);
+        return false;
       }
-      folderMade_ = yes;
+      folderMade_ = true;
     }
   }
   if (*folderMade_) return true;
-  copy.why = Why::NoFolder;
-  report_.NotMade(copy);
+  copy.why = Reason::NoFolder;
+  copy.at = NotMade::Party::Folder;
+  answers_.ReportError(copy);
   return false;
 }
 
-void FileCopy::CopyOneFile(const std::u16string& source, const std::u16string& target) {
-  using Why = ShellCopy::Why;
-  using Answer = CopyConsent::Answer;
-  ShellCopy copy;
+bool FileCopy::CopyOneFile(const std::u16string& source, const std::u16string& target) {
+  NotMade copy;
+  copy.source = source;
   copy.target = target;
+  copy.path = target;
   copy.device = DeviceName(target);
   if (!copy.device.empty()) {
-    copy.why = Why::Device;
-    report_.NotMade(copy);
-    return;
+    copy.why = Reason::Device;
+    answers_.ReportError(copy);
+    return false;
   }
   const std::wstring from = ApiPath(source);
   const std::wstring to = ApiPath(target);
   const std::wstring folder = FolderOf(to);
-  if (!FolderReady(copy, folder)) return;
-
   const Found original = Look(from);
   copy.want = original.size;
+  if (!answers_.BeginCopy(source, target, original.size)) return false;
+  if (!FolderReady(copy, folder)) return false;
+
   const Found before = Look(to);
   if (before.folder) {
-    copy.why = Why::Folder;
-    report_.NotMade(copy);
-    return;
+    copy.why = Reason::FolderHasName;
+    answers_.ReportError(copy);
+    return false;
   }
-  bool replace = false;
-  if (before.there) {
-    if (!replaceAll_) {
-      switch (consent_.Replace(target, {before.size, before.modified}, source,
-                               {original.size, original.modified})) {
-        case Answer::Yes:
-          replace = true;
-          break;
-        case Answer::YesToAll:
-          replaceAll_ = true;
-          break;
-        case Answer::No:
-          break;
-        case Answer::NoToAll:
-          replaceAll_ = false;
-          break;
-        case Answer::Stop:
-          return;
-      }
-    }
-    replace = replace || replaceAll_.value_or(false);
-    if (!replace) {
-      copy.why = Why::Exists;
-      copy.left = ShellCopy::Left::Earlier;
-      report_.NotMade(copy);
-      return;
-    }
+  const bool replace = before.there;
+  if (replace && !answers_.AskReplace({source, target, FactsOf(original), FactsOf(before)})) {
+    return false;
   }
 
   // A name of our own beside the copy's, taken only where it is free: another program's file of
@@ -163,58 +159,78 @@ void FileCopy::CopyOneFile(const std::u16string& source, const std::u16string& t
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = folder + L".~ferrowick-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                 std::to_wstring(++serial_) + L".tmp";
-    code = CopyFileExW(from.c_str(), temporary.c_str(), Progress,
-                       const_cast<CopyConsent*>(&consent_), nullptr, COPY_FILE_FAIL_IF_EXISTS)
+    code = CopyFileExW(from.c_str(), temporary.c_str(), Progress, &answers_, nullptr,
+                       COPY_FILE_FAIL_IF_EXISTS)
                ? ERROR_SUCCESS
                : GetLastError();
     if (code != ERROR_FILE_EXISTS && code != ERROR_ALREADY_EXISTS) break;
   }
   if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) temporary.clear();
-  if (code == ERROR_SUCCESS) {
-    const Found made = Look(temporary);
-    copy.have = made.size;
-    if (!made.there || made.folder) {
-      code = ERROR_FILE_NOT_FOUND;
-    } else if (copy.have != copy.want) {
-      copy.why = Why::Short;
-    } else {
-      code = Flush(temporary, made.attributes);
-    }
+  if (code != ERROR_SUCCESS) {
+    Fail(copy, from, to, temporary, code, "CopyFileExW");
+    return false;
   }
-  if (code == ERROR_SUCCESS && copy.why == Why::Made) {
-    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (MoveFileExW(temporary.c_str(), to.c_str(), flags)) {
-      ++made_;
-      return;
-    }
-    code = GetLastError();
-    if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS) copy.why = Why::Appeared;
+  const Found made = Look(temporary);
+  copy.have = made.size;
+  if (!made.there || made.folder) {
+    Fail(copy, from, to, temporary, ERROR_FILE_NOT_FOUND, "GetFileAttributesExW");
+    return false;
   }
-  copy.code = static_cast<int>(code);
-  Fail(copy, from, temporary);
+  if (copy.have != copy.want) {
+    copy.why = Reason::Short;
+    Fail(copy, from, to, temporary, ERROR_SUCCESS, {});
+    return false;
+  }
+  if (const auto [failed, call] = Flush(temporary, made.attributes); failed != ERROR_SUCCESS) {
+    Fail(copy, from, to, temporary, failed, call);
+    return false;
+  }
+  const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+  if (MoveFileExW(temporary.c_str(), to.c_str(), flags)) return true;
+  code = GetLastError();
+  if (code == ERROR_ALREADY_EXISTS || code == ERROR_FILE_EXISTS) {
+    copy.why = Reason::Appeared;
+    copy.left = NotMade::Left::Earlier;
+  }
+  Fail(copy, from, to, temporary, code, "MoveFileExW");
+  return false;
 }
 
-void FileCopy::Fail(ShellCopy& copy, const std::wstring& source, const std::wstring& temporary) {
-  using Why = ShellCopy::Why;
-  if (copy.why == Why::Made) {
-    if (copy.code == ERROR_REQUEST_ABORTED || consent_.Stopped()) {
-      copy.why = Why::Stopped;
+void FileCopy::Fail(NotMade& copy, const std::wstring& source, const std::wstring& target,
+                    const std::wstring& temporary, DWORD code, std::string_view call) {
+  copy.code = static_cast<int>(code);
+  copy.call = call;
+  if (copy.why == Reason::System) {
+    if (code == ERROR_REQUEST_ABORTED || answers_.Stopped()) {
+      copy.why = Reason::Stopped;
     } else if (const auto why = WhyOfCode(copy.code)) {
       copy.why = *why;
-    } else {
-      copy.why = Look(source).there ? Why::System : Why::SourceGone;
+    } else if (!Look(source).there) {
+      copy.why = Reason::SourceGone;
+      copy.at = NotMade::Party::Source;
+      copy.path = copy.source;
+    }
+  }
+  // A file another program holds open refuses what the copy needs of it with either code.
+  if (copy.why == Reason::InUse || copy.why == Reason::Denied) {
+    if (const std::optional<NotMade::Party> held = HeldOpen(source, target)) {
+      copy.why = Reason::InUse;
+      copy.at = *held;
+      copy.path = *held == NotMade::Party::Source ? copy.source : copy.target;
+    } else if (copy.why == Reason::InUse) {
+      copy.path.clear();
     }
   }
   // What was written under our own name goes, whatever else happened.
   if (!temporary.empty() && Look(temporary).there) {
     if (DeleteFileW(temporary.c_str())) {
-      copy.left = ShellCopy::Left::Removed;
+      if (copy.left == NotMade::Left::Nothing) copy.left = NotMade::Left::Removed;
     } else {
-      copy.left = ShellCopy::Left::NotRemoved;
-      copy.unfinished.assign(temporary.begin(), temporary.end());
+      copy.left = NotMade::Left::NotRemoved;
+      copy.leftover.assign(temporary.begin(), temporary.end());
     }
   }
-  report_.NotMade(copy);
+  answers_.ReportError(copy);
 }
 
 }  // namespace ferrowick

@@ -28,27 +28,44 @@ std::wstring PathList(const std::wstring& path) {
 
 }  // namespace
 
-std::optional<ShellCopy::Why> WhyOfCode(int code) {
-  using Why = ShellCopy::Why;
+std::optional<Reason> WhyOfCode(int code) {
   switch (code) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return Why::NoRoom;
+      return Reason::NoRoom;
     case kShellFileTooLarge:
     case ERROR_FILE_TOO_LARGE:
-      return Why::TooLarge;
+      return Reason::TooLarge;
     case ERROR_WRITE_PROTECT:
-      return Why::WriteProtected;
+      return Reason::WriteProtected;
     case ERROR_ACCESS_DENIED:
     case kShellSourceDenied:
-      return Why::Denied;
+      return Reason::Denied;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-      return Why::InUse;
+      return Reason::InUse;
     default:
-      if (code >= kShellDestCdRom && code <= kShellDestCdRecord) return Why::WriteProtected;
+      if (code >= kShellDestCdRom && code <= kShellDestCdRecord) return Reason::WriteProtected;
       return std::nullopt;
   }
+}
+
+std::optional<NotMade::Party> HeldOpen(const std::wstring& source, const std::wstring& target) {
+  // Opened as the copy would need each: the source to be read, the copy's name to be replaced.
+  const auto held = [](const std::wstring& path, DWORD access) {
+    const HANDLE file =
+        CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      CloseHandle(file);
+      return false;
+    }
+    const DWORD code = GetLastError();
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION;
+  };
+  if (held(source, GENERIC_READ)) return NotMade::Party::Source;
+  if (held(target, DELETE)) return NotMade::Party::Copy;
+  return std::nullopt;
 }
 
 namespace {
@@ -84,23 +101,25 @@ std::u16string DeviceName(std::u16string_view path) {
   return {};
 }
 
-Module1::Module1(CopyReport& report, Shell shell) : report_(report), shell_(std::move(shell)) {
+Module1::Module1(RunHost& host, Shell shell)
+    : answers_(host, std::chrono::milliseconds(0)), shell_(std::move(shell)) {
   if (!shell_) shell_ = [](SHFILEOPSTRUCTW& operation) { return SHFileOperationW(&operation); };
 }
 
-void Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
-  using Why = ShellCopy::Why;
-  ShellCopy copy;
+bool Module1::CopyOneFile(const std::u16string& source, const std::u16string& target) {
+  NotMade copy;
+  copy.source = source;
   copy.target = target;
+  copy.path = target;
   const std::wstring from(source.begin(), source.end());
   const std::wstring to(target.begin(), target.end());
   copy.device = DeviceName(target);
   const Found before = Look(to);
   // The shell would hand the file to a device, or copy it into a folder of that name.
   if (!copy.device.empty() || before.folder) {
-    copy.why = copy.device.empty() ? Why::Folder : Why::Device;
-    report_.NotMade(copy);
-    return;
+    copy.why = copy.device.empty() ? Reason::FolderHasName : Reason::Device;
+    answers_.ReportError(copy);
+    return false;
   }
   copy.want = Look(from).size;
 
@@ -113,44 +132,55 @@ void Module1::CopyOneFile(const std::u16string& source, const std::u16string& ta
   operation.pTo = toList.c_str();
   operation.fFlags = FOF_SIMPLEPROGRESS;
   copy.code = shell_(operation);
-  copy.aborted = operation.fAnyOperationsAborted != FALSE;
+  copy.call = "SHFileOperationW";
+  const bool aborted = operation.fAnyOperationsAborted != FALSE;
 
   const Found after = Look(to);
   copy.have = after.size;
-  const bool done = copy.code == 0 && !copy.aborted;
-  if (done && after.there && !after.folder && copy.have == copy.want) return;
+  const bool done = copy.code == 0 && !aborted;
+  if (done && after.there && !after.folder && copy.have == copy.want) return true;
 
   if (after.there) {
     // What the run made under a free name and the shell did not finish is no copy: it goes.
     // A file that was there before stays, whatever the shell did to it.
     if (before.there) {
-      copy.left = ShellCopy::Left::Earlier;
+      copy.left = NotMade::Left::Earlier;
     } else {
-      copy.left = DeleteFileW(to.c_str()) ? ShellCopy::Left::Removed : ShellCopy::Left::NotRemoved;
+      copy.left = DeleteFileW(to.c_str()) ? NotMade::Left::Removed : NotMade::Left::NotRemoved;
     }
   }
   if (done) {
-    copy.why = after.there ? Why::Short : Why::NotThere;
+    copy.why = after.there ? Reason::Short : Reason::NotThere;
+    copy.code = 0;
+    copy.call = {};
   } else if (const auto why = WhyOfCode(copy.code)) {
     copy.why = *why;
   } else {
-    copy.why = Diagnose(copy, from, to);
+    copy.why = Diagnose(copy, aborted, from, to);
   }
-  report_.NotMade(copy);
+  if (copy.why == Reason::InUse) {
+    // The shell's code does not say which of the two is held.
+    const std::optional<NotMade::Party> held = HeldOpen(from, to);
+    copy.at = held.value_or(NotMade::Party::Copy);
+    copy.path = !held ? std::u16string() : *held == NotMade::Party::Source ? source : target;
+  } else if (copy.why == Reason::SourceGone) {
+    copy.at = NotMade::Party::Source;
+  }
+  answers_.ReportError(copy);
+  return false;
 }
 
-ShellCopy::Why Module1::Diagnose(const ShellCopy& copy, const std::wstring& source,
-                                 const std::wstring& target) {
-  using Why = ShellCopy::Why;
-  if (!Look(source).there) return Why::SourceGone;
+Reason Module1::Diagnose(const NotMade& copy, bool aborted, const std::wstring& source,
+                         const std::wstring& target) {
+  if (!Look(source).there) return Reason::SourceGone;
   ULARGE_INTEGER room{};
   if (GetDiskFreeSpaceExW(FolderOf(target).c_str(), &room, nullptr, nullptr) &&
       room.QuadPart < copy.want) {
-    return Why::NoRoom;
+    return Reason::NoRoom;
   }
   // Where the name is free, the drive itself says whether a file may be made there: a new,
   // empty one that goes again as it is closed.
-  if (copy.left != ShellCopy::Left::Earlier && copy.left != ShellCopy::Left::NotRemoved) {
+  if (copy.left != NotMade::Left::Earlier && copy.left != NotMade::Left::NotRemoved) {
     const HANDLE probe = CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                      FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (probe != INVALID_HANDLE_VALUE) {
@@ -159,11 +189,11 @@ ShellCopy::Why Module1::Diagnose(const ShellCopy& copy, const std::wstring& sour
       return *why;
     }
   }
-  if (copy.aborted || copy.code == ERROR_CANCELLED || copy.code == kShellCancelled) {
-    return Why::Cancelled;
+  if (aborted || copy.code == ERROR_CANCELLED || copy.code == kShellCancelled) {
+    return Reason::Cancelled;
   }
-  if (copy.code == kShellUnknown || copy.code == kShellInvalidFiles) return Why::NotThere;
-  return Why::Failed;
+  if (copy.code == kShellUnknown || copy.code == kShellInvalidFiles) return Reason::NotThere;
+  return Reason::ShellFailed;
 }
 
 std::optional<std::u16string> Module1::PickDirectory(HWND owner, const std::u16string& title) {

@@ -45,15 +45,16 @@ std::wstring FolderOf(const std::wstring& path) {
   return slash == std::wstring::npos ? std::wstring(L".\\") : path.substr(0, slash + 1);
 }
 
-PathLook LookAt(const std::wstring& given) {
+PathLook LookAt(const std::u16string& given) {
   PathLook look;
-  look.full = FullPath(given);
-  look.device = DeviceOf(look.full);
+  const std::wstring full = FullPath(std::wstring(given.begin(), given.end()));
+  look.full = U(full);
+  look.device = DeviceOf(full);
   if (!look.device.empty()) {
     look.kind = PathLook::Kind::Device;
     return look;
   }
-  const DWORD attributes = GetFileAttributesW(look.full.c_str());
+  const DWORD attributes = GetFileAttributesW(full.c_str());
   look.kind = attributes == INVALID_FILE_ATTRIBUTES          ? PathLook::Kind::Missing
               : (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathLook::Kind::Folder
                                                              : PathLook::Kind::File;

@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// What is at a path the window is handed (on its command line, dropped, chosen), as Windows
-// reads it.
+// What is at a path, as Windows reads it: for the window (LookAt), and for the copies.
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
+#include "path_kind.h"
+
 namespace ferrowick {
-
-struct PathLook {
-  enum class Kind { File, Folder, Missing, Device } kind = Kind::Missing;
-  std::wstring full;      // the path's full form, as the boxes show it
-  std::u16string device;  // Device: the one Windows reads the path as
-};
-
-PathLook LookAt(const std::wstring& given);
 
 // What the system says of a path now, as one call tells it.
 struct Found {

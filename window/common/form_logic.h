@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // What every toolkit's Form1 does alike, without a toolkit: the status box's lines on their way
-// to it, paced to the display, and where a given or dropped path goes.
+// to it, paced to the display, and the names a window is handed.
 
 #include <chrono>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
-#include "refusals.h"
 #include "window_services.h"
 
 namespace ferrowick {
@@ -32,19 +31,6 @@ struct BoxControls {
     }
     return Control{};
   }
-};
-
-// Where a path given on the command line or dropped on the window goes, by what its platform
-// found there: a file fills Step 1, a folder Step 4 where it may (a drop), and anything else is
-// refused with these words. What only its platform can tell (a device, a pipe, a name that is
-// not text) each window refuses before.
-struct Placing {
-  enum class Found { File, Folder, Missing };
-  enum class Into { Nothing, File, Folder } into = Into::Nothing;
-  bool refused = false;
-  Refusal refusal = Refusal::Missing;  // where refused
-
-  static Placing For(Found found, bool folderTaken);
 };
 
 // How many paths a window was started with, or had dropped on it: a leading "--" (after which

@@ -44,6 +44,8 @@ void FitTitle(QDialog& dialog, const QString& title) {
   }
 }
 
+QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
+
 QPushButton* Button(const QString& caption) {
   auto* button = new QPushButton(caption);
   button->setAccessibleName(QString(caption).remove(u'&'));
@@ -84,16 +86,16 @@ class ProgressWindow : public QDialog {
 
   void Show(const RunProgress& p) {
     if (p.writing) {
-      what_->setText(Wording::Writing());
-      count_->setText(Wording::Made(p));
+      what_->setText(Q(words::Writing()));
+      count_->setText(Q(words::Made(p)));
       pace_->setText(CopyDialogs::tr("This waits for the device; nothing is left to cancel."));
       bar_->setRange(0, 0);  // how much the device still has to write, nobody can say
       cancel_->setEnabled(false);
       stop_->setEnabled(false);
     } else {
-      what_->setText(Elided(CopyDialogs::tr("Copying to \"%1\"").arg(Wording::Visible(p.target))));
-      count_->setText(Wording::Count(p));
-      pace_->setText(Wording::Pace(p));
+      what_->setText(Elided(CopyDialogs::tr("Copying to \"%1\"").arg(Q(words::Shown(p.target)))));
+      count_->setText(Q(words::Count(p)));
+      pace_->setText(Q(words::Pace(p)));
       bar_->setValue(p.total == 0 ? 1000 : static_cast<int>(p.done * 1000 / p.total));
     }
   }
@@ -123,14 +125,14 @@ class ProgressWindow : public QDialog {
 CopyDialogs::CopyDialogs(DialogHost& host) : host_(host) {}
 CopyDialogs::~CopyDialogs() = default;
 
-int CopyDialogs::Ask(int icon, const QString& title, const QString& text,
-                     const std::vector<Wording::Choice>& choices, int byDefault, int onEscape,
+int CopyDialogs::Ask(int icon, const QString& title, const std::u16string& text,
+                     const std::vector<words::Choice>& choices, int byDefault, int onEscape,
                      int onClose) {
-  QMessageBox box(static_cast<QMessageBox::Icon>(icon), title, text, QMessageBox::NoButton,
+  QMessageBox box(static_cast<QMessageBox::Icon>(icon), title, Q(text), QMessageBox::NoButton,
                   host_.Owner());
   std::vector<std::pair<QAbstractButton*, int>> buttons;
-  for (const Wording::Choice& choice : choices) {
-    QPushButton* button = Button(choice.caption);
+  for (const words::Choice& choice : choices) {
+    QPushButton* button = Button(Q(choice.caption));
     // One role for all keeps them in the order given.
     box.addButton(button, QMessageBox::ActionRole);
     if (choice.answer == byDefault) box.setDefaultButton(button);
@@ -149,42 +151,43 @@ int CopyDialogs::Ask(int icon, const QString& title, const QString& text,
 Answer CopyDialogs::AskReplace(const ReplaceQuestion& question) {
   // Nothing is replaced by a stray Enter.
   return static_cast<Answer>(Ask(QMessageBox::Question, tr("Confirm File Replace"),
-                                 Wording::ReplaceQuestion(question), Wording::ReplaceChoices(),
+                                 words::ReplaceQuestion(question), words::ReplaceChoices(),
                                  int(Answer::No), int(Answer::No), int(Answer::Stop)));
 }
 
-Answer CopyDialogs::AskCreateFolder(const std::string& folder) {
+Answer CopyDialogs::AskCreateFolder(const std::u16string& folder) {
   return static_cast<Answer>(Ask(QMessageBox::Question, tr("Confirm Folder Create"),
-                                 Wording::FolderQuestion(folder), Wording::FolderChoices(),
+                                 words::FolderQuestion(folder), words::FolderChoices(),
                                  int(Answer::No), int(Answer::No), int(Answer::Stop)));
 }
 
-Answer CopyDialogs::AskStallingFolder(const std::string& folder, int count) {
-  return static_cast<Answer>(Ask(
-      QMessageBox::Warning, tr("Confirm Copies into a WebDAV Folder"),
-      Wording::StallingFolder(folder, count) + QStringLiteral("\n\n") +
-          tr("Make the copies there all the same?"),
-      {{Wording::Of(RunWord::Yes), int(Answer::Yes)}, {Wording::Of(RunWord::No), int(Answer::No)}},
-      int(Answer::No), int(Answer::No), int(Answer::No)));
+Answer CopyDialogs::AskStallingFolder(const std::u16string& folder, int count) {
+  return static_cast<Answer>(
+      Ask(QMessageBox::Warning, tr("Confirm Copies into a WebDAV Folder"),
+          words::StallingFolder(folder, count) + u"\n\n" +
+              tr("Make the copies there all the same?").toStdU16String(),
+          {{words::Of(RunWord::Yes), int(Answer::Yes)}, {words::Of(RunWord::No), int(Answer::No)}},
+          int(Answer::No), int(Answer::No), int(Answer::No)));
 }
 
-void CopyDialogs::ReportNote(const CopyNote& note) {
-  const QString caption = note.kind == CopyNote::Kind::Deferred    ? tr("Copies Waiting for Upload")
-                          : note.kind == CopyNote::Kind::Unchecked ? tr("Changes Not Checked")
-                                                                   : tr("Attributes Not Kept");
+void CopyDialogs::ReportNote(const RunNote& note) {
+  const QString caption = note.kind == RunNote::Kind::Deferred    ? tr("Copies Waiting for Upload")
+                          : note.kind == RunNote::Kind::Unchecked ? tr("Changes Not Checked")
+                                                                  : tr("Attributes Not Kept");
   const int ok = int(ErrorAnswer::Skip);
-  Ask(QMessageBox::Information, caption, Wording::Report(note), {{Ok(), ok}}, ok, ok, ok);
+  Ask(QMessageBox::Information, caption, words::Report(note), {{Ok().toStdU16String(), ok}}, ok, ok,
+      ok);
 }
 
-ErrorAnswer CopyDialogs::ReportError(const CopyFailure& failure) {
+ErrorAnswer CopyDialogs::ReportError(const NotMade& failure) {
   const int skip = int(ErrorAnswer::Skip);
-  if (failure.kind == CopyFailure::Kind::Unwritten) {
+  if (failure.of == NotMade::Of::Copies) {
     return static_cast<ErrorAnswer>(Ask(QMessageBox::Warning, tr("Error Writing Copies"),
-                                        Wording::Report(failure), {{Ok(), skip}}, skip, skip,
-                                        skip));
+                                        words::Report(failure), {{Ok().toStdU16String(), skip}},
+                                        skip, skip, skip));
   }
   return static_cast<ErrorAnswer>(Ask(QMessageBox::Warning, tr("Error Copying File"),
-                                      Wording::Report(failure), Wording::ErrorChoices(), skip, skip,
+                                      words::Report(failure), words::ErrorChoices(), skip, skip,
                                       int(ErrorAnswer::Stop)));
 }
 
@@ -207,9 +210,9 @@ void CopyDialogs::ProgressDone() { progress_.reset(); }
 
 void CopyDialogs::Idle() { host_.Breathe(); }
 
-void CopyDialogs::ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) {
-  Ask(QMessageBox::Warning, tr("Copies Not Made"), Wording::Unmade(count, first), {{Ok(), 0}}, 0, 0,
-      0);
+void CopyDialogs::ReportUnmade(std::size_t count, const std::vector<NotMade>& first, bool more) {
+  Ask(QMessageBox::Warning, tr("Copies Not Made"), words::Unmade(count, first, more),
+      {{Ok().toStdU16String(), 0}}, 0, 0, 0);
 }
 
 QString CopyDialogs::Ok() { return tr("OK"); }

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "run_answers.h"
+#include "run_host.h"
 #include "words.h"
 
 class QDialog;
@@ -38,7 +38,7 @@ int RunModeless(QDialog& dialog);
 
 class ProgressWindow;
 
-class CopyDialogs : public CopyQuestions {
+class CopyDialogs : public RunHost {
   Q_DECLARE_TR_FUNCTIONS(ferrowick::CopyDialogs)
 
  public:
@@ -46,21 +46,21 @@ class CopyDialogs : public CopyQuestions {
   ~CopyDialogs() override;
 
   Answer AskReplace(const ReplaceQuestion& question) override;
-  Answer AskCreateFolder(const std::string& folder) override;
-  Answer AskStallingFolder(const std::string& folder, int count) override;
-  ErrorAnswer ReportError(const CopyFailure& failure) override;
-  void ReportNote(const CopyNote& note) override;
+  Answer AskCreateFolder(const std::u16string& folder) override;
+  Answer AskStallingFolder(const std::u16string& folder, int count) override;
+  ErrorAnswer ReportError(const NotMade& failure) override;
+  void ReportNote(const RunNote& note) override;
   ProgressAnswer Progress(const RunProgress& progress) override;
   void ProgressDone() override;
   void Idle() override;
-  void ReportUnmade(std::size_t count, const std::vector<CopyFailure>& first) override;
+  void ReportUnmade(std::size_t count, const std::vector<NotMade>& first, bool more) override;
 
  private:
   static QString Ok();
   // A question with the choices as buttons, in this order. Enter picks `byDefault`, Escape and
   // closing the box pick `onEscape`, closing the main window picks `onClose`.
-  int Ask(int icon, const QString& title, const QString& text,
-          const std::vector<Wording::Choice>& choices, int byDefault, int onEscape, int onClose);
+  int Ask(int icon, const QString& title, const std::u16string& text,
+          const std::vector<words::Choice>& choices, int byDefault, int onEscape, int onClose);
 
   DialogHost& host_;
   std::unique_ptr<ProgressWindow> progress_;

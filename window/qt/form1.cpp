@@ -22,7 +22,6 @@
 #include <tuple>
 
 #include "controls.h"
-#include "path_look.h"
 #include "utf.h"
 #include "words.h"
 
@@ -42,7 +41,7 @@ Form1::Form1(QWidget* parent)
       CommonDialog1(this, [this](QDialog& dialog) { return RunModal(dialog); }),
       copyDialogs_(*this),
       module1_(copyDialogs_, *this),
-      duplicator_(*this, module1_, u'/') {
+      controller_(*this, *this, module1_, u'/') {
   controls::InstallAccessibleRoles();
   setWindowTitle(QString::fromUtf16(layout::kTitle));
   setFixedSize(Px(layout::kClientWidth), Px(layout::kClientHeight));
@@ -141,68 +140,39 @@ void Form1::ConnectControls() {
   txtStatus->setAcceptDrops(false);
 }
 
-namespace {
-
-PathLook Look(const QString& path) { return LookAt(QFile::encodeName(path).toStdString()); }
-
-// Why `path` is not taken, or "" where `placing` now says where it goes. Folders are for Step 4.
-QString Refuses(const QString& path, const PathLook& look, bool folderTaken, Placing& placing) {
-  if (look.kind == PathLook::Kind::Ambiguous) return Wording::NotText(path);
-  if (look.kind == PathLook::Kind::Special) return Wording::NotRegular(path, look.mode);
-  using Found = Placing::Found;
-  placing = Placing::For(look.kind == PathLook::Kind::File     ? Found::File
-                         : look.kind == PathLook::Kind::Folder ? Found::Folder
-                                                               : Found::Missing,
-                         folderTaken);
-  return placing.refused ? Wording::Refused(placing.refusal, path) : QString();
-}
-
-}  // namespace
-
-void Form1::Say(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(layout::kTitle), text, QMessageBox::Ok,
-                  this);
+void Form1::Say(const std::u16string& text) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(layout::kTitle),
+                  QString::fromStdU16String(text), QMessageBox::Ok, this);
   RunModal(box);
 }
 
 void Form1::OpenFiles(std::vector<std::string> names) {
-  const Given given = OneGiven(names);
-  if (given == Given::Several) return Say(Wording::Refused(Refusal::OneAtATime));
-  if (given == Given::None) return;
-  const QString path = QFileInfo(QFile::decodeName(names.front().c_str())).absoluteFilePath();
-  if (!IsUtf8(names.front())) return Say(Wording::NotText(path));
-  Placing placing;
-  if (const QString refusal = Refuses(path, Look(path), false, placing); !refusal.isEmpty())
-    return Say(refusal);
-  Fill(txtFile, path);
+  std::vector<std::u16string> given;
+  for (const std::string& name : names) given.push_back(FromBytes(name));
+  controller_.Take(RunController::Place(std::move(given), false));
 }
 
-void Form1::Fill(QLineEdit* box, const QString& path) {
-  box->setText(path);
+void Form1::Fill(Box box, const std::u16string& path) {
+  const QString text = QString::fromStdU16String(path);
+  BoxFor(box)->setText(text);
   // The file dialog gives back the name it remembers when it is cancelled: that must be Step
   // 1's, however Step 1 was filled.
-  if (box == txtFile) CommonDialog1.FileName = path;
+  if (box == Box::File) CommonDialog1.FileName = text;
 }
 
-Form1::Drop Form1::Dropped(const QMimeData* data) const {
-  Drop drop;
+RunController::Placed Form1::Dropped(const QMimeData* data) {
   const QList<QUrl> urls = data->hasUrls() ? data->urls() : QList<QUrl>();
-  if (urls.size() > 1) {
-    drop.refusal = Wording::Refused(Refusal::OneAtATime);
-  } else if (urls.size() != 1 || !urls.constFirst().isLocalFile()) {
-    drop.refusal = Wording::NotLocal();
-  } else {
-    drop.path = QFileInfo(urls.constFirst().toLocalFile()).absoluteFilePath();
+  if (urls.size() == 1 && !urls.constFirst().isLocalFile())
+    return {Box::File, {}, words::NotLocal()};
+  if (urls.isEmpty()) return {Box::File, {}, words::NotLocal()};
+  std::vector<std::u16string> names;
+  for (const QUrl& url : urls) {
     // The name's bytes are in the link as it came, escaped.
     const QByteArray name =
-        QByteArray::fromPercentEncoding(urls.constFirst().path(QUrl::FullyEncoded).toLatin1());
-    Placing placing;
-    drop.refusal = IsUtf8(std::string_view(name.constData(), std::size_t(name.size())))
-                       ? Refuses(drop.path, Look(drop.path), true, placing)
-                       : Wording::NotText(drop.path);
-    drop.box = placing.into == Placing::Into::Folder ? txtDir : txtFile;
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    names.push_back(FromBytes(std::string_view(name.constData(), std::size_t(name.size()))));
   }
-  return drop;
+  return RunController::Place(std::move(names), true);
 }
 
 // Whatever is dragged over the window is let through, so that a refused drop can say why; the
@@ -210,7 +180,7 @@ Form1::Drop Form1::Dropped(const QMimeData* data) const {
 void Form1::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void Form1::dragMoveEvent(QDragMoveEvent* event) {
-  const bool taken = !duplicator_.Running() && Dropped(event->mimeData()).refusal.isEmpty();
+  const bool taken = !controller_.Running() && Dropped(event->mimeData()).refusal.empty();
   event->setDropAction(taken ? Qt::CopyAction : Qt::IgnoreAction);
   event->accept();
 }
@@ -218,11 +188,7 @@ void Form1::dragMoveEvent(QDragMoveEvent* event) {
 void Form1::dropEvent(QDropEvent* event) {
   event->setDropAction(Qt::CopyAction);
   event->accept();
-  // A run reads the boxes as it goes: they stay as they are until it is over.
-  if (duplicator_.Running()) return;
-  const Drop drop = Dropped(event->mimeData());
-  if (!drop.refusal.isEmpty()) return Say(drop.refusal);
-  Fill(drop.box, drop.path);
+  controller_.Take(Dropped(event->mimeData()));
 }
 
 void Form1::FitTo(int room, int frame) {
@@ -265,7 +231,7 @@ QLineEdit* Form1::BoxFor(Box box) const {
   return BoxControls<QLineEdit*>{txtFile, txtCopies, txtPrefix, txtDir, nullptr}[box];
 }
 
-std::u16string Form1::Words(Phrase phrase) const { return Wording::Of(phrase).toStdU16String(); }
+std::u16string Form1::Words(Phrase phrase) const { return words::Of(phrase); }
 
 std::u16string Form1::Text(Box box) const {
   return box == Box::Status ? txtStatus->Lines() : BoxFor(box)->text().toStdU16String();
@@ -280,22 +246,18 @@ bool Form1::PrefixSelected() const { return TagLocation[0]->isChecked(); }
 
 void Form1::AppendStatusLine(std::u16string_view line) { txtStatus->Log().Append(line); }
 
-void Form1::RepaintStatus() {
-  if (txtStatus->Log().Due(StatusLog::Clock::now())) Breathe();
-}
+void Form1::RepaintStatus() { controller_.Repaint(); }
 
-void Form1::Breathe() {
-  const auto start = StatusLog::Clock::now();
-  txtStatus->Flush();
-  if (duplicator_.Running() && start >= nextSpoken_) {
-    nextSpoken_ = start + kProgressSpokenEvery;
-    announcer_->Say(Wording::Said(RunSoFar(module1_.Made(), duplicator_.Last().count)));
-  }
-  QCoreApplication::processEvents();
-  txtStatus->Log().Framed(start, StatusLog::Clock::now());
-}
+bool Form1::KeepRunning() { return !closing_; }
 
-bool Form1::KeepRunning() { return !closing_ && !module1_.Stopped(); }
+StatusLog& Form1::Log() { return txtStatus->Log(); }
+void Form1::ShowStatus() { txtStatus->Flush(); }
+void Form1::LetEventsThrough() { QCoreApplication::processEvents(); }
+// The window may have been closed while a copy dialog kept the application alive.
+void Form1::Close() { QCoreApplication::quit(); }
+void Form1::Announce(const std::u16string& text) {
+  announcer_->Say(QString::fromStdU16String(text));
+}
 
 int Form1::RunModal(QDialog& dialog) { return runDialog ? runDialog(dialog) : dialog.exec(); }
 
@@ -319,7 +281,9 @@ void Form1::FocusOn(Box box) {
 }
 
 void Form1::ShowMessage(const std::u16string& text) {
-  Say(QString::fromStdU16String(text).remove(u'\r'));
+  std::u16string lines = text;
+  std::erase(lines, u'\r');
+  Say(lines);
 }
 
 std::u16string Form1::ChooseFolder() {
@@ -327,13 +291,7 @@ std::u16string Form1::ChooseFolder() {
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
   if (RunModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString folder = dialog.selectedFiles().constFirst();
-  // Refused: Step 4 keeps what it had, as Step 1 does; only a cancel empties it.
-  if (Ambiguous(folder.toStdString())) {
-    Say(Wording::NotText(folder));
-    return txtDir->text().toStdU16String();
-  }
-  return folder.toStdU16String();
+  return dialog.selectedFiles().constFirst().toStdU16String();
 }
 
 void Form1::txtCopies_KeyPress(char16_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
@@ -363,36 +321,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::cmdChooseFile_Click() {
-  const QString before = CommonDialog1.FileName;
+  const std::u16string before = CommonDialog1.FileName.toStdU16String();
   CommonDialog1.DialogTitle = tr(layout::kFileDialogTitle);
   CommonDialog1.ShowOpen();
-  if (CommonDialog1.FileName != before && Ambiguous(CommonDialog1.FileName.toStdString())) {
-    Say(Wording::NotText(CommonDialog1.FileName));
-    CommonDialog1.FileName = before;
-  }
+  CommonDialog1.FileName = QString::fromStdU16String(
+      controller_.ChoseFile(before, CommonDialog1.FileName.toStdU16String()));
   txtFile->setText(CommonDialog1.FileName);
 }
 
+// Refused: Step 4 keeps what it had, as Step 1 does; only a cancel empties it.
 void Form1::cmdChooseDir_Click() {
-  txtDir->setText(QString::fromStdU16String(module1_.PickDirectory()));
+  txtDir->setText(QString::fromStdU16String(
+      controller_.ChoseFolder(txtDir->text().toStdU16String(), module1_.PickDirectory())));
 }
 
-void Form1::cmdGo_Click() {
-  if (duplicator_.Running()) return;
-  txtStatus->Log().Start();
-  nextSpoken_ = StatusLog::Clock::now() + kProgressSpokenEvery;
-  duplicator_.Run();
-  txtStatus->Flush();
-  // Said without moving the focus: the status box's last line is no news to a reader.
-  if (const Duplicator::Tally& run = duplicator_.Last(); run.count > 0) {
-    announcer_->Say(Wording::Said(RunEnded(run.count, run.tried, module1_.Made(), run.folder)));
-  }
-  // The window may have been closed while a copy dialog kept the application alive.
-  if (closing_) QCoreApplication::quit();
-}
+void Form1::cmdGo_Click() { controller_.Click(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  if (duplicator_.Running()) {
+  if (controller_.Running()) {
     closing_ = true;
     if (activeDialog_ != nullptr) activeDialog_->reject();
   }

@@ -13,9 +13,9 @@
 #include "announcer.h"
 #include "common_dialog.h"
 #include "copy_dialogs.h"
-#include "duplicator.h"
 #include "form_logic.h"
 #include "module1.h"
+#include "run_controller.h"
 #include "screen_room.h"
 #include "status_box.h"
 
@@ -29,7 +29,11 @@ class QScrollArea;
 
 namespace ferrowick {
 
-class Form1 : public QWidget, public WindowServices, public DialogHost, public FolderDialog {
+class Form1 : public QWidget,
+              public WindowServices,
+              public DialogHost,
+              public FolderDialog,
+              public FormView {
   Q_OBJECT
 
  public:
@@ -53,13 +57,22 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
 
   // DialogHost
   int RunCopyDialog(QDialog& dialog) override;
-  void Breathe() override;
+  void Breathe() override { controller_.Breathe(); }
   void BreatheWhenDue() override { RepaintStatus(); }
   bool Closing() const override { return closing_; }
   QWidget* Owner() override { return this; }
 
   // FolderDialog
   std::u16string ChooseFolder() override;
+
+  // FormView
+  StatusLog& Log() override;
+  void ShowStatus() override;
+  void LetEventsThrough() override;
+  void Close() override;
+  void Announce(const std::u16string& text) override;
+  void Say(const std::u16string& text) override;
+  void Fill(Box box, const std::u16string& path) override;
 
   // The controls, named as in the design.
   QLabel* Label1;
@@ -115,22 +128,13 @@ class Form1 : public QWidget, public WindowServices, public DialogHost, public F
   int RunModal(QDialog& dialog);
   QLineEdit* BoxFor(Box box) const;
   // What a drop of `data` would do: the box it fills and the path, or why it is refused.
-  struct Drop {
-    QLineEdit* box = nullptr;
-    QString path;
-    QString refusal;
-  };
-  Drop Dropped(const QMimeData* data) const;
-  void Say(const QString& text);
-  // A box filled by a start with a file or a drop.
-  void Fill(QLineEdit* box, const QString& path);
+  static RunController::Placed Dropped(const QMimeData* data);
 
   CopyDialogs copyDialogs_;
   Module1 module1_;
-  Duplicator duplicator_;
+  RunController controller_;
   bool closing_ = false;
   Announcer* announcer_;
-  StatusLog::Clock::time_point nextSpoken_;  // when a long run next says how far it has come
   QDialog* activeDialog_ = nullptr;
   QScrollArea* scroller_;
   QWidget* client_;  // the controls' area, of the designed size less what the status box gave

@@ -5,11 +5,11 @@
 
 #include <vector>
 
-#include "catalogue.h"
 #include "controls.h"
 #include "form_layout.h"
-#include "path_look.h"
-#include "win_words.h"
+#include "utf.h"
+#include "win_catalogue.h"
+#include "words.h"
 
 namespace ferrowick {
 namespace {
@@ -32,7 +32,7 @@ std::u16string Caption(const char* english) {
 
 Form1::Form1(Module1::Shell shell)
     : module1_(*this, std::move(shell)),
-      duplicator_(*this, module1_, u'\\'),
+      controller_(*this, *this, module1_, u'\\'),
       placer_(controls::SystemDpi()) {
   grey_ = CreateSolidBrush(kGrey);
   white_ = CreateSolidBrush(RGB(255, 255, 255));
@@ -231,7 +231,7 @@ void Form1::OnActivate(bool active) {
 }
 
 void Form1::OnClose() {
-  if (duplicator_.Running()) {
+  if (controller_.Running()) {
     // The run ends after the shell's current copy, then the window goes.
     closing_ = true;
     return;
@@ -244,10 +244,10 @@ void Form1::OnDropFiles(HDROP drop) {
   std::wstring path(count == 1 ? DragQueryFileW(drop, 0, nullptr, 0) : 0, L'\0');
   if (!path.empty()) DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size() + 1));
   DragFinish(drop);
-  // A run reads the boxes as it goes: they stay as they are until it is over.
-  if (duplicator_.Running() || count == 0) return;
-  if (count > 1) return ShowMessage(words::OneAtATime());
-  Take(path, true);
+  if (count == 0) return;
+  std::vector<std::u16string> names(count > 1 ? count : 1);
+  names.front() = U(path);
+  controller_.Take(RunController::Place(std::move(names), true));
 }
 
 void Form1::OpenFiles(const wchar_t* commandLine) {
@@ -262,27 +262,15 @@ void Form1::OpenFiles(const wchar_t* commandLine) {
     if (argument == L"--help" || argument == L"/?") return ShowMessage(words::Usage());
     if (argument.rfind(L"--", 0) == 0) return ShowMessage(words::UnknownOption(U(argument)));
   }
-  const Given given = OneGiven(paths);
-  if (given == Given::Several) return ShowMessage(words::OneAtATime());
-  if (given == Given::One) Take(paths.front(), false);
+  std::vector<std::u16string> names;
+  for (const std::wstring& path : paths) names.push_back(U(path));
+  controller_.Take(RunController::Place(std::move(names), false));
 }
 
-void Form1::Take(const std::wstring& given, bool folderTaken) {
-  const PathLook look = LookAt(given);
-  // A device's name, shown as given rather than as the system's full form of it.
-  if (look.kind == PathLook::Kind::Device) return ShowMessage(words::Device(U(given), look.device));
-  using Found = Placing::Found;
-  const Placing placing = Placing::For(look.kind == PathLook::Kind::Missing  ? Found::Missing
-                                       : look.kind == PathLook::Kind::Folder ? Found::Folder
-                                                                             : Found::File,
-                                       folderTaken);
-  if (placing.refused) return ShowMessage(words::Refused(placing.refusal, U(look.full)));
-  Fill(placing.into == Placing::Into::Folder ? txtDir : txtFile, look.full);
-}
-
-void Form1::Fill(HWND box, const std::wstring& path) {
-  SetWindowTextW(box, path.c_str());
-  if (box == txtFile) CommonDialog1.FileName = U(path);
+void Form1::Fill(Box box, const std::u16string& path) {
+  SetWindowTextW(BoxFor(box), W(path).c_str());
+  // The file dialog remembers Step 1's file however it was chosen.
+  if (box == Box::File) CommonDialog1.FileName = path;
 }
 
 bool Form1::PreTranslate(MSG& message) {
@@ -325,18 +313,9 @@ bool Form1::PrefixSelected() const {
 
 void Form1::AppendStatusLine(std::u16string_view line) { status_.log.Append(line); }
 
-void Form1::RepaintStatus() {
-  if (status_.log.Due(StatusLog::Clock::now())) Breathe();
-}
+void Form1::RepaintStatus() { controller_.Repaint(); }
 
-void Form1::Breathe() {
-  const auto start = StatusLog::Clock::now();
-  status_.Flush();
-  if (duplicator_.Running() && start >= nextSpoken_) {
-    nextSpoken_ = start + kProgressSpokenEvery;
-    const Duplicator::Tally& run = duplicator_.Last();
-    announcer_.Say(words::Said(RunSoFar(run.tried - static_cast<int>(notMade_.size()), run.count)));
-  }
+void Form1::LetEventsThrough() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
@@ -346,7 +325,6 @@ void Form1::Breathe() {
     }
     Dispatch(message);
   }
-  status_.log.Framed(start, StatusLog::Clock::now());
 }
 
 void Form1::FocusOn(Box box) {
@@ -364,52 +342,45 @@ void Form1::ShowMessage(const std::u16string& text) {
   MessageBoxW(hwnd_, W(text).c_str(), W(layout::kTitle), MB_OK);
 }
 
-void Form1::NotMade(const ShellCopy& copy) {
-  notMade_.push_back(copy);
-  AppendStatusLine(words::NotMadeLine(copy));
+// The shell has shown its own error, if any: the status box says what became of the copy, and
+// the run's end names it again with the others.
+ErrorAnswer Form1::ReportError(const NotMade& failure) {
+  AppendStatusLine(words::StatusLine(failure));
   RepaintStatus();
+  return ErrorAnswer::Later;
+}
+
+void Form1::ReportUnmade(std::size_t count, const std::vector<NotMade>& first, bool more) {
+  status_.Flush();
+  // Closed during the run: it goes without a box. Its lines end as the window's others do.
+  if (closing_) return;
+  std::u16string lines;
+  for (const char16_t c : words::Unmade(count, first, more)) {
+    if (c == u'\n') lines += u'\r';
+    lines += c;
+  }
+  ShowMessage(lines);
 }
 
 void Form1::txtCopies_KeyPress(wchar_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
 void Form1::txtPrefix_KeyPress(wchar_t& KeyAscii) { layout::DigitsOnly(KeyAscii); }
 
+// A device's name chosen in the dialog is refused, and Step 1 keeps its file.
 void Form1::cmdChooseFile_Click() {
   const std::u16string before = CommonDialog1.FileName;
   CommonDialog1.DialogTitle = Caption(layout::kFileDialogTitle);
   CommonDialog1.ShowOpen(hwnd_);
-  // A device's name chosen in the dialog is refused, and Step 1 keeps its file.
-  if (const std::u16string device = DeviceOf(W(CommonDialog1.FileName)); !device.empty()) {
-    ShowMessage(words::Device(CommonDialog1.FileName, device));
-    CommonDialog1.FileName = before;
-  }
+  CommonDialog1.FileName = controller_.ChoseFile(before, CommonDialog1.FileName);
   SetWindowTextW(txtFile, W(CommonDialog1.FileName).c_str());
 }
 
+// Something in the browser that is no folder on a disk: the box keeps what it had.
 void Form1::cmdChooseDir_Click() {
-  const std::optional<std::u16string> folder =
-      Module1::PickDirectory(hwnd_, Caption(layout::kFolderDialogTitle));
-  if (!folder) {
-    // Something in the browser that is no folder on a disk: the box keeps what it had.
-    ShowMessage(words::NoFolderOnDisk());
-    return;
-  }
-  SetWindowTextW(txtDir, W(*folder).c_str());
+  const std::u16string folder = controller_.ChoseFolder(
+      U(WindowText(txtDir)), Module1::PickDirectory(hwnd_, Caption(layout::kFolderDialogTitle)));
+  SetWindowTextW(txtDir, W(folder).c_str());
 }
 
-void Form1::cmdGo_Click() {
-  if (duplicator_.Running()) return;
-  status_.log.Start();
-  nextSpoken_ = StatusLog::Clock::now() + kProgressSpokenEvery;
-  notMade_.clear();
-  duplicator_.Run();
-  status_.Flush();
-  if (closing_) return static_cast<void>(DestroyWindow(hwnd_));
-  if (!notMade_.empty()) ShowMessage(words::NotMadeSummary(notMade_, kNotMadeListed));
-  // Said without moving the focus: the status box's last line is no news to a reader.
-  if (const Duplicator::Tally& run = duplicator_.Last(); run.count > 0) {
-    const int made = run.tried - static_cast<int>(notMade_.size());
-    announcer_.Say(words::Said(RunEnded(run.count, run.tried, made, run.folder)));
-  }
-}
+void Form1::cmdGo_Click() { controller_.Click(); }
 
 }  // namespace ferrowick

@@ -15,17 +15,17 @@
 
 #include "announcer.h"
 #include "common_dialog.h"
-#include "duplicator.h"
 #include "form_layout.h"
 #include "form_logic.h"
 #include "module1.h"
 #include "placer.h"
+#include "run_controller.h"
 #include "scroller.h"
 #include "status_box.h"
 
 namespace ferrowick {
 
-class Form1 : public WindowServices, public CopyReport {
+class Form1 : public WindowServices, public RunHost, public FormView {
  public:
   // `shell`: the shell's copy call, for tests.
   explicit Form1(Module1::Shell shell = {});
@@ -59,8 +59,27 @@ class Form1 : public WindowServices, public CopyReport {
   void FocusOn(Box box) override;
   bool KeepRunning() override { return !closing_; }
 
-  // CopyReport: the copy's line in the status box now, and the run's summary at its end.
-  void NotMade(const ShellCopy& copy) override;
+  // RunHost: the shell asks its own questions and shows its own progress. A copy not made gets
+  // its line in the status box now, and the run's summary box at its end.
+  Answer AskReplace(const ReplaceQuestion&) override { return Answer::No; }
+  Answer AskCreateFolder(const std::u16string&) override { return Answer::No; }
+  Answer AskStallingFolder(const std::u16string&, int) override { return Answer::No; }
+  ErrorAnswer ReportError(const NotMade& failure) override;
+  void ReportNote(const RunNote&) override {}
+  ProgressAnswer Progress(const RunProgress&) override { return ProgressAnswer::Go; }
+  void ProgressDone() override {}
+  void Idle() override {}
+  void ReportUnmade(std::size_t count, const std::vector<NotMade>& first, bool more) override;
+
+  // FormView
+  StatusLog& Log() override { return status_.log; }
+  void ShowStatus() override { status_.Flush(); }
+  void LetEventsThrough() override;
+  bool Closing() const override { return closing_; }
+  void Close() override { DestroyWindow(hwnd_); }
+  void Announce(const std::u16string& text) override { announcer_.Say(text); }
+  void Say(const std::u16string& text) override { ShowMessage(text); }
+  void Fill(Box box, const std::u16string& path) override;
 
   // The controls, named as in the design.
   HWND Label1, txtFile, cmdChooseFile, Line1, Label2, txtCopies, Line2, Label3, txtPrefix;
@@ -86,28 +105,20 @@ class Form1 : public WindowServices, public CopyReport {
   void OnClose();
   // A file dropped fills Step 1, a folder Step 4; several items are refused.
   void OnDropFiles(HDROP drop);
-  // A path given or dropped: a file fills Step 1, a folder Step 4 where `folderTaken`; anything
-  // else is refused in a message box.
-  void Take(const std::wstring& given, bool folderTaken);
-  // Sets Step 1 or Step 4; the file dialog remembers Step 1's file however it was chosen.
-  void Fill(HWND box, const std::wstring& path);
   void CreateControls();
   // The window fitted to the work area of its monitor (FitToWorkArea).
   void FitWorkArea();
   void Form_Load();
-  void Breathe();
   HWND BoxFor(Box box) const;
 
   HWND hwnd_ = nullptr;
   Module1 module1_;
-  Duplicator duplicator_;
+  RunController controller_;
   Placer placer_;
   HBRUSH grey_ = nullptr;
   HBRUSH white_ = nullptr;
   StatusBox status_;  // txtStatus's lines
   Announcer announcer_;
-  StatusLog::Clock::time_point nextSpoken_;  // when a long run next says how far it has come
-  std::vector<ShellCopy> notMade_;           // this run's
   Scroller scroller_{hwnd_};
   bool closing_ = false;
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active

@@ -2,8 +2,8 @@
 #include <objbase.h>
 #include <windows.h>
 
-#include "catalogue.h"
 #include "form1.h"
+#include "win_catalogue.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // DPI awareness (per monitor where Windows has it) comes from the manifest.
