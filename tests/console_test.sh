@@ -7,10 +7,11 @@
 # root), Ctrl+C and a name that appears during a copy (SIGINT and a file made while a large
 # copy runs), and the output redirected to a file, byte for byte the Linux command line's where
 # that program is given. Every mount and drive letter is undone however the test ends.
-#   console_test.sh FERROWICK.COM [LINUX_FERROWICK]     (WINEPREFIX: the run's wine prefix)
+#   console_test.sh FERROWICK.COM HOLD_OPEN.EXE [LINUX_FERROWICK]   (WINEPREFIX: the run's prefix)
 set -uo pipefail
 program=$(realpath "$1")
-linux=${2:+$(realpath "$2")}
+hold=$(realpath "$2")
+linux=${3:+$(realpath "$3")}
 : "${WINEPREFIX:?the wine prefix of the run}"
 work=$(mktemp -d)
 devices=$WINEPREFIX/dosdevices
@@ -38,17 +39,19 @@ if [ "$(id -u)" -eq 0 ] && mkdir "$work/full" &&
   ln -s "$work/full" "$devices/$letter"
 fi
 
-# check NAME STATUS STDOUT STDERR-WORDS FILES [old] [large] [40k] [pty:ANSWER] [during:sigint|appear] -- ARGS...
+# check NAME STATUS STDOUT STDERR-WORDS FILES [old] [large] [40k] [pty:ANSWER] [during:sigint|appear]
+#       [held:FILE] -- ARGS...
 #   STDOUT: the "Copying to:" targets, space-separated, "/" for "\"; FILES: every file after,
 #   besides report.txt, "name=old" where it must hold the old content; "=drive" for the full one.
+#   held: another program holds FILE open, sharing nothing, while the run goes.
 check() {
   local name=$1 status=$2 stdout=$3 words=$4 files=$5
   shift 5
-  local pty="" old=0 during="" source=$work/report.bin
+  local pty="" old=0 during="" held="" source=$work/report.bin
   while [ "$1" != -- ]; do
     case $1 in
       pty:*) pty=${1#pty:} ;; old) old=1 ;; large) source=$work/large.bin ;;
-      40k) source=$work/40k.bin ;; during:*) during=${1#during:} ;;
+      40k) source=$work/40k.bin ;; during:*) during=${1#during:} ;; held:*) held=${1#held:} ;;
     esac
     shift
   done
@@ -56,6 +59,13 @@ check() {
   local dir=$work/case
   rm -rf "$dir" && mkdir "$dir" && cp "$source" "$dir/report.txt"
   [ $old -eq 1 ] && echo old >"$dir/1report.txt"
+  local holder=""
+  if [ -n "$held" ]; then
+    rm -f "$work/held"
+    (cd "$dir" && exec wine "$hold" "$held" 30 >"$work/held") &
+    holder=$!
+    for _ in $(seq 100); do grep -q held "$work/held" 2>/dev/null && break; sleep 0.1; done
+  fi
   local got
   if [ -n "$pty" ]; then
     # wine sets the terminal raw: an answer typed before the question is lost, and Enter is CR.
@@ -80,6 +90,11 @@ check() {
   else
     (cd "$dir" && wine cmd /c ferrowick "$@" </dev/null >"$work/out" 2>"$work/err")
     got=$?
+  fi
+  if [ -n "$holder" ]; then
+    kill "$holder" 2>/dev/null
+    pkill -f "hold_open.*$held" 2>/dev/null
+    wait "$holder" 2>/dev/null
   fi
   local want="" t
   for t in $stdout; do want+="Copying to: $t"$'\n'; done
@@ -136,6 +151,11 @@ check "an existing target, asked: No" 1 "1report.txt 2report.txt" "" "1report.tx
 check "an existing target, asked: Yes" 0 "1report.txt" "" "1report.txt" old pty:y -- --copies 1 report.txt
 check "a name that appears during the copy is kept" 1 "1report.txt" "took its name" "1report.txt=old" \
   large during:appear -- --copies 1 report.txt
+check "a copy's name held open: in use, kept" 1 "1report.txt 2report.txt" \
+  "1report.txt: another program is using the file." "1report.txt=old 2report.txt" old \
+  held:1report.txt -- --copies 2 --yes report.txt
+check "the source held open: the source named" 1 "1report.txt" \
+  '1report.txt: another program is using "report.txt".' "" held:report.txt -- --copies 1 report.txt
 check "Ctrl+C mid-copy: nothing half-written" 130 "" "Stopped." "" large during:sigint -- --copies 3 report.txt
 check "bad numbers: every problem, nothing copied" 2 "" \
   "Error: Starting number must be a whole number." "" -- --copies 0 --start x report.txt

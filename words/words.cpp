@@ -131,8 +131,8 @@ std::u16string Why(const NotMade& failure) {
                        "writing there was refused: the drive or the folder is read-only, or not "
                        "yours to write to.");
     case Reason::InUse:
-      // The shell's answer alone does not say which of the two files it is.
-      if (failure.path.empty()) {
+      // The copy's own name is the one its line names; another file is named here.
+      if (failure.at != NotMade::Party::Source || failure.path.empty()) {
         return translate("ferrowick::ShellCopy", "another program is using the file.");
       }
       return Arg(translate("ferrowick::ShellCopy", "another program is using \"%1\"."),
