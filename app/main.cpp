@@ -11,7 +11,6 @@
 #include "form1.h"
 #include "module1.h"
 #include "qt_catalogue.h"
-#include "terminal.h"
 #include "utf.h"
 
 namespace {
@@ -56,7 +55,7 @@ int RunWithoutWindow(int argc, char* argv[]) {
   // system as it is.
   std::vector<std::u16string> args;
   for (int i = 1; i < argc; ++i) args.push_back(FromBytes(argv[i]));
-  Terminal terminal;
+  const std::unique_ptr<Console> terminal = SystemConsole();
   const std::u16string help = Help(
       catalogue::translate(
           "ferrowick::Terminal",
@@ -66,7 +65,7 @@ int RunWithoutWindow(int argc, char* argv[]) {
           "questions on the terminal, or answered by --yes or --no. Exit status: 0 when every\n"
           "copy was made, 1 when some were not, 2 for bad input, 130 or 143 when interrupted."),
       {});
-  return RunCommandLine(ParseCommandLine(args, u'/'), terminal, help, [](CommandLineHost& host) {
+  return RunCommandLine(ParseCommandLine(args, u'/'), *terminal, help, [](CommandLineHost& host) {
     // Asked every frame from the start, so that a signal stops a large copy at once.
     CopyEngine::Tuning tuning;
     tuning.progressAfter = std::chrono::milliseconds(0);

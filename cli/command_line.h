@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,10 @@ class Console {
   virtual bool Interrupted() const = 0;
   virtual int InterruptedStatus() const = 0;
 };
+
+// The console this program runs in: the Linux terminal (linux/terminal.cpp), or the Windows
+// console (win/windows_console.cpp). Made once a process.
+std::unique_ptr<Console> SystemConsole();
 
 class CommandLineHost : public WindowServices, public RunHost {
  public:

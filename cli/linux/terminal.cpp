@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "terminal.h"
-
+// The console of a Linux command line: stdio in UTF-8, the terminal's own line for the progress,
+// SIGINT and SIGTERM to stop a run.
 #include <unistd.h>
 
 #include <QString>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 
+#include "command_line.h"
 #include "utf.h"
 
 namespace ferrowick {
@@ -16,61 +18,70 @@ volatile std::sig_atomic_t caught = 0;  // the signal that asked the run to stop
 
 extern "C" void Catch(int signal) { caught = signal; }
 
+class Terminal : public Console {
+ public:
+  // SIGINT and SIGTERM stop the run between two chunks or two copies; a prompt waiting for an
+  // answer is interrupted (no SA_RESTART). A closed stdout must not kill a copy half-way.
+  Terminal() : showsProgress_(::isatty(STDERR_FILENO) != 0) {
+    struct sigaction action {};
+    action.sa_handler = Catch;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    std::signal(SIGPIPE, SIG_IGN);
+    // The status lines go out as the window's box takes them: the first at once, then those of a
+    // frame together, and all of them before a question, a note on stderr and the run's end.
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+  }
+
+  void Write(Stream stream, std::u16string_view text) override {
+    const std::string bytes = ToUtf8(text);
+    std::fwrite(bytes.data(), 1, bytes.size(), stream == Stream::Out ? stdout : stderr);
+  }
+
+  void Flush() override { std::fflush(stdout); }
+
+  bool Interactive() const override { return ::isatty(STDIN_FILENO) != 0; }
+
+  std::optional<std::u16string> ReadLine() override {
+    std::fflush(stderr);
+    char answer[256];
+    if (caught != 0 || std::fgets(answer, sizeof answer, stdin) == nullptr) return std::nullopt;
+    std::u16string line = FromUtf8(answer);
+    while (!line.empty() && (line.back() == u'\n' || line.back() == u'\r')) line.pop_back();
+    return line;
+  }
+
+  std::u16string Folded(std::u16string_view text) const override {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()))
+        .toCaseFolded()
+        .toStdU16String();
+  }
+
+  // One line that changes in place, cleared to its end.
+  bool ShowProgress(std::u16string_view line) override {
+    if (!showsProgress_) return false;
+    Write(Stream::Err, u"\r" + std::u16string(line) + u"\033[K");
+    progressShown_ = true;
+    return true;
+  }
+
+  void EndProgress() override {
+    if (progressShown_) std::fputs("\r\033[K", stderr);
+    progressShown_ = false;
+  }
+
+  bool Interrupted() const override { return caught != 0; }
+
+  int InterruptedStatus() const override { return 128 + caught; }
+
+ private:
+  bool progressShown_ = false;
+  bool showsProgress_;  // stderr is a terminal
+};
+
 }  // namespace
 
-// SIGINT and SIGTERM stop the run between two chunks or two copies; a prompt waiting for an
-// answer is interrupted (no SA_RESTART). A closed stdout must not kill a copy half-way.
-Terminal::Terminal() : showsProgress_(::isatty(STDERR_FILENO) != 0) {
-  struct sigaction action {};
-  action.sa_handler = Catch;
-  sigemptyset(&action.sa_mask);
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-  std::signal(SIGPIPE, SIG_IGN);
-  // The status lines go out as the window's box takes them: the first at once, then those of a
-  // frame together, and all of them before a question, a note on stderr and the run's end.
-  std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
-}
-
-void Terminal::Write(Stream stream, std::u16string_view text) {
-  const std::string bytes = ToUtf8(text);
-  std::fwrite(bytes.data(), 1, bytes.size(), stream == Stream::Out ? stdout : stderr);
-}
-
-void Terminal::Flush() { std::fflush(stdout); }
-
-bool Terminal::Interactive() const { return ::isatty(STDIN_FILENO) != 0; }
-
-std::optional<std::u16string> Terminal::ReadLine() {
-  std::fflush(stderr);
-  char answer[256];
-  if (caught != 0 || std::fgets(answer, sizeof answer, stdin) == nullptr) return std::nullopt;
-  std::u16string line = FromUtf8(answer);
-  while (!line.empty() && (line.back() == u'\n' || line.back() == u'\r')) line.pop_back();
-  return line;
-}
-
-std::u16string Terminal::Folded(std::u16string_view text) const {
-  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()))
-      .toCaseFolded()
-      .toStdU16String();
-}
-
-// One line that changes in place, cleared to its end.
-bool Terminal::ShowProgress(std::u16string_view line) {
-  if (!showsProgress_) return false;
-  Write(Stream::Err, u"\r" + std::u16string(line) + u"\033[K");
-  progressShown_ = true;
-  return true;
-}
-
-void Terminal::EndProgress() {
-  if (progressShown_) std::fputs("\r\033[K", stderr);
-  progressShown_ = false;
-}
-
-bool Terminal::Interrupted() const { return caught != 0; }
-
-int Terminal::InterruptedStatus() const { return 128 + caught; }
+std::unique_ptr<Console> SystemConsole() { return std::make_unique<Terminal>(); }
 
 }  // namespace ferrowick

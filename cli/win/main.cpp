@@ -10,7 +10,6 @@
 #include "command_line.h"
 #include "file_copy.h"
 #include "win_catalogue.h"
-#include "windows_console.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ int wmain(int argc, wchar_t* argv[]) {
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i], argv[i] + wcslen(argv[i]));
   CommandLine line = ParseCommandLine(args, u'\\');
   if (line.folder == u"\\" || line.folder == u"/") line.folder = DriveRoot(line.folder);
-  WindowsConsole console;
+  const std::unique_ptr<Console> console = SystemConsole();
   const std::u16string help =
       Help(catalogue::translate(
                "ferrowick::Terminal",
@@ -50,7 +49,7 @@ int wmain(int argc, wchar_t* argv[]) {
                "From PowerShell, into a folder of their own, made if missing:\n"
                "  ferrowick --copies 12 --to \"$HOME\\Months\" --yes template.xlsx\n"
                "  if ($LASTEXITCODE -ne 0) { \"Not every copy was made\" }"));
-  return RunCommandLine(line, console, help, [](CommandLineHost& host) {
+  return RunCommandLine(line, *console, help, [](CommandLineHost& host) {
     FileCopy copier(host);
     return host.Run(copier, u'\\');
   });

@@ -44,35 +44,36 @@ class Form1 : public QWidget,
   // shown modally, except the copy dialogs, which leave the window live.
   std::function<int(QDialog&)> runDialog;
 
-  // WindowServices
+  // The boxes the run reads and writes (WindowServices, FormView).
   std::u16string Text(Box box) const override;
-  std::u16string Words(Phrase phrase) const override;
   void SetText(Box box, const std::u16string& text) override;
+  void Fill(Box box, const std::u16string& path) override;
   bool PrefixSelected() const override;
-  void AppendStatusLine(std::u16string_view line) override;
-  void RepaintStatus() override;
-  void ShowMessage(const std::u16string& text) override;
+  // Where the first fault of the inputs is mended.
   void FocusOn(Box box) override;
-  bool KeepRunning() override;
 
-  // DialogHost
-  int RunCopyDialog(QDialog& dialog) override;
-  void Breathe() override { controller_.Breathe(); }
-  void BreatheWhenDue() override { RepaintStatus(); }
-  bool Closing() const override { return closing_; }
-  QWidget* Owner() override { return this; }
-
-  // FolderDialog
-  std::u16string ChooseFolder() override;
-
-  // FormView
+  // The status box, and the run's pace (WindowServices, FormView, DialogHost).
+  void AppendStatusLine(std::u16string_view line) override;
   StatusLog& Log() override;
   void ShowStatus() override;
+  void RepaintStatus() override;
+  void BreatheWhenDue() override { RepaintStatus(); }
+  void Breathe() override { controller_.Breathe(); }
   void LetEventsThrough() override;
+  bool KeepRunning() override;
+  bool Closing() const override { return closing_; }
   void Close() override;
-  void Announce(const std::u16string& text) override;
+
+  // What the window says (WindowServices, FormView).
+  std::u16string Words(Phrase phrase) const override;
+  void ShowMessage(const std::u16string& text) override;
   void Say(const std::u16string& text) override;
-  void Fill(Box box, const std::u16string& path) override;
+  void Announce(const std::u16string& text) override;
+
+  // The dialogs of a run and the folder dialog (DialogHost, FolderDialog).
+  int RunCopyDialog(QDialog& dialog) override;
+  QWidget* Owner() override { return this; }
+  std::u16string ChooseFolder() override;
 
   // The controls, named as in the design.
   QLabel* Label1;
@@ -103,8 +104,11 @@ class Form1 : public QWidget,
   // refused in a box that says why.
   void OpenFiles(std::vector<std::string> names);
 
+  // The number boxes' filter, fed by the event filter with each typed character.
   void txtCopies_KeyPress(char16_t& KeyAscii);
   void txtPrefix_KeyPress(char16_t& KeyAscii);
+
+ public slots:
   void cmdChooseFile_Click();
   void cmdChooseDir_Click();
   void cmdGo_Click();
