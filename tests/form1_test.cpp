@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -554,6 +555,12 @@ class Form1Test : public QObject {
     QCOMPARE(
         QGuiApplication::clipboard()->text(),
         "Copying to: " + Path("report02.txt") + "\nCopying to: " + Path("report03.txt") + "\n");
+    // The context menu's Select All, then its Copy: every line.
+    std::unique_ptr<QMenu> menu = form->txtStatus->ContextMenu();
+    QCOMPARE(menu->actions().size(), 2);
+    menu->actions()[1]->trigger();
+    form->txtStatus->ContextMenu()->actions()[0]->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), form->txtStatus->toPlainText());
   }
 
   void replaceAnswersAreHonoured() {

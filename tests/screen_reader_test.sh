@@ -90,6 +90,7 @@ case_() {
   expect=("$@")
   again=()
   [ "${press[-1]}" != Down ] || again=(ctrl+Home Down)
+  [ "${press[-1]}" != KP_Add ] || again=(KP_Add)
   local dir=$work/$name
   rm -rf "$dir" && mkdir -p "$dir" && printf 'quarterly figures\n' >"$dir/report.txt"
   session "$name"
@@ -111,9 +112,12 @@ case_() {
   fi
   sleep 1
   local said
-  said=$(sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'{.*$/\1/p; s/^.*Changing locusOfFocus from .* to \[[a-z ]* | \(.*\)\]\. Notify: True$/focus \1/p" "$HOME/orca.log")
+  # An utterance of a Say All keeps its line break, and its quote closes on the next line.
+  said=$(sed -n "s/^.*SPEECH OUTPUT: '\(.*\)'{.*$/\1/p; /SPEECH OUTPUT: '.*[^}]$/s/^.*SPEECH OUTPUT: '\(.*\)$/\1/p; s/^.*Changing locusOfFocus from .* to \[[a-z ]* | \(.*\)\]\. Notify: True$/focus \1/p" "$HOME/orca.log")
   stop_all
   local line rest=$said missing=()
+  # Whatever the reader asks of the window is answered: a request it makes that fails is logged.
+  grep -q "Exception scrolling" "$HOME/orca.log" && missing+=("$(grep -m1 "Exception scrolling" "$HOME/orca.log")")
   for line in "${expect[@]}"; do
     line=${line//@DIR@/$dir}
     if grep -qxF -- "$line" <<<"$rest"; then
@@ -145,6 +149,11 @@ case_ run_de de "${run[@]}" -- \
   "Ziffern, 1 bis 32767." \
   "notification Fertig. Kopien erstellt: 3 von 3, in „@DIR@“." \
   "Kopieren nach: @DIR@/2report.txt"
+# The status box read to its end by Say All (the keypad's plus), each line scrolled into view as it
+# is read.
+case_ sayall_en C Tab Tab =3 Tab =1 Tab Tab Return ?notification Tab "?Status read only text" \
+  KP_Add -- "Copying to: @DIR@/1report.txt" "Copying to: @DIR@/2report.txt" \
+  "Copying to: @DIR@/3report.txt"
 # Nothing in Step 3: after the box, the focus is on it (the window activated again, as a window
 # manager does when a modal box closes).
 case_ fault_en C Tab Tab =3 Tab Tab Tab Return Return focus -- "focus Starting number"

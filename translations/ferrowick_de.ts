@@ -339,6 +339,17 @@ Opens the Ferrowick window, with FILE as the file to duplicate where one is give
     </message>
 </context>
 <context>
+    <name>ferrowick::StatusBox</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+</context>
+<context>
     <name>ferrowick::Terminal</name>
     <message>
         <source>Makes numbered copies of one file.

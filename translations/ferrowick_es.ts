@@ -339,6 +339,17 @@ Abre la ventana de Ferrowick, con ARCHIVO como archivo que duplicar si se indica
     </message>
 </context>
 <context>
+    <name>ferrowick::StatusBox</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+</context>
+<context>
     <name>ferrowick::Terminal</name>
     <message>
         <source>Makes numbered copies of one file.

@@ -339,6 +339,17 @@ Ouvre la fenêtre de Ferrowick, avec FICHIER comme fichier à dupliquer s’il e
     </message>
 </context>
 <context>
+    <name>ferrowick::StatusBox</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+</context>
+<context>
     <name>ferrowick::Terminal</name>
     <message>
         <source>Makes numbered copies of one file.

@@ -339,6 +339,17 @@ Apre la finestra di Ferrowick, con FILE come file da duplicare se indicato.
     </message>
 </context>
 <context>
+    <name>ferrowick::StatusBox</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleziona &amp;tutto</translation>
+    </message>
+</context>
+<context>
     <name>ferrowick::Terminal</name>
     <message>
         <source>Makes numbered copies of one file.

@@ -339,6 +339,17 @@ Abre a janela do Ferrowick, com ARQUIVO como o arquivo a duplicar, se for inform
     </message>
 </context>
 <context>
+    <name>ferrowick::StatusBox</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Selecionar &amp;tudo</translation>
+    </message>
+</context>
+<context>
     <name>ferrowick::Terminal</name>
     <message>
         <source>Makes numbered copies of one file.

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -70,7 +71,10 @@ class StatusBoxAccessible : public QAccessibleWidget, public QAccessibleTextInte
     const QPoint at = box_->viewport()->mapFromGlobal(point);
     return box_->LineStart(box_->LineAtY(at.y()));
   }
-  void scrollToSubstring(int start, int) override { box_->MoveCaret(box_->LineAt(start), false); }
+  // Only the view moves: a reader that scrolls ahead of what it reads leaves the caret alone.
+  void scrollToSubstring(int start, int end) override {
+    box_->ShowLines(box_->LineAt(start), box_->LineAt(std::max(start, end - 1)));
+  }
   QString attributes(int, int* start, int* end) const override {
     *start = 0;
     *end = characterCount();
@@ -243,14 +247,18 @@ void StatusBox::AdjustScrollBars() {
   horizontal->setSingleStep(fontMetrics().averageCharWidth() * 2);
 }
 
+void StatusBox::ShowLines(int first, int last) {
+  QScrollBar* vertical = verticalScrollBar();
+  if (last >= vertical->value() + Rows()) vertical->setValue(last - Rows() + 1);
+  if (first < vertical->value()) vertical->setValue(first);
+}
+
 void StatusBox::MoveCaret(int line, bool extend) {
   line = std::clamp(line, 0, LineCount() - 1);
   const bool selected = HasSelection() || (extend && line != anchor_);
   caret_ = line;
   if (!extend) anchor_ = line;
-  QScrollBar* vertical = verticalScrollBar();
-  if (line < vertical->value()) vertical->setValue(line);
-  if (line >= vertical->value() + Rows()) vertical->setValue(line - Rows() + 1);
+  ShowLines(line, line);
   viewport()->update();
   if (!QAccessible::isActive()) return;
   QAccessibleTextCursorEvent moved(this, LineStart(caret_));
@@ -293,10 +301,7 @@ void StatusBox::scrollContentsBy(int, int) { viewport()->update(); }
 
 void StatusBox::keyPressEvent(QKeyEvent* event) {
   if (event->matches(QKeySequence::Copy)) return Copy();
-  if (event->matches(QKeySequence::SelectAll)) {
-    MoveCaret(0, false);
-    return MoveCaret(LineCount() - 1, true);
-  }
+  if (event->matches(QKeySequence::SelectAll)) return SelectAll();
   const bool extend = (event->modifiers() & Qt::ShiftModifier) != 0;
   const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
   switch (event->key()) {
@@ -337,6 +342,34 @@ void StatusBox::focusInEvent(QFocusEvent* event) {
 void StatusBox::focusOutEvent(QFocusEvent* event) {
   QAbstractScrollArea::focusOutEvent(event);
   viewport()->update();
+}
+
+void StatusBox::SelectAll() {
+  MoveCaret(0, false);
+  MoveCaret(LineCount() - 1, true);
+}
+
+std::unique_ptr<QMenu> StatusBox::ContextMenu() {
+  auto menu = std::make_unique<QMenu>(this);
+  QAction* copy = menu->addAction(QCoreApplication::translate("ferrowick::StatusBox", "&Copy"),
+                                  this, [this] { Copy(); });
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setEnabled(HasSelection());
+  QAction* all = menu->addAction(QCoreApplication::translate("ferrowick::StatusBox", "Select &All"),
+                                 this, [this] { SelectAll(); });
+  all->setShortcut(QKeySequence::SelectAll);
+  all->setEnabled(!text_.isEmpty());
+  return menu;
+}
+
+// From the keyboard (the menu key, Shift+F10), at the caret's line.
+void StatusBox::contextMenuEvent(QContextMenuEvent* event) {
+  QPoint at = event->globalPos();
+  if (event->reason() == QContextMenuEvent::Keyboard) {
+    const QRect line = LineRect(caret_);
+    at = viewport()->mapToGlobal(line.isEmpty() ? QPoint(kMargin, kMargin) : line.bottomLeft());
+  }
+  ContextMenu()->exec(at);
 }
 
 void StatusBox::Copy() const {

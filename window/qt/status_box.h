@@ -5,12 +5,14 @@
 // 32 766; this box keeps the lines in one string and draws only those in view, so a line costs
 // what copying its characters costs. It has a caret on a line that the arrow keys, Page Up and
 // Down, Home and End move, Shift with them and the mouse select whole lines, and Ctrl+C copies
-// them; an assistive technology reads it as a read-only text (StatusBoxAccessible), hears each
-// insertion and reads the line under the caret.
+// them, as the context menu's Copy does; an assistive technology reads it as a read-only text
+// (StatusBoxAccessible), hears each insertion and reads the line under the caret.
 
 #include <QAbstractScrollArea>
+#include <QMenu>
 #include <QRect>
 #include <QString>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,12 @@ class StatusBox : public QAbstractScrollArea {
   QRect LineRect(int line) const;
   // Moves the caret to `line`, extending the selection from where it was if `extend`.
   void MoveCaret(int line, bool extend);
+  // Scrolls as little as brings lines `first` to `last` into view, the first of them where not
+  // all fit.
+  void ShowLines(int first, int last);
+  void SelectAll();
+  // What the right button and the menu key open, as a text box's: Copy and Select All.
+  std::unique_ptr<QMenu> ContextMenu();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -62,6 +70,7 @@ class StatusBox : public QAbstractScrollArea {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void Append(const QString& lines);
