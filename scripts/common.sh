@@ -46,9 +46,10 @@ copy_checkout() {
 
 # What the program itself needs to build; the tests and the package need more.
 # qt6-tools-dev and qt6-l10n-tools: the catalogues are built with lupdate and lrelease;
-# libwayland-dev: the window asks a Wayland compositor for its outputs' own figures.
+# libwayland-dev: the window asks a Wayland compositor for its outputs' own figures; libdbus-1-dev
+# and pkgconf: it answers a screen reader's scroll requests on the accessibility bus itself.
 BUILD_PACKAGES=(cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools libwayland-dev
-  fonts-liberation)
+  libdbus-1-dev pkgconf fonts-liberation)
 # xfsprogs: the durability check makes an xfs file system as well as an ext4 one; the drives
 # test makes exFAT, FAT32 and NTFS ones and mounts them through their FUSE drivers; the network
 # test serves an sshfs folder and an SMB share mounted through gvfs and through kio-fuse (with
