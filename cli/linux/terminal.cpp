@@ -3,9 +3,9 @@
 // SIGINT and SIGTERM to stop a run.
 #include <unistd.h>
 
-#include <QString>
 #include <csignal>
 #include <cstdio>
+#include <cwctype>
 #include <memory>
 
 #include "command_line.h"
@@ -52,10 +52,12 @@ class Terminal : public Console {
     return line;
   }
 
+  // An access key is a letter of the language's alphabet, which the C library folds as its
+  // locale (the program's, set by Qt at its start) says.
   std::u16string Folded(std::u16string_view text) const override {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()))
-        .toCaseFolded()
-        .toStdU16String();
+    std::u16string folded(text);
+    for (char16_t& c : folded) c = static_cast<char16_t>(std::towlower(c));
+    return folded;
   }
 
   // One line that changes in place, cleared to its end.
