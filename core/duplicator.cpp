@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 #include "utf.h"
 
@@ -109,7 +110,14 @@ SourceParts SplitSource(const std::u16string& source, char16_t separator) {
   return parts;
 }
 
-bool ValidateMe(WindowServices& window, char16_t separator) {
+namespace {
+
+// The numbers a run takes, where the inputs can be run: ValidateMe, with what it read.
+struct Counts {
+  std::int16_t copies = 0;
+  std::int16_t start = 0;
+};
+std::optional<Counts> Validate(WindowServices& window, char16_t separator) {
   std::u16string message;
   const std::u16string source = window.Text(Box::File);
   if (source.empty()) {
@@ -129,11 +137,17 @@ bool ValidateMe(WindowServices& window, char16_t separator) {
   if (copiesOk && startOk && static_cast<int>(start) + copies > kMax) {
     AddLine(window, Phrase::SumTooBig, message);
   }
-  if (message.empty()) return true;
+  if (message.empty()) return Counts{copies, start};
   window.ShowMessage(message);
   // A sum too large is mended in either box; the first is Step 2.
   window.FocusOn(!fileOk ? Box::File : !copiesOk || startOk ? Box::Copies : Box::Prefix);
-  return false;
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool ValidateMe(WindowServices& window, char16_t separator) {
+  return Validate(window, separator).has_value();
 }
 
 void Duplicator::Run() {
@@ -148,16 +162,17 @@ void Duplicator::Run() {
 
 void Duplicator::RunOnce() {
   tally_ = Tally();
-  if (!ValidateMe(window_, separator_)) return;
+  const std::optional<Counts> counts = Validate(window_, separator_);
+  if (!counts) return;
   window_.SetText(Box::Status, u"");
 
   SourceParts parts = SplitSource(window_.Text(Box::File), separator_);
   const std::u16string dirBox = window_.Text(Box::Dir);
   if (!dirBox.empty()) parts.directory = dirBox + separator_;
 
-  // Validation has made both numbers whole, positive and their sum at most 32767.
-  const std::int16_t start = ReadNumber(window_.Text(Box::Prefix)).value;
-  const std::int16_t count = ReadNumber(window_.Text(Box::Copies)).value;
+  // Validation has found both numbers whole, positive and their sum at most 32767.
+  const std::int16_t start = counts->start;
+  const std::int16_t count = counts->copies;
   const auto width = static_cast<std::int16_t>(Decimal(start + count).size());
 
   tally_.count = count;
